@@ -1,0 +1,399 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="format.zip">
+        <source>Zip</source>
+        <translation>Zip</translation>
+    </message>
+    <message id="format.tar">
+        <source>Tar</source>
+        <translation>Tar</translation>
+    </message>
+    <message id="format.gzip">
+        <source>Tar, gzip-compressed (.tar.gz)</source>
+        <translation>Tar, gzip-compressed (.tar.gz)</translation>
+    </message>
+    <message id="format.bzip2">
+        <source>Tar, bzip2-compressed (.tar.bz2)</source>
+        <translation>Tar, bzip2-compressed (.tar.bz2)</translation>
+    </message>
+    <message id="format.dmg">
+        <source>Disk image</source>
+        <translation>Disk image</translation>
+    </message>
+    <message id="format.dmgEncrypted">
+        <source>Encrypted disk image</source>
+        <translation>Encrypted disk image</translation>
+    </message>
+    <message id="format.zipEncrypted">
+        <source>Password-protected zip</source>
+        <translation>Password-protected zip</translation>
+    </message>
+    <message id="desc.zip.compress">
+        <source>Makes a zip archive of the items you drop.</source>
+        <translation>Makes a zip archive of the items you drop.</translation>
+    </message>
+    <message id="desc.zip.email">
+        <source>Makes a zip archive and attaches it to a new e-mail.</source>
+        <translation>Makes a zip archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.zip.archive">
+        <source>Files a zip archive of the items in your archive folder.</source>
+        <translation>Files a zip archive of the items in your archive folder.</translation>
+    </message>
+    <message id="desc.tar.compress">
+        <source>Makes a tar archive of the items you drop.</source>
+        <translation>Makes a tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.tar.email">
+        <source>Makes a tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes a tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.tar.archive">
+        <source>Files a tar archive of the items in your archive folder.</source>
+        <translation>Files a tar archive of the items in your archive folder.</translation>
+    </message>
+    <message id="desc.gzip.compress">
+        <source>Makes a gzip-compressed tar archive of the items you drop.</source>
+        <translation>Makes a gzip-compressed tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.gzip.email">
+        <source>Makes a gzip-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes a gzip-compressed tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.gzip.archive">
+        <source>Files a gzip-compressed tar archive in your archive folder.</source>
+        <translation>Files a gzip-compressed tar archive in your archive folder.</translation>
+    </message>
+    <message id="desc.bzip2.compress">
+        <source>Makes a bzip2-compressed tar archive of the items you drop.</source>
+        <translation>Makes a bzip2-compressed tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.bzip2.email">
+        <source>Makes a bzip2-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes a bzip2-compressed tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.bzip2.archive">
+        <source>Files a bzip2-compressed tar archive in your archive folder.</source>
+        <translation>Files a bzip2-compressed tar archive in your archive folder.</translation>
+    </message>
+    <message id="desc.dmg.compress">
+        <source>Makes a compressed disk image of the items you drop.</source>
+        <translation>Makes a compressed disk image of the items you drop.</translation>
+    </message>
+    <message id="desc.dmg.email">
+        <source>Makes a compressed disk image and attaches it to a new e-mail.</source>
+        <translation>Makes a compressed disk image and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.dmg.archive">
+        <source>Files a compressed disk image in your archive folder.</source>
+        <translation>Files a compressed disk image in your archive folder.</translation>
+    </message>
+    <message id="desc.dmgEncrypted.compress">
+        <source>Makes a password-protected disk image of the items you drop.</source>
+        <translation>Makes a password-protected disk image of the items you drop.</translation>
+    </message>
+    <message id="desc.dmgEncrypted.email">
+        <source>Makes a password-protected disk image and attaches it to a new e-mail.</source>
+        <translation>Makes a password-protected disk image and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.dmgEncrypted.archive">
+        <source>Files a password-protected disk image in your archive folder.</source>
+        <translation>Files a password-protected disk image in your archive folder.</translation>
+    </message>
+    <message id="desc.zipEncrypted.compress">
+        <source>Makes a password-protected zip archive of the items you drop.</source>
+        <translation>Makes a password-protected zip archive of the items you drop.</translation>
+    </message>
+    <message id="desc.zipEncrypted.email">
+        <source>Makes a password-protected zip archive and attaches it to a new e-mail.</source>
+        <translation>Makes a password-protected zip archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.zipEncrypted.archive">
+        <source>Files a password-protected zip archive in your archive folder.</source>
+        <translation>Files a password-protected zip archive in your archive folder.</translation>
+    </message>
+    <message id="error.title">
+        <source>The archive could not be made</source>
+        <translation>The archive could not be made</translation>
+    </message>
+    <message id="error.forbidden">
+        <source>“%1” is a protected location and can’t be archived.</source>
+        <translation>“%1” is a protected location and can’t be archived.</translation>
+    </message>
+    <message id="error.missing">
+        <source>“%1” could not be found.</source>
+        <translation>“%1” could not be found.</translation>
+    </message>
+    <message id="error.failed">
+        <source>The archiving tool reported an error.</source>
+        <translation>The archiving tool reported an error.</translation>
+    </message>
+    <message id="error.cancelled">
+        <source>The operation was cancelled.</source>
+        <translation>The operation was cancelled.</translation>
+    </message>
+    <message id="error.noItems">
+        <source>There is nothing to archive.</source>
+        <translation>There is nothing to archive.</translation>
+    </message>
+    <message id="error.allSkipped">
+        <source>Every item is already compressed, so there was nothing left to archive.</source>
+        <translation>Every item is already compressed, so there was nothing left to archive.</translation>
+    </message>
+    <message id="error.folderCreate">
+        <source>The archive folder could not be created. Choose another folder in the options.</source>
+        <translation>The archive folder could not be created. Choose another folder in the options.</translation>
+    </message>
+    <message id="error.toolMissing">
+        <source>The archiving tool needed for this format is not installed on this computer.</source>
+        <translation>The archiving tool needed for this format is not installed on this computer.</translation>
+    </message>
+    <message id="error.noLast">
+        <source>No archive has been made yet.</source>
+        <translation>No archive has been made yet.</translation>
+    </message>
+    <message id="error.missingLast">
+        <source>The last archive was moved or deleted.</source>
+        <translation>The last archive was moved or deleted.</translation>
+    </message>
+    <message id="confirm.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="confirm.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="confirm.dontAsk">
+        <source>Don’t ask again</source>
+        <translation>Don’t ask again</translation>
+    </message>
+    <message id="confirm.omit">
+        <source>Omit</source>
+        <translation>Omit</translation>
+    </message>
+    <message id="confirm.set">
+        <source>Move to Trash</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message id="confirm.continue">
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message id="confirm.create">
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message id="confirm.omitFinder.title">
+        <source>Leave out Finder files?</source>
+        <translation>Leave out Finder files?</translation>
+    </message>
+    <message id="confirm.omitFinder.body">
+        <source>Files named .DS_Store and files starting with “._” will not be included in your archives.</source>
+        <translation>Files named .DS_Store and files starting with “._” will not be included in your archives.</translation>
+    </message>
+    <message id="confirm.omitMac.title">
+        <source>Leave out Mac metadata?</source>
+        <translation>Leave out Mac metadata?</translation>
+    </message>
+    <message id="confirm.omitMac.body">
+        <source>Extended attributes and other Mac-specific information will not be stored in zip archives.</source>
+        <translation>Extended attributes and other Mac-specific information will not be stored in zip archives.</translation>
+    </message>
+    <message id="confirm.trash.title">
+        <source>Move the originals to the Trash?</source>
+        <translation>Move the originals to the Trash?</translation>
+    </message>
+    <message id="confirm.trash.body">
+        <source>After each archive is made, the items it contains will be moved to the Trash.</source>
+        <translation>After each archive is made, the items it contains will be moved to the Trash.</translation>
+    </message>
+    <message id="confirm.encryptedZip.title">
+        <source>Create a password-protected zip?</source>
+        <translation>Create a password-protected zip?</translation>
+    </message>
+    <message id="confirm.encryptedZip.body">
+        <source>Zip encryption is weak and the password is visible to other programs while the archive is made. Use an encrypted disk image for sensitive data.</source>
+        <translation>Zip encryption is weak and the password is visible to other programs while the archive is made. Use an encrypted disk image for sensitive data.</translation>
+    </message>
+    <message id="confirm.encryptedDmg.title">
+        <source>Create an encrypted disk image?</source>
+        <translation>Create an encrypted disk image?</translation>
+    </message>
+    <message id="confirm.encryptedDmg.body">
+        <source>If you forget the password, the contents of the disk image cannot be recovered.</source>
+        <translation>If you forget the password, the contents of the disk image cannot be recovered.</translation>
+    </message>
+    <message id="progress.archivingItem">
+        <source>Archiving “%1” as “%2”…</source>
+        <translation>Archiving “%1” as “%2”…</translation>
+    </message>
+    <message id="progress.archivingItems">
+        <source>Archiving %1 items as “%2”…</source>
+        <translation>Archiving %1 items as “%2”…</translation>
+    </message>
+    <message id="progress.stop">
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message id="main.add">
+        <source>Add Files…</source>
+        <translation>Add Files…</translation>
+    </message>
+    <message id="main.drop">
+        <source>Drop files and folders here</source>
+        <translation>Drop files and folders here</translation>
+    </message>
+    <message id="main.format">
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message id="general.chooseFolder">
+        <source>Choose</source>
+        <translation>Choose</translation>
+    </message>
+    <message id="general.omitFinder">
+        <source>Leave out Finder files (.DS_Store, ._*)</source>
+        <translation>Leave out Finder files (.DS_Store, ._*)</translation>
+    </message>
+    <message id="general.omitMac">
+        <source>Leave out Mac metadata</source>
+        <translation>Leave out Mac metadata</translation>
+    </message>
+    <message id="general.trashOriginals">
+        <source>Move the originals to the Trash</source>
+        <translation>Move the originals to the Trash</translation>
+    </message>
+    <message id="name.ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="name.archive">
+        <source>Name the archive</source>
+        <translation>Name the archive</translation>
+    </message>
+    <message id="name.dmg">
+        <source>Name the disk image</source>
+        <translation>Name the disk image</translation>
+    </message>
+    <message id="name.field">
+        <source>Archive name</source>
+        <translation>Archive name</translation>
+    </message>
+    <message id="password.create">
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message id="password.empty">
+        <source>Enter a password.</source>
+        <translation>Enter a password.</translation>
+    </message>
+    <message id="password.mismatch">
+        <source>The passwords don’t match.</source>
+        <translation>The passwords don’t match.</translation>
+    </message>
+    <message id="password.title.zip">
+        <source>Choose a password for the zip archive</source>
+        <translation>Choose a password for the zip archive</translation>
+    </message>
+    <message id="password.title.dmg">
+        <source>Choose a password for the disk image</source>
+        <translation>Choose a password for the disk image</translation>
+    </message>
+    <message id="password.enter">
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message id="password.confirm">
+        <source>Confirm password</source>
+        <translation>Confirm password</translation>
+    </message>
+    <message id="banner.created">
+        <source>Created “%1”</source>
+        <translation>Created “%1”</translation>
+    </message>
+    <message id="banner.createdMany">
+        <source>Created %1 archives</source>
+        <translation>Created %1 archives</translation>
+    </message>
+    <message id="banner.showInFinder">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
+    <message id="action.compress">
+        <source>Compress</source>
+        <translation>Compress</translation>
+    </message>
+    <message id="action.email">
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message id="action.archive">
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message id="archive.location">
+        <source>Archives are filed in:</source>
+        <translation>Archives are filed in:</translation>
+    </message>
+    <message id="archive.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="archive.change">
+        <source>Change…</source>
+        <translation>Change…</translation>
+    </message>
+    <message id="menu.recents">
+        <source>Recent archives</source>
+        <translation>Recent archives</translation>
+    </message>
+    <message id="menu.showLast">
+        <source>Show Last Archive</source>
+        <translation>Show Last Archive</translation>
+    </message>
+    <message id="menu.file">
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message id="menu.help">
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message id="menu.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="preferences.title">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="launch.applications.title">
+        <source>%1 must be installed before it can run</source>
+        <translation>%1 must be installed before it can run</translation>
+    </message>
+    <message id="launch.applications.message">
+        <source>%1 runs only from an applications folder (/usr, /opt, ~/.local or ~/Applications). Install it with “cmake --install” and start it again.</source>
+        <translation>%1 runs only from an applications folder (/usr, /opt, ~/.local or ~/Applications). Install it with “cmake --install” and start it again.</translation>
+    </message>
+    <message id="launch.applications.quit">
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message id="help.app">
+        <source>Balewick Help</source>
+        <translation>Balewick Help</translation>
+    </message>
+    <message id="help.support">
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message id="help.site">
+        <source>Balewick Website</source>
+        <translation>Balewick Website</translation>
+    </message>
+</context>
+</TS>

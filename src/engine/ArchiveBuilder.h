@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ArchiveAction.h"
+#include "ArchiveFormat.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <atomic>
+#include <optional>
+
+class ToolRunner;
+
+// The executables the builder runs; tests substitute slow or failing stand-ins.
+struct ArchiveTools {
+    QString zip = QStringLiteral("/usr/bin/zip");
+    QString tar = QStringLiteral("/usr/bin/tar");
+    QString diskImage = QStringLiteral("/usr/bin/hdiutil");
+};
+
+// One tool invocation as the builder would run it.
+struct ToolInvocation {
+    QString executable;
+    QStringList arguments;
+    std::optional<QString> currentDirectory;
+    std::optional<QByteArray> input;
+};
+
+// Makes one archive from an ordered list of items: stages them in a private temporary folder,
+// runs one tool over it and removes the folder again.
+class ArchiveBuilder final {
+public:
+    explicit ArchiveBuilder(ArchiveTools tools = {}, ToolRunner* runner = nullptr);
+
+    // Blocking; run it on a worker thread. Throws CompressionError, PlatformError or
+    // JobCancelledError (when *cancelled is set before staging or right after it).
+    void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format, const QUrl& output,
+                       const QString& volumeName, const std::optional<QString>& password, bool omitMacMetadata,
+                       const std::atomic_bool* cancelled = nullptr) const;
+
+    // The base name (without extension) proposed for an archive of these items.
+    static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
+                                      const QDateTime& now = QDateTime::currentDateTime());
+
+    // The tool, arguments, working directory and standard input for one format.
+    ToolInvocation invocation(ArchiveFormat format, const QString& stagingFolder, const QString& output,
+                              const QString& volumeName, const std::optional<QString>& password,
+                              bool omitFinderFiles, bool omitMacMetadata) const;
+
+    static QStringList zipArguments(const QString& output, bool omitMacMetadata, bool omitFinderFiles);
+
+private:
+    ArchiveTools m_tools;
+    ToolRunner* m_runner;
+};

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "engine/ArchiveAction.h"
+#include "engine/ArchiveDestination.h"
+#include "engine/ArchiveFormat.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <QSettings>
+#include <QString>
+
+#include <optional>
+
+class ConfirmationAlert;
+
+// The user's options, kept in the settings store and written through on every assignment.
+class AppPreferences final : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool autoCheckForUpdates READ autoCheckForUpdates WRITE setAutoCheckForUpdates NOTIFY
+                   autoCheckForUpdatesChanged)
+    Q_PROPERTY(ArchiveDestination destination READ destination WRITE setDestination NOTIFY destinationChanged)
+    Q_PROPERTY(QString archiveFolderPath READ archiveFolderPath WRITE setArchiveFolderPath NOTIFY
+                   archiveFolderPathChanged)
+    Q_PROPERTY(ArchiveAction selectedAction READ selectedAction WRITE setSelectedAction NOTIFY
+                   selectedActionChanged)
+    Q_PROPERTY(bool promptForName READ promptForName WRITE setPromptForName NOTIFY promptForNameChanged)
+    Q_PROPERTY(bool individualArchives READ individualArchives WRITE setIndividualArchives NOTIFY
+                   individualArchivesChanged)
+    Q_PROPERTY(bool skipAlreadyCompressed READ skipAlreadyCompressed WRITE setSkipAlreadyCompressed NOTIFY
+                   skipAlreadyCompressedChanged)
+    Q_PROPERTY(bool omitFinderFiles READ omitFinderFiles WRITE setOmitFinderFiles NOTIFY omitFinderFilesChanged)
+    Q_PROPERTY(bool omitMacMetadata READ omitMacMetadata WRITE setOmitMacMetadata NOTIFY omitMacMetadataChanged)
+    Q_PROPERTY(bool trashOriginals READ trashOriginals WRITE setTrashOriginals NOTIFY trashOriginalsChanged)
+
+public:
+    // Runs the start-up steps over the given store (not owned; it must outlive this object).
+    explicit AppPreferences(QSettings* settings, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(AppPreferences)
+
+    // The process-wide instance over the standard settings ("Balewick"/"Balewick").
+    static AppPreferences& shared();
+
+    QSettings& defaults() const { return *m_settings; }
+
+    bool autoCheckForUpdates() const { return m_autoCheckForUpdates; }
+    void setAutoCheckForUpdates(bool value);
+    ArchiveDestination destination() const { return m_destination; }
+    void setDestination(ArchiveDestination value);
+    QString archiveFolderPath() const { return m_archiveFolderPath; }
+    void setArchiveFolderPath(const QString& value);
+    ArchiveAction selectedAction() const { return m_selectedAction; }
+    void setSelectedAction(ArchiveAction value);
+    bool promptForName() const { return m_promptForName; }
+    void setPromptForName(bool value);
+    bool individualArchives() const { return m_individualArchives; }
+    void setIndividualArchives(bool value);
+    bool skipAlreadyCompressed() const { return m_skipAlreadyCompressed; }
+    void setSkipAlreadyCompressed(bool value);
+    bool omitFinderFiles() const { return m_omitFinderFiles; }
+    void setOmitFinderFiles(bool value);
+    bool omitMacMetadata() const { return m_omitMacMetadata; }
+    void setOmitMacMetadata(bool value);
+    bool trashOriginals() const { return m_trashOriginals; }
+    void setTrashOriginals(bool value);
+
+    // The format remembered for an action; reads the store on every call.
+    ArchiveFormat actionFormat(ArchiveAction action) const;
+    // Remembers a format for an action, then emits actionFormatsChanged().
+    void setActionFormat(ArchiveFormat format, ArchiveAction action);
+
+    // Forgets every "don't ask again" choice.
+    void resetDialogs();
+
+    // Asks unless the user chose never to be asked again; true means go ahead. The keys are
+    // localisation keys; suppressionKey is one of the "BWSuppress…" keys.
+    QCoro::Task<bool> confirmUnlessSuppressed(ConfirmationAlert& alert, QString titleKey,
+                                              std::optional<QString> messageKey, QString confirmButtonKey,
+                                              QString suppressionKey);
+
+signals:
+    void autoCheckForUpdatesChanged();
+    void destinationChanged();
+    void archiveFolderPathChanged();
+    void selectedActionChanged();
+    void promptForNameChanged();
+    void individualArchivesChanged();
+    void skipAlreadyCompressedChanged();
+    void omitFinderFilesChanged();
+    void omitMacMetadataChanged();
+    void trashOriginalsChanged();
+    void actionFormatsChanged();
+
+private:
+    QSettings* m_settings;
+    bool m_autoCheckForUpdates = true;
+    ArchiveDestination m_destination = ArchiveDestination::sameFolder;
+    QString m_archiveFolderPath;
+    ArchiveAction m_selectedAction = ArchiveAction::compress;
+    bool m_promptForName = false;
+    bool m_individualArchives = false;
+    bool m_skipAlreadyCompressed = false;
+    bool m_omitFinderFiles = false;
+    bool m_omitMacMetadata = false;
+    bool m_trashOriginals = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ArchiveLogEntry.h"
+
+#include <QList>
+#include <QObject>
+#include <QSettings>
+
+// The log of archives made, newest first, kept as JSON bytes under "BWArchiveLog".
+class ArchiveLogStore final : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QList<ArchiveLogEntry> entries READ entries NOTIFY entriesChanged)
+
+public:
+    static constexpr int limit = 200;
+
+    // Loads the log from the given store (not owned; it must outlive this object).
+    explicit ArchiveLogStore(QSettings* settings, QObject* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ArchiveLogStore)
+
+    static ArchiveLogStore& shared();
+    static QString key() { return QStringLiteral("BWArchiveLog"); }
+
+    const QList<ArchiveLogEntry>& entries() const { return m_entries; }
+
+    // Records an archive that now exists at path. Never fails outward.
+    void append(const QString& path, ArchiveFormat format);
+
+signals:
+    void entriesChanged();
+
+private:
+    QSettings* m_settings;
+    QList<ArchiveLogEntry> m_entries;
+};

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "ArchiveResult.h"
+#include "engine/ArchiveAction.h"
+#include "engine/ArchiveFormat.h"
+
+#include <QCoroTask>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class AppPreferences;
+class ArchiveBuilder;
+class ArchiveLogStore;
+class DesktopServices;
+class Dialogs;
+
+// Drives a run from dropped items to archives and publishes what the main window shows.
+// Lives on the main thread; every property is touched only there.
+class MainModel final : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isTargeted READ isTargeted WRITE setTargeted NOTIFY isTargetedChanged)
+    Q_PROPERTY(bool isBusy READ isBusy NOTIFY isBusyChanged)
+    Q_PROPERTY(QString progressText READ progressText NOTIFY progressTextChanged)
+    Q_PROPERTY(bool showNameSheet READ showNameSheet NOTIFY showNameSheetChanged)
+    Q_PROPERTY(QString proposedName READ proposedName WRITE setProposedName NOTIFY proposedNameChanged)
+    Q_PROPERTY(bool showPasswordSheet READ showPasswordSheet NOTIFY showPasswordSheetChanged)
+    Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY passwordChanged)
+    Q_PROPERTY(QString confirmPassword READ confirmPassword WRITE setConfirmPassword NOTIFY confirmPasswordChanged)
+    Q_PROPERTY(QString passwordError READ passwordError NOTIFY passwordErrorChanged)
+    Q_PROPERTY(bool showProgress READ showProgress NOTIFY showProgressChanged)
+    Q_PROPERTY(std::optional<ArchiveResult> result READ result WRITE setResult NOTIFY resultChanged)
+
+public:
+    // Collaborators are not owned and must outlive the model.
+    MainModel(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder, Dialogs& dialogs,
+              DesktopServices& desktop, QObject* parent = nullptr);
+    ~MainModel() override;
+    Q_DISABLE_COPY_MOVE(MainModel)
+
+    // The process-wide model over the shared preferences, log and engine and the ports given to
+    // installPorts(), which the application calls once before first use.
+    static MainModel& shared();
+    static void installPorts(Dialogs& dialogs, DesktopServices& desktop);
+
+    bool isTargeted() const;
+    void setTargeted(bool value);
+    bool isBusy() const;
+    QString progressText() const;
+    bool showNameSheet() const;
+    QString proposedName() const;
+    void setProposedName(const QString& value);
+    bool showPasswordSheet() const;
+    QString password() const;
+    void setPassword(const QString& value);
+    QString confirmPassword() const;
+    void setConfirmPassword(const QString& value);
+    QString passwordError() const;
+    bool showProgress() const;
+    std::optional<ArchiveResult> result() const;
+    void setResult(const std::optional<ArchiveResult>& value);
+
+    // Starts a run unless one is in progress (then the items are dropped silently).
+    void process(const QList<QUrl>& urls);
+    // Asks for items in an open panel and processes them.
+    QCoro::Task<> addItems();
+    // Ends the run in progress: terminates its tool, cancels it between archives, releases prompts.
+    void stop();
+
+    void submitName();
+    void cancelName();
+    void submitPassword();
+    void cancelPassword();
+
+    // Reveals the newest archive made, or explains why it can't.
+    QCoro::Task<> showLastArchive();
+
+signals:
+    void isTargetedChanged();
+    void isBusyChanged();
+    void progressTextChanged();
+    void showNameSheetChanged();
+    void proposedNameChanged();
+    void showPasswordSheetChanged();
+    void passwordChanged();
+    void confirmPasswordChanged();
+    void passwordErrorChanged();
+    void showProgressChanged();
+    void resultChanged();
+    // Emitted when a run has reached its end, whatever the outcome (for tests and windows).
+    void runFinished();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
