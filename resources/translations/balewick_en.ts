@@ -395,5 +395,29 @@
         <source>Balewick Website</source>
         <translation>Balewick Website</translation>
     </message>
+    <message id="error.copy">
+        <source>“%1” could not be copied: %2</source>
+        <translation>“%1” could not be copied: %2</translation>
+    </message>
+    <message id="error.list">
+        <source>The folder “%1” could not be read: %2</source>
+        <translation>The folder “%1” could not be read: %2</translation>
+    </message>
+    <message id="error.createFolder">
+        <source>The folder “%1” could not be created: %2</source>
+        <translation>The folder “%1” could not be created: %2</translation>
+    </message>
+    <message id="error.createFile">
+        <source>The file “%1” could not be created: %2</source>
+        <translation>The file “%1” could not be created: %2</translation>
+    </message>
+    <message id="error.launch">
+        <source>“%1” could not be started: %2</source>
+        <translation>“%1” could not be started: %2</translation>
+    </message>
+    <message id="error.saveArchive">
+        <source>The archive “%1” could not be saved: %2</source>
+        <translation>The archive “%1” could not be saved: %2</translation>
+    </message>
 </context>
 </TS>
