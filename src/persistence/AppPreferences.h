@@ -21,15 +21,17 @@ class AppPreferences final : public QObject {
     Q_PROPERTY(ArchiveDestination destination READ destination WRITE setDestination NOTIFY destinationChanged)
     Q_PROPERTY(QString archiveFolderPath READ archiveFolderPath WRITE setArchiveFolderPath NOTIFY
                    archiveFolderPathChanged)
-    Q_PROPERTY(ArchiveAction selectedAction READ selectedAction WRITE setSelectedAction NOTIFY
-                   selectedActionChanged)
+    Q_PROPERTY(
+        ArchiveAction selectedAction READ selectedAction WRITE setSelectedAction NOTIFY selectedActionChanged)
     Q_PROPERTY(bool promptForName READ promptForName WRITE setPromptForName NOTIFY promptForNameChanged)
     Q_PROPERTY(bool individualArchives READ individualArchives WRITE setIndividualArchives NOTIFY
                    individualArchivesChanged)
     Q_PROPERTY(bool skipAlreadyCompressed READ skipAlreadyCompressed WRITE setSkipAlreadyCompressed NOTIFY
                    skipAlreadyCompressedChanged)
-    Q_PROPERTY(bool omitFinderFiles READ omitFinderFiles WRITE setOmitFinderFiles NOTIFY omitFinderFilesChanged)
-    Q_PROPERTY(bool omitMacMetadata READ omitMacMetadata WRITE setOmitMacMetadata NOTIFY omitMacMetadataChanged)
+    Q_PROPERTY(
+        bool omitFinderFiles READ omitFinderFiles WRITE setOmitFinderFiles NOTIFY omitFinderFilesChanged)
+    Q_PROPERTY(
+        bool omitMacMetadata READ omitMacMetadata WRITE setOmitMacMetadata NOTIFY omitMacMetadataChanged)
     Q_PROPERTY(bool trashOriginals READ trashOriginals WRITE setTrashOriginals NOTIFY trashOriginalsChanged)
 
 public:
@@ -91,6 +93,13 @@ signals:
     void actionFormatsChanged();
 
 private:
+    bool readBool(const QString& key, bool fallback) const;
+    void store(const QString& key, const QVariant& value);
+    template <typename Value, typename Stored>
+    void assign(Value& member, const Value& value, const QString& key, const Stored& stored,
+                void (AppPreferences::*changed)());
+    QList<qint64> storedActionFormats() const;
+
     QSettings* m_settings;
     bool m_autoCheckForUpdates = true;
     ArchiveDestination m_destination = ArchiveDestination::sameFolder;

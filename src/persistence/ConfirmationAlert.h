@@ -3,6 +3,8 @@
 #include <QCoroTask>
 #include <QString>
 
+#include <optional>
+
 // A confirmation alert with a "don't ask again" check box. The windows show a real one; tests
 // answer with a script.
 class ConfirmationAlert {
@@ -15,7 +17,7 @@ public:
         QString suppressionCheckBox;    // already localised ("confirm.dontAsk")
     };
     struct Answer {
-        bool confirmed = false;      // the first button was chosen
+        bool confirmed = false;       // the first button was chosen
         bool suppressChecked = false; // the check box was ticked
     };
 
