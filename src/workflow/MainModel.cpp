@@ -1,0 +1,552 @@
+#include "MainModel.h"
+
+#include "DesktopServices.h"
+#include "DestinationResolver.h"
+#include "Dialogs.h"
+#include "ItemCheck.h"
+#include "PromptContinuation.h"
+#include "engine/ArchiveBuilder.h"
+#include "engine/CompressionError.h"
+#include "engine/JobCancelledError.h"
+#include "engine/PlatformError.h"
+#include "engine/ToolRunner.h"
+#include "persistence/AppPreferences.h"
+#include "persistence/ArchiveLogStore.h"
+
+#include <QCoroFuture>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
+#include <QtConcurrent>
+
+#include <atomic>
+#include <exception>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Stands in until the application installs the real ports: refuses every question quietly.
+class AbsentDialogs final : public Dialogs {
+public:
+    QCoro::Task<Answer> askConfirmation(Request) override { co_return Answer{}; }
+    QCoro::Task<> showError(QString, QString) override { co_return; }
+    QCoro::Task<QList<QUrl>> chooseItems(QString) override { co_return QList<QUrl>{}; }
+    QCoro::Task<QUrl> chooseFolder(QString) override { co_return QUrl{}; }
+};
+
+class AbsentDesktopServices final : public DesktopServices {
+public:
+    bool moveToTrash(const QString&) override { return false; }
+    void revealInFileManager(const QList<QUrl>&) override {}
+    void composeEmail(const QList<QUrl>&) override {}
+    void openUrl(const QUrl&) override {}
+};
+
+AbsentDialogs g_absentDialogs;
+AbsentDesktopServices g_absentDesktop;
+Dialogs* g_installedDialogs = nullptr;
+DesktopServices* g_installedDesktop = nullptr;
+MainModel* g_sharedModel = nullptr;
+
+// What the worker hands back: the archive written, or why it was not. Errors travel as a value so
+// that nothing is thrown through the future.
+struct ArchiveOutcome {
+    QUrl archiveURL;
+    std::exception_ptr failure;
+};
+
+struct ArchiveJob {
+    QList<QUrl> items;
+    QUrl folder;
+    QString name;
+    ArchiveFormat format = ArchiveFormat::zip;
+    std::optional<QString> password;
+    bool omitFinderFiles = false;
+    bool omitMacMetadata = false;
+};
+
+ArchiveOutcome makeArchive(const ArchiveBuilder* builder, const ArchiveJob& job) {
+    ArchiveOutcome outcome;
+    try {
+        outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
+        builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
+                               job.password, job.omitMacMetadata);
+    } catch (...) {
+        outcome.failure = std::current_exception();
+        // The name was free before the tool ran, so a file there now is the tool's unfinished
+        // output; left behind it would pass for a good archive.
+        const QString output = outcome.archiveURL.toLocalFile();
+        const QFileInfo left(output);
+        if (!output.isEmpty() && left.isFile() && !left.isSymLink())
+            QFile::remove(output);
+    }
+    return outcome;
+}
+
+// True when moving item to the Trash would take the archive along.
+bool holdsArchive(const QUrl& item, const QUrl& archiveURL) {
+    const QString archive = QFileInfo(archiveURL.toLocalFile()).canonicalFilePath();
+    const QString archivePath = archive.isEmpty() ? QDir::cleanPath(archiveURL.toLocalFile()) : archive;
+    const auto contains = [&archivePath](const QString& path) {
+        if (path.isEmpty())
+            return false;
+        return archivePath == path || archivePath.startsWith(path.endsWith(u'/') ? path : path + u'/');
+    };
+    const QString path = ItemCheck::cleanPath(item);
+    return contains(path) || contains(QFileInfo(path).canonicalFilePath());
+}
+
+QString progressTextFor(const QList<QUrl>& group, const QString& name) {
+    if (group.size() == 1)
+        return qtTrId("progress.archivingItem").arg(ItemCheck::itemName(group.first()), name);
+    return qtTrId("progress.archivingItems").arg(QString::number(group.size()), name);
+}
+
+} // namespace
+
+struct MainModel::Private {
+    Private(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder, Dialogs& dialogs,
+            DesktopServices& desktop)
+        : preferences(preferences)
+        , log(log)
+        , builder(builder)
+        , dialogs(&dialogs)
+        , desktop(&desktop) {}
+
+    AppPreferences& preferences;
+    ArchiveLogStore& log;
+    ArchiveBuilder& builder;
+    Dialogs* dialogs;
+    DesktopServices* desktop;
+    ToolRunner* runner = &ToolRunner::shared();
+
+    bool isTargeted = false;
+    bool isBusy = false;
+    QString progressText;
+    bool showNameSheet = false;
+    QString proposedName;
+    bool showPasswordSheet = false;
+    QString password;
+    QString confirmPassword;
+    QString passwordError;
+    bool showProgress = false;
+    std::optional<ArchiveResult> result;
+
+    std::optional<QCoro::Task<>> work;
+    // Set by stop(); each run has its own, so a late stop never reaches the next run.
+    std::shared_ptr<std::atomic_bool> runCancelled = std::make_shared<std::atomic_bool>(false);
+    QTimer progressDelay;
+    PromptContinuation nameContinuation;
+    PromptContinuation passwordContinuation;
+};
+
+MainModel::MainModel(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder,
+                     Dialogs& dialogs, DesktopServices& desktop, QObject* parent)
+    : QObject(parent)
+    , d(std::make_unique<Private>(preferences, log, builder, dialogs, desktop)) {
+    d->progressDelay.setSingleShot(true);
+    d->progressDelay.setInterval(450ms);
+    connect(&d->progressDelay, &QTimer::timeout, this, [this] {
+        if (d->isBusy)
+            setShowProgress(true);
+    });
+}
+
+MainModel::~MainModel() {
+    if (g_sharedModel == this)
+        g_sharedModel = nullptr;
+}
+
+MainModel& MainModel::shared() {
+    if (!g_sharedModel) {
+        static ArchiveBuilder builder;
+        static MainModel model(AppPreferences::shared(), ArchiveLogStore::shared(), builder,
+                               g_installedDialogs ? *g_installedDialogs : g_absentDialogs,
+                               g_installedDesktop ? *g_installedDesktop : g_absentDesktop);
+        g_sharedModel = &model;
+    }
+    return *g_sharedModel;
+}
+
+void MainModel::installPorts(Dialogs& dialogs, DesktopServices& desktop) {
+    g_installedDialogs = &dialogs;
+    g_installedDesktop = &desktop;
+    if (g_sharedModel) {
+        g_sharedModel->d->dialogs = &dialogs;
+        g_sharedModel->d->desktop = &desktop;
+    }
+}
+
+bool MainModel::isTargeted() const {
+    return d->isTargeted;
+}
+
+void MainModel::setTargeted(bool value) {
+    if (d->isTargeted == value)
+        return;
+    d->isTargeted = value;
+    emit isTargetedChanged();
+}
+
+bool MainModel::isBusy() const {
+    return d->isBusy;
+}
+
+void MainModel::setBusy(bool value) {
+    if (d->isBusy == value)
+        return;
+    d->isBusy = value;
+    emit isBusyChanged();
+}
+
+QString MainModel::progressText() const {
+    return d->progressText;
+}
+
+void MainModel::setProgressText(const QString& value) {
+    if (d->progressText == value)
+        return;
+    d->progressText = value;
+    emit progressTextChanged();
+}
+
+bool MainModel::showNameSheet() const {
+    return d->showNameSheet;
+}
+
+void MainModel::setShowNameSheet(bool value) {
+    if (d->showNameSheet == value)
+        return;
+    d->showNameSheet = value;
+    emit showNameSheetChanged();
+}
+
+QString MainModel::proposedName() const {
+    return d->proposedName;
+}
+
+void MainModel::setProposedName(const QString& value) {
+    if (d->proposedName == value)
+        return;
+    d->proposedName = value;
+    emit proposedNameChanged();
+}
+
+bool MainModel::showPasswordSheet() const {
+    return d->showPasswordSheet;
+}
+
+void MainModel::setShowPasswordSheet(bool value) {
+    if (d->showPasswordSheet == value)
+        return;
+    d->showPasswordSheet = value;
+    emit showPasswordSheetChanged();
+}
+
+QString MainModel::password() const {
+    return d->password;
+}
+
+void MainModel::setPassword(const QString& value) {
+    if (d->password == value)
+        return;
+    d->password = value;
+    emit passwordChanged();
+}
+
+QString MainModel::confirmPassword() const {
+    return d->confirmPassword;
+}
+
+void MainModel::setConfirmPassword(const QString& value) {
+    if (d->confirmPassword == value)
+        return;
+    d->confirmPassword = value;
+    emit confirmPasswordChanged();
+}
+
+QString MainModel::passwordError() const {
+    return d->passwordError;
+}
+
+void MainModel::setPasswordError(const QString& value) {
+    if (d->passwordError == value)
+        return;
+    d->passwordError = value;
+    emit passwordErrorChanged();
+}
+
+bool MainModel::showProgress() const {
+    return d->showProgress;
+}
+
+void MainModel::setShowProgress(bool value) {
+    if (d->showProgress == value)
+        return;
+    d->showProgress = value;
+    emit showProgressChanged();
+}
+
+std::optional<ArchiveResult> MainModel::result() const {
+    return d->result;
+}
+
+void MainModel::setResult(const std::optional<ArchiveResult>& value) {
+    if (d->result == value)
+        return;
+    d->result = value;
+    emit resultChanged();
+}
+
+void MainModel::setProgressDelay(std::chrono::milliseconds delay) {
+    d->progressDelay.setInterval(delay);
+}
+
+void MainModel::setToolRunner(ToolRunner& runner) {
+    d->runner = &runner;
+}
+
+void MainModel::process(const QList<QUrl>& urls) {
+    if (d->isBusy)
+        return;
+    d->runCancelled->store(true);
+    d->runCancelled = std::make_shared<std::atomic_bool>(false);
+    // The previous run has ended (it is not busy), so replacing its task frees only a finished frame.
+    d->work.emplace(run(urls));
+}
+
+QCoro::Task<> MainModel::addItems() {
+    QPointer<MainModel> guard(this);
+    const QList<QUrl> urls = co_await d->dialogs->chooseItems(qtTrId("main.add"));
+    if (!guard || urls.isEmpty())
+        co_return;
+    process(urls);
+}
+
+void MainModel::stop() {
+    d->runner->terminateCurrent();
+    d->runCancelled->store(true);
+    resolvePrompt(std::nullopt, Prompt::name);
+    resolvePrompt(std::nullopt, Prompt::password);
+}
+
+QCoro::Task<> MainModel::run(QList<QUrl> urls) {
+    QPointer<MainModel> guard(this);
+    std::optional<QString> errorMessage;
+    try {
+        co_await performRun(urls);
+    } catch (const CompressionError& error) {
+        if (error.kind() != CompressionError::Kind::cancelled)
+            errorMessage = error.errorDescription();
+    } catch (const JobCancelledError&) {
+    } catch (const PlatformError& error) {
+        errorMessage = error.errorDescription();
+    } catch (...) {
+        errorMessage = qtTrId("error.failed");
+    }
+    if (!guard)
+        co_return;
+    if (errorMessage) {
+        try {
+            co_await d->dialogs->showError(qtTrId("error.title"), *errorMessage);
+        } catch (...) {
+            // An alert that cannot be shown must not keep the run from ending.
+        }
+        if (!guard)
+            co_return;
+    }
+    endRun();
+    emit runFinished();
+}
+
+QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
+    QPointer<MainModel> guard(this);
+    const std::shared_ptr<std::atomic_bool> cancelled = d->runCancelled;
+    AppPreferences& preferences = d->preferences;
+
+    const ArchiveAction action = preferences.selectedAction();
+    const ArchiveFormat format = preferences.actionFormat(action);
+
+    setBusy(true);
+    setShowProgress(false);
+    setResult(std::nullopt);
+    d->progressDelay.start();
+
+    const QList<QUrl> items = ItemCheck::checkedItems(urls);
+    const QList<QUrl> kept = ItemCheck::removingAlreadyCompressed(items, preferences.skipAlreadyCompressed());
+    if (kept.isEmpty())
+        throw CompressionError::allSkipped();
+
+    if (format == ArchiveFormat::encryptedZip || format == ArchiveFormat::encryptedDiskImage) {
+        const bool zip = format == ArchiveFormat::encryptedZip;
+        const QString title = QString::fromLatin1(zip ? QT_TRID_NOOP("confirm.encryptedZip.title")
+                                                      : QT_TRID_NOOP("confirm.encryptedDmg.title"));
+        const QString message = QString::fromLatin1(zip ? QT_TRID_NOOP("confirm.encryptedZip.body")
+                                                        : QT_TRID_NOOP("confirm.encryptedDmg.body"));
+        const QString button =
+            QString::fromLatin1(zip ? QT_TRID_NOOP("confirm.continue") : QT_TRID_NOOP("confirm.create"));
+        const QString suppressionKey =
+            zip ? QStringLiteral("BWSuppressEncryptedZip") : QStringLiteral("BWSuppressEncryptedDMG");
+        const bool confirmed =
+            co_await preferences.confirmUnlessSuppressed(*d->dialogs, title, message, button, suppressionKey);
+        if (!guard || !confirmed || cancelled->load())
+            co_return;
+    }
+
+    const QUrl folder =
+        co_await DestinationResolver::destinationFolder(preferences, *d->dialogs, kept, action);
+    if (!guard || cancelled->load())
+        co_return;
+
+    const std::optional<QString> password = co_await askPassword(format);
+    if (!guard || !password)
+        co_return;
+
+    QList<QList<QUrl>> groups;
+    if (preferences.individualArchives()) {
+        for (const QUrl& item : kept)
+            groups.append(QList<QUrl>{item});
+    } else {
+        groups.append(kept);
+    }
+
+    QList<QUrl> results;
+    for (const QList<QUrl>& group : groups) {
+        if (cancelled->load())
+            co_return;
+
+        QString name = ArchiveBuilder::defaultArchiveName(group, action);
+        if (preferences.promptForName() && !preferences.individualArchives()) {
+            setProposedName(name);
+            const std::optional<QString> chosen = co_await askName();
+            if (!guard || !chosen)
+                co_return;
+            name = *chosen;
+        }
+        setProgressText(progressTextFor(group, name));
+
+        const bool keepEverything = action == ArchiveAction::archive;
+        ArchiveJob job{group,
+                       folder,
+                       name,
+                       format,
+                       password,
+                       !keepEverything && preferences.omitFinderFiles(),
+                       !keepEverything && preferences.omitMacMetadata()};
+        QFuture<ArchiveOutcome> archiving = QtConcurrent::run(&makeArchive, &d->builder, std::move(job));
+        const ArchiveOutcome outcome = co_await archiving;
+        if (!guard)
+            co_return;
+        if (outcome.failure)
+            std::rethrow_exception(outcome.failure);
+
+        results.append(outcome.archiveURL);
+        archiveCompleted(outcome.archiveURL, group, format);
+    }
+    runCompleted(results, action);
+}
+
+QCoro::Task<std::optional<QString>> MainModel::askName() {
+    QFuture<PromptContinuation::Answer> answer = d->nameContinuation.begin();
+    setShowNameSheet(true);
+    co_return co_await answer;
+}
+
+QCoro::Task<std::optional<QString>> MainModel::askPassword(ArchiveFormat format) {
+    if (!isEncrypted(format))
+        co_return QString();
+    setPassword(QString());
+    setConfirmPassword(QString());
+    setPasswordError(QString());
+    QFuture<PromptContinuation::Answer> answer = d->passwordContinuation.begin();
+    setShowPasswordSheet(true);
+    co_return co_await answer;
+}
+
+void MainModel::resolvePrompt(const std::optional<QString>& value, Prompt prompt) {
+    if (prompt == Prompt::name) {
+        setShowNameSheet(false);
+        d->nameContinuation.resume(value);
+    } else {
+        setShowPasswordSheet(false);
+        d->passwordContinuation.resume(value);
+    }
+}
+
+void MainModel::submitName() {
+    const QString name = d->proposedName.trimmed();
+    if (name.isEmpty() || name.contains(u'/') || name.contains(u':'))
+        return;
+    resolvePrompt(name, Prompt::name);
+}
+
+void MainModel::cancelName() {
+    resolvePrompt(std::nullopt, Prompt::name);
+}
+
+void MainModel::submitPassword() {
+    if (d->password.isEmpty()) {
+        setPasswordError(qtTrId("password.empty"));
+        return;
+    }
+    // Typed twice, the same text may arrive composed once and decomposed once.
+    if (d->password.normalized(QString::NormalizationForm_C) ==
+        d->confirmPassword.normalized(QString::NormalizationForm_C)) {
+        resolvePrompt(d->password, Prompt::password);
+        return;
+    }
+    setPasswordError(qtTrId("password.mismatch"));
+}
+
+void MainModel::cancelPassword() {
+    resolvePrompt(std::nullopt, Prompt::password);
+}
+
+void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format) {
+    const QString archivePath = archiveURL.toLocalFile();
+    d->log.append(archivePath, format);
+    QSettings& defaults = d->preferences.defaults();
+    defaults.setValue(QStringLiteral("BWLastArchive"), archivePath);
+    defaults.sync();
+
+    if (!d->preferences.trashOriginals())
+        return;
+    for (const QUrl& item : items) {
+        // An archive written inside a dropped folder would go to the Trash with it.
+        if (holdsArchive(item, archiveURL))
+            continue;
+        d->desktop->moveToTrash(ItemCheck::cleanPath(item));
+    }
+}
+
+void MainModel::runCompleted(const QList<QUrl>& results, ArchiveAction action) {
+    if (action == ArchiveAction::email)
+        d->desktop->composeEmail(results);
+    if (!results.isEmpty())
+        setResult(ArchiveResult{results});
+}
+
+void MainModel::endRun() {
+    d->progressDelay.stop();
+    setBusy(false);
+    setShowProgress(false);
+    setProgressText(QString());
+}
+
+QCoro::Task<> MainModel::showLastArchive() {
+    const QVariant stored = d->preferences.defaults().value(QStringLiteral("BWLastArchive"));
+    const QString path = stored.toString();
+    std::optional<QString> message;
+    if (!stored.isValid() || path.isEmpty())
+        message = qtTrId("error.noLast");
+    else if (!QFileInfo::exists(path))
+        message = qtTrId("error.missingLast");
+    if (message) {
+        co_await d->dialogs->showError(qtTrId("error.title"), *message);
+        co_return;
+    }
+    d->desktop->revealInFileManager({QUrl::fromLocalFile(path)});
+}

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <chrono>
+#include <memory>
 #include <optional>
 
 class AppPreferences;
@@ -17,6 +19,7 @@ class ArchiveBuilder;
 class ArchiveLogStore;
 class DesktopServices;
 class Dialogs;
+class ToolRunner;
 
 // Drives a run from dropped items to archives and publishes what the main window shows.
 // Lives on the main thread; every property is touched only there.
@@ -29,7 +32,8 @@ class MainModel final : public QObject {
     Q_PROPERTY(QString proposedName READ proposedName WRITE setProposedName NOTIFY proposedNameChanged)
     Q_PROPERTY(bool showPasswordSheet READ showPasswordSheet NOTIFY showPasswordSheetChanged)
     Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY passwordChanged)
-    Q_PROPERTY(QString confirmPassword READ confirmPassword WRITE setConfirmPassword NOTIFY confirmPasswordChanged)
+    Q_PROPERTY(
+        QString confirmPassword READ confirmPassword WRITE setConfirmPassword NOTIFY confirmPasswordChanged)
     Q_PROPERTY(QString passwordError READ passwordError NOTIFY passwordErrorChanged)
     Q_PROPERTY(bool showProgress READ showProgress NOTIFY showProgressChanged)
     Q_PROPERTY(std::optional<ArchiveResult> result READ result WRITE setResult NOTIFY resultChanged)
@@ -78,6 +82,11 @@ public:
     // Reveals the newest archive made, or explains why it can't.
     QCoro::Task<> showLastArchive();
 
+    // Test hooks: how long a run waits before it shows progress (0.45 s unless changed), and the
+    // runner stop() terminates (the shared one unless changed; it must be the builder's).
+    void setProgressDelay(std::chrono::milliseconds delay);
+    void setToolRunner(ToolRunner& runner);
+
 signals:
     void isTargetedChanged();
     void isBusyChanged();
@@ -94,6 +103,24 @@ signals:
     void runFinished();
 
 private:
+    enum class Prompt { name, password };
+
+    QCoro::Task<> run(QList<QUrl> urls);
+    QCoro::Task<> performRun(QList<QUrl> urls);
+    QCoro::Task<std::optional<QString>> askName();
+    QCoro::Task<std::optional<QString>> askPassword(ArchiveFormat format);
+    void resolvePrompt(const std::optional<QString>& value, Prompt prompt);
+    void archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format);
+    void runCompleted(const QList<QUrl>& results, ArchiveAction action);
+    void endRun();
+
+    void setBusy(bool value);
+    void setProgressText(const QString& value);
+    void setShowNameSheet(bool value);
+    void setShowPasswordSheet(bool value);
+    void setPasswordError(const QString& value);
+    void setShowProgress(bool value);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

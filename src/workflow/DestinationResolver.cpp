@@ -1,0 +1,68 @@
+#include "DestinationResolver.h"
+
+#include "Dialogs.h"
+#include "ItemCheck.h"
+#include "engine/CompressionError.h"
+#include "persistence/AppPreferences.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QCoro::Task<QUrl> DestinationResolver::destinationFolder(const AppPreferences& preferences, Dialogs& dialogs,
+                                                         QList<QUrl> items, ArchiveAction action) {
+    if (action == ArchiveAction::archive)
+        co_return archiveFolderURL(preferences.archiveFolderPath());
+
+    switch (preferences.destination()) {
+    case ArchiveDestination::sameFolder: {
+        if (items.isEmpty())
+            throw CompressionError::noItems();
+        co_return QUrl::fromLocalFile(QFileInfo(ItemCheck::cleanPath(items.first())).absolutePath());
+    }
+    case ArchiveDestination::ask: {
+        const QUrl chosen = co_await dialogs.chooseFolder(qtTrId("general.chooseFolder"));
+        if (!chosen.isLocalFile() || chosen.toLocalFile().isEmpty())
+            throw CompressionError::cancelled();
+        co_return chosen;
+    }
+    case ArchiveDestination::desktop:
+        co_return desktopFolderURL();
+    case ArchiveDestination::archiveFolder:
+        break;
+    }
+    co_return archiveFolderURL(preferences.archiveFolderPath());
+}
+
+QUrl DestinationResolver::archiveFolderURL(const QString& path) {
+    if (path.isEmpty())
+        throw CompressionError::folderCreate();
+    const QFileInfo info(path);
+    if (info.exists()) {
+        if (!info.isDir())
+            throw CompressionError::folderCreate();
+    } else if (!QDir().mkpath(path)) {
+        throw CompressionError::folderCreate();
+    }
+    return QUrl::fromLocalFile(QDir::cleanPath(path));
+}
+
+QUrl DestinationResolver::desktopFolderURL() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!desktop.isEmpty())
+        return QUrl::fromLocalFile(desktop);
+    return QUrl::fromLocalFile(QDir(QDir::homePath()).filePath(QStringLiteral("Desktop")));
+}
+
+QUrl DestinationResolver::uniqueArchiveURL(const QUrl& folder, const QString& name, ArchiveFormat format) {
+    const QDir directory(folder.toLocalFile());
+    const QString extension = fileExtension(format);
+    // A dangling link is taken too: the tool would write through it to wherever it points.
+    const auto isTaken = [](const QString& path) {
+        return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    };
+    QString candidate = directory.filePath(name + u'.' + extension);
+    for (int number = 2; isTaken(candidate); ++number)
+        candidate = directory.filePath(name + u' ' + QString::number(number) + u'.' + extension);
+    return QUrl::fromLocalFile(candidate);
+}
