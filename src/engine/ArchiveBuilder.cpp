@@ -1,0 +1,131 @@
+#include "ArchiveBuilder.h"
+
+#include "CompressionError.h"
+#include "ItemCopier.h"
+#include "JobCancelledError.h"
+#include "PendingArchive.h"
+#include "StagingFolder.h"
+#include "ToolRunner.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+bool isCancelled(const std::atomic_bool* cancelled) {
+    return cancelled && cancelled->load();
+}
+
+QString lastPathComponent(const QUrl& item) {
+    const QString path = QDir::cleanPath(item.toLocalFile());
+    if (path == QLatin1String("/"))
+        return path;
+    const QString name = QFileInfo(path).fileName();
+    return name.isEmpty() ? item.fileName() : name;
+}
+
+// The name without its last extension; a leading dot starts a name, not an extension.
+QString withoutLastExtension(const QString& name) {
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? name.left(dot) : name;
+}
+
+} // namespace
+
+ArchiveBuilder::ArchiveBuilder(ArchiveTools tools, ToolRunner* runner)
+    : m_tools(std::move(tools))
+    , m_runner(runner ? runner : &ToolRunner::shared()) {}
+
+void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
+                                   const QUrl& output, const QString& volumeName,
+                                   const std::optional<QString>& password, bool omitMacMetadata,
+                                   const std::atomic_bool* cancelled) const {
+    if (isCancelled(cancelled))
+        throw JobCancelledError();
+
+    // The folder and everything in it go away on every path out of here, a failed copy included.
+    const StagingFolder staging;
+    staging.stageItems(items, omitFinderFiles,
+                       ItemCopier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
+                                                     : ItemCopier::Method::copyContents));
+    if (isCancelled(cancelled))
+        throw JobCancelledError();
+
+    runArchiver(format, staging.pathString(), output, volumeName, password, omitFinderFiles, omitMacMetadata);
+}
+
+void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFolder, const QUrl& output,
+                                 const QString& volumeName, const std::optional<QString>& password,
+                                 bool omitFinderFiles, bool omitMacMetadata) const {
+    if (isEncrypted(format) && (!password || password->isEmpty()))
+        throw CompressionError::toolFailed(QString());
+
+    PendingArchive archive(output.toLocalFile(), fileExtension(format));
+    const ToolInvocation call = invocation(format, stagingFolder, archive.temporaryPath(), volumeName,
+                                           password, omitFinderFiles, omitMacMetadata);
+    m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input);
+    archive.publish();
+}
+
+QString ArchiveBuilder::defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
+                                           const QDateTime& now) {
+    if (items.size() == 1)
+        return withoutLastExtension(lastPathComponent(items.first()));
+    if (action != ArchiveAction::archive)
+        return QStringLiteral("Compressed Archive");
+    return QStringLiteral("Archive ") + now.toString(QStringLiteral("yyyy-MM-dd HH.mm"));
+}
+
+ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& stagingFolder,
+                                          const QString& output, const QString& volumeName,
+                                          const std::optional<QString>& password, bool omitFinderFiles,
+                                          bool omitMacMetadata) const {
+    const QString passwordText = password.value_or(QString());
+    switch (format) {
+    case ArchiveFormat::zip:
+        return {m_tools.zip, zipArguments(output, omitMacMetadata, omitFinderFiles), stagingFolder,
+                std::nullopt};
+    case ArchiveFormat::encryptedZip:
+        return {m_tools.zip,
+                QStringList{QStringLiteral("-P"), passwordText} +
+                    zipArguments(output, omitMacMetadata, omitFinderFiles),
+                stagingFolder, std::nullopt};
+    case ArchiveFormat::tar:
+    case ArchiveFormat::gzip:
+    case ArchiveFormat::bzip2: {
+        const QString mode = format == ArchiveFormat::tar    ? QStringLiteral("-cf")
+                             : format == ArchiveFormat::gzip ? QStringLiteral("-czf")
+                                                             : QStringLiteral("-cjf");
+        return {m_tools.tar,
+                {mode, output, QStringLiteral("-C"), stagingFolder, QStringLiteral(".")},
+                std::nullopt,
+                std::nullopt};
+    }
+    case ArchiveFormat::diskImage:
+        return {m_tools.diskImage,
+                {QStringLiteral("create"), QStringLiteral("-srcfolder"), stagingFolder,
+                 QStringLiteral("-volname"), volumeName, QStringLiteral("-format"), QStringLiteral("UDZO"),
+                 output},
+                std::nullopt,
+                std::nullopt};
+    case ArchiveFormat::encryptedDiskImage:
+        // The password travels on standard input so that it never shows in the process list.
+        return {m_tools.diskImage,
+                {QStringLiteral("create"), QStringLiteral("-srcfolder"), stagingFolder,
+                 QStringLiteral("-volname"), volumeName, QStringLiteral("-format"), QStringLiteral("UDZO"),
+                 QStringLiteral("-encryption"), QStringLiteral("AES-256"), QStringLiteral("-stdinpass"),
+                 output},
+                std::nullopt,
+                passwordText.toUtf8() + '\n'};
+    }
+    return {};
+}
+
+QStringList ArchiveBuilder::zipArguments(const QString& output, bool omitMacMetadata, bool omitFinderFiles) {
+    QStringList arguments{QStringLiteral("-r"), omitMacMetadata ? QStringLiteral("-X") : QStringLiteral("-y"),
+                          output, QStringLiteral(".")};
+    if (omitFinderFiles)
+        arguments << QStringLiteral("-x") << QStringLiteral("*.DS_Store") << QStringLiteral("*/.DS_Store")
+                  << QStringLiteral(".DS_Store") << QStringLiteral("*/._*") << QStringLiteral("._*");
+    return arguments;
+}

@@ -37,9 +37,9 @@ public:
 
     // Blocking; run it on a worker thread. Throws CompressionError, PlatformError or
     // JobCancelledError (when *cancelled is set before staging or right after it).
-    void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format, const QUrl& output,
-                       const QString& volumeName, const std::optional<QString>& password, bool omitMacMetadata,
-                       const std::atomic_bool* cancelled = nullptr) const;
+    void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
+                       const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
+                       bool omitMacMetadata, const std::atomic_bool* cancelled = nullptr) const;
 
     // The base name (without extension) proposed for an archive of these items.
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
@@ -52,7 +52,15 @@ public:
 
     static QStringList zipArguments(const QString& output, bool omitMacMetadata, bool omitFinderFiles);
 
+    // Staging normally hard-links files; off, every file is truly copied (tests and measurements).
+    void setHardLinksAllowed(bool allowed) { m_hardLinksAllowed = allowed; }
+
 private:
+    void runArchiver(ArchiveFormat format, const QString& stagingFolder, const QUrl& output,
+                     const QString& volumeName, const std::optional<QString>& password, bool omitFinderFiles,
+                     bool omitMacMetadata) const;
+
     ArchiveTools m_tools;
     ToolRunner* m_runner;
+    bool m_hardLinksAllowed = true;
 };

@@ -1,0 +1,192 @@
+#include "ItemCopier.h"
+
+#include "FileDescriptor.h"
+#include "SystemError.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString displayName(const fs::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.filename().native()));
+}
+
+[[noreturn]] void throwCopyError(int errorNumber, const fs::path& source) {
+    throw systemError(errorNumber, qtTrId("error.copy"), displayName(source));
+}
+
+void keepTimes(const fs::path& target, const struct stat& info, int flags) {
+    const timespec times[2] = {info.st_atim, info.st_mtim};
+    ::utimensat(AT_FDCWD, target.c_str(), times, flags);
+}
+
+bool writeAll(int descriptor, const char* data, ssize_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor, data, size_t(size));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Copies from the current offsets to the end; returns 0 or the errno of the failure.
+int copyBytes(int input, int output) {
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(input, nullptr, output, nullptr, size_t(1) << 30, 0);
+        if (copied > 0)
+            continue;
+        if (copied == 0)
+            return 0;
+        if (errno == EINTR)
+            continue;
+        if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP || errno == EBADF)
+            break; // no kernel copy between these files: fall back to reading and writing
+        return errno;
+    }
+    std::vector<char> buffer(size_t(1) << 20);
+    for (;;) {
+        const ssize_t count = ::read(input, buffer.data(), buffer.size());
+        if (count == 0)
+            return 0;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (!writeAll(output, buffer.data(), count))
+            return errno;
+    }
+}
+
+} // namespace
+
+bool ItemCopier::isFinderFile(const fs::path& name) {
+    const std::string& bytes = name.native();
+    return bytes == ".DS_Store" || bytes.starts_with("._");
+}
+
+void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const {
+    struct stat info {};
+    if (::lstat(source.c_str(), &info) != 0)
+        throwCopyError(errno, source);
+
+    if (S_ISREG(info.st_mode)) {
+        copyFile(source, target, info);
+    } else if (S_ISLNK(info.st_mode)) {
+        std::vector<char> linkTarget(size_t(info.st_size > 0 ? info.st_size : 256) + 1);
+        ssize_t length = 0;
+        while ((length = ::readlink(source.c_str(), linkTarget.data(), linkTarget.size())) >= 0 &&
+               size_t(length) == linkTarget.size())
+            linkTarget.resize(linkTarget.size() * 2);
+        if (length < 0)
+            throwCopyError(errno, source);
+        linkTarget[size_t(length)] = '\0';
+        if (::symlink(linkTarget.data(), target.c_str()) != 0)
+            throwCopyError(errno, source);
+        keepTimes(target, info, AT_SYMLINK_NOFOLLOW);
+    } else if (S_ISFIFO(info.st_mode)) {
+        // Reading a pipe would block until someone writes to it; the archive only needs the entry.
+        if (::mkfifo(target.c_str(), info.st_mode & 07777) != 0)
+            throwCopyError(errno, source);
+        ::chmod(target.c_str(), info.st_mode & 07777);
+        keepTimes(target, info, 0);
+    } else if (S_ISDIR(info.st_mode)) {
+        throwCopyError(EISDIR, source);
+    }
+    // Sockets and device files have no contents an archive could hold.
+}
+
+void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const struct stat& info) const {
+    if (m_method == Method::linkWhenPossible) {
+        if (::link(source.c_str(), target.c_str()) == 0)
+            return;
+        if (errno == EEXIST)
+            throwCopyError(errno, source);
+        // Another filesystem, a link limit or the kernel's link protection: copy instead.
+    }
+
+    // O_NONBLOCK: should the file have been swapped for a pipe meanwhile, opening it must not hang.
+    FileDescriptor input(::open(source.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!input.isValid())
+        throwCopyError(errno, source);
+    struct stat opened {};
+    if (::fstat(input.get(), &opened) != 0)
+        throwCopyError(errno, source);
+    if (!S_ISREG(opened.st_mode))
+        throwCopyError(EINVAL, source);
+
+    FileDescriptor output(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!output.isValid())
+        throwCopyError(errno, source);
+
+    int failure = 0;
+    if (::ioctl(output.get(), FICLONE, input.get()) != 0)
+        failure = copyBytes(input.get(), output.get());
+    if (failure == 0 && ::fchmod(output.get(), info.st_mode & 07777) != 0)
+        failure = errno;
+    if (failure == 0) {
+        const timespec times[2] = {opened.st_atim, opened.st_mtim};
+        if (::futimens(output.get(), times) != 0)
+            failure = errno;
+    }
+    if (failure == 0 && ::close(output.release()) != 0)
+        failure = errno;
+    if (failure != 0) {
+        output.close();
+        ::unlink(target.c_str());
+        throwCopyError(failure, source);
+    }
+}
+
+void ItemCopier::copyFolderContents(const fs::path& source, const fs::path& target,
+                                    bool omitFinderFiles) const {
+    struct stat sourceInfo {};
+    if (::stat(source.c_str(), &sourceInfo) != 0)
+        throw systemError(errno, qtTrId("error.list"), displayName(source));
+
+    if (::mkdir(target.c_str(), 0700) != 0) {
+        const int error = errno;
+        struct stat existing {};
+        if (error != EEXIST || ::lstat(target.c_str(), &existing) != 0 || !S_ISDIR(existing.st_mode))
+            throw systemError(error, qtTrId("error.createFolder"), displayName(target));
+        // Merging into a folder staged earlier, which may already carry a read-only mode.
+        ::chmod(target.c_str(), 0700);
+    }
+
+    std::error_code error;
+    fs::directory_iterator entries(source, error);
+    for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
+        const fs::path name = entries->path().filename();
+        if (omitFinderFiles && isFinderFile(name))
+            continue;
+        const fs::file_status status = entries->symlink_status(error);
+        if (error)
+            throwCopyError(error.value(), entries->path());
+        if (status.type() == fs::file_type::directory)
+            copyFolderContents(entries->path(), target / name, omitFinderFiles);
+        else
+            copyItem(entries->path(), target / name);
+    }
+    if (error)
+        throw systemError(error.value(), qtTrId("error.list"), displayName(source));
+
+    // Set last: filling the folder would change its time, and its mode might forbid filling it.
+    ::chmod(target.c_str(), sourceInfo.st_mode & 07777);
+    keepTimes(target, sourceInfo, 0);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+
+struct stat;
+
+// Copies the user's items into the staging folder. Paths are byte paths, so names that are not
+// valid UTF-8 keep their exact bytes. A copy never replaces an existing target.
+class ItemCopier final {
+public:
+    enum class Method {
+        // A hard link when the kernel allows one (the tools only read what they archive and the
+        // staging folder is removed afterwards), else a true copy.
+        linkWhenPossible,
+        // Always a true copy: a reflink where the filesystem offers one, else the bytes.
+        copyContents,
+    };
+
+    explicit ItemCopier(Method method = Method::linkWhenPossible)
+        : m_method(method) {}
+
+    // Copies one entry that is not a folder, keeping its mode and modification time: a regular
+    // file, a symbolic link (as a link) or a named pipe (made anew, never opened). Sockets and
+    // device files are left out. Throws PlatformError, for example when `target` exists.
+    void copyItem(const std::filesystem::path& source, const std::filesystem::path& target) const;
+
+    // Creates `target` (an existing folder is merged into) and copies the entries of `source`
+    // into it, recursively; the folder then takes the mode and modification time of `source`.
+    void copyFolderContents(const std::filesystem::path& source, const std::filesystem::path& target,
+                            bool omitFinderFiles) const;
+
+    // ".DS_Store" and names beginning with "._": metadata files that Macs leave behind.
+    static bool isFinderFile(const std::filesystem::path& name);
+
+private:
+    void copyFile(const std::filesystem::path& source, const std::filesystem::path& target,
+                  const struct stat& info) const;
+
+    Method m_method;
+};
