@@ -1,0 +1,114 @@
+#include "LinuxDesktopServices.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+
+#include <climits>
+
+namespace {
+
+// Qt numbers a clashing trashed name as "name-0001" and adds ".trashinfo" for the info file.
+constexpr qsizetype numberingSuffixLength = 5;
+constexpr qsizetype infoSuffixLength = 10;
+
+LinuxDesktopServices::Environment completed(LinuxDesktopServices::Environment environment) {
+    if (!environment.openUrl)
+        environment.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    if (!environment.startDetached) {
+        environment.startDetached = [](const QString& program, const QStringList& arguments) {
+            return QProcess::startDetached(program, arguments);
+        };
+    }
+    return environment;
+}
+
+} // namespace
+
+LinuxDesktopServices::LinuxDesktopServices(QObject* parent)
+    : LinuxDesktopServices(Environment{}, parent) {}
+
+LinuxDesktopServices::LinuxDesktopServices(Environment environment, QObject* parent)
+    : QObject(parent)
+    , m_environment(completed(std::move(environment))) {}
+
+bool LinuxDesktopServices::fitsTrashInfoName(const QString& path) {
+    const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
+    return QFile::encodeName(name).size() + numberingSuffixLength + infoSuffixLength <= NAME_MAX;
+}
+
+bool LinuxDesktopServices::moveToTrash(const QString& path) {
+    const QString cleanPath = QDir::cleanPath(path);
+    if (cleanPath.isEmpty() || cleanPath == QLatin1String("/"))
+        return false;
+    // Qt retries a failing info-file name without end, so a name it cannot record would freeze
+    // the window instead of failing.
+    if (!fitsTrashInfoName(cleanPath))
+        return false;
+    return QFile::moveToTrash(cleanPath);
+}
+
+void LinuxDesktopServices::revealInFileManager(const QList<QUrl>& items) {
+    if (items.isEmpty())
+        return;
+    if (!m_environment.bus.isConnected()) {
+        openContainingFolders(items);
+        return;
+    }
+    QStringList uris;
+    for (const QUrl& item : items)
+        uris.append(item.toString(QUrl::FullyEncoded));
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call.setArguments({uris, QString()});
+    const QDBusPendingCall pending =
+        m_environment.bus.asyncCall(call, static_cast<int>(m_environment.revealTimeout.count()));
+    auto* watcher = new QDBusPendingCallWatcher(pending, this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, items](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                if (finished->isError())
+                    openContainingFolders(items);
+            });
+}
+
+void LinuxDesktopServices::openContainingFolders(const QList<QUrl>& items) {
+    QSet<QString> opened;
+    for (const QUrl& item : items) {
+        if (!item.isLocalFile())
+            continue;
+        const QString folder = QFileInfo(QDir::cleanPath(item.toLocalFile())).absolutePath();
+        if (opened.contains(folder))
+            continue;
+        opened.insert(folder);
+        m_environment.openUrl(QUrl::fromLocalFile(folder));
+    }
+}
+
+void LinuxDesktopServices::composeEmail(const QList<QUrl>& attachments) {
+    const QString program = QStandardPaths::findExecutable(m_environment.emailProgram);
+    if (program.isEmpty())
+        return;
+    QStringList arguments;
+    for (const QUrl& attachment : attachments) {
+        if (!attachment.isLocalFile())
+            continue;
+        arguments << QStringLiteral("--attach") << attachment.toLocalFile();
+    }
+    if (arguments.isEmpty())
+        return;
+    m_environment.startDetached(program, arguments);
+}
+
+void LinuxDesktopServices::openUrl(const QUrl& url) {
+    if (url.isValid())
+        m_environment.openUrl(url);
+}
