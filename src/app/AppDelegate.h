@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+class DesktopServices;
+class Dialogs;
+class MainWindowController;
+
+// Decides what exists at start-up and in which order, and keeps the application's windows.
+class AppDelegate final : public QObject {
+    Q_OBJECT
+
+public:
+    // The ports are handed to the main window; they must outlive the delegate.
+    AppDelegate(Dialogs& dialogs, DesktopServices& desktop, QObject* parent = nullptr);
+    ~AppDelegate() override;
+    Q_DISABLE_COPY_MOVE(AppDelegate)
+
+    // The delegate once launching has finished; empty before.
+    static AppDelegate* current();
+
+    // Checks where Balewick runs from, then makes and shows the main window. False when the
+    // location was refused (the application is then asked to exit with code 1).
+    bool applicationDidFinishLaunching();
+    // Files opened with the application: a run of the workflow, without showing the window.
+    void openUrls(const QList<QUrl>& urls);
+    // Launching again without files: brings the main window back unless a window is showing.
+    void reopen();
+    // True when Balewick may go on; otherwise tells the user and asks the application to exit.
+    bool verifyLaunchLocation();
+
+    MainWindowController* windowController() const { return m_windowController.get(); }
+
+    // Lets tests run the launch check against their own executable and folders.
+    void setLaunchLocationForTesting(const QString& executablePath, const QStringList& applicationsFolders);
+
+private:
+    static bool hasVisibleWindows();
+
+    Dialogs& m_dialogs;
+    DesktopServices& m_desktop;
+    std::unique_ptr<MainWindowController> m_windowController;
+    std::optional<QString> m_executablePathOverride;
+    std::optional<QStringList> m_applicationsFoldersOverride;
+    bool m_launchRefused = false;
+};

@@ -1,0 +1,54 @@
+#include "BalewickApp.h"
+
+#include "AppDelegate.h"
+#include "AppInfo.h"
+#include "CommandLineFiles.h"
+#include "SingleInstance.h"
+#include "Translations.h"
+#include "WidgetDialogs.h"
+#include "platform/LinuxDesktopServices.h"
+#include "workflow/MainModel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QTimer>
+
+namespace BalewickApp {
+
+int run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const AppInfo info = AppInfo::bundled();
+    QApplication::setOrganizationName(QStringLiteral("Balewick"));
+    QApplication::setApplicationName(QStringLiteral("Balewick"));
+    QApplication::setApplicationDisplayName(info.windowTitle());
+    QApplication::setApplicationVersion(info.shortVersion.value_or(QString()));
+    QApplication::setDesktopFileName(QStringLiteral("balewick"));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("balewick"), QIcon(QStringLiteral(":/icons/balewick.svg"))));
+    // Balewick stays running with its window closed; launching it again brings the window back.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Translations::install(application);
+
+    const QList<QUrl> files =
+        CommandLineFiles::fileUrls(QApplication::arguments().mid(1), QDir::currentPath());
+    SingleInstance instance(SingleInstance::defaultServerName());
+    if (instance.claim(files) == SingleInstance::Role::HandedOff)
+        return 0;
+
+    // The shared model keeps these until the process ends, so they are never destroyed.
+    auto* dialogs = new WidgetDialogs;
+    auto* desktop = new LinuxDesktopServices;
+    MainModel::installPorts(*dialogs, *desktop);
+
+    AppDelegate delegate(*dialogs, *desktop);
+    QObject::connect(&instance, &SingleInstance::filesOpened, &delegate, &AppDelegate::openUrls);
+    QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate, &AppDelegate::reopen);
+    QTimer::singleShot(0, &delegate, [&delegate, files] {
+        if (delegate.applicationDidFinishLaunching())
+            delegate.openUrls(files);
+    });
+    return QApplication::exec();
+}
+
+} // namespace BalewickApp

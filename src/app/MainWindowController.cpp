@@ -1,0 +1,99 @@
+#include "MainWindowController.h"
+
+#include "AppInfo.h"
+#include "MainView.h"
+#include "workflow/DesktopServices.h"
+#include "workflow/MainModel.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+MainWindowController::MainWindowController(MainModel& model, AppPreferences& preferences, Dialogs& dialogs,
+                                           DesktopServices& desktop, QWidget* parent)
+    : QMainWindow(parent)
+    , m_model(model)
+    , m_desktop(desktop) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(AppInfo::bundled().windowTitle());
+    setCentralWidget(new MainView(model, preferences, dialogs, desktop, this));
+    buildMenus();
+
+    // The sizes are the content's; the menu bar sits inside the window on this desktop.
+    const int menuHeight = menuBar()->sizeHint().height();
+    setMinimumSize(contentWidth, minimumContentHeight + menuHeight);
+    resize(contentWidth, contentHeight + menuHeight);
+    centreOnScreen();
+}
+
+void MainWindowController::showWindow() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+std::optional<QUrl> MainWindowController::pageUrl(const QString& host, const QString& path) {
+    QString base = host.trimmed();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    const QUrl url(base + path, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+void MainWindowController::buildMenus() {
+    QMenu* applicationMenu = menuBar()->addMenu(AppInfo::bundled().applicationName());
+    applicationMenu->setObjectName(QStringLiteral("applicationMenu"));
+    QAction* quit = applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")),
+                                               qtTrId("menu.quit"), qApp, &QCoreApplication::quit);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* fileMenu = menuBar()->addMenu(qtTrId("menu.file"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    QAction* add = fileMenu->addAction(QIcon::fromTheme(QStringLiteral("list-add")), qtTrId("main.add"), this,
+                                       [this] { m_model.addItems(); });
+    add->setObjectName(QStringLiteral("addAction"));
+    add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    // Adding during a run would be refused anyway; say so by greying the item.
+    add->setEnabled(!m_model.isBusy());
+    connect(&m_model, &MainModel::isBusyChanged, add, [this, add] { add->setEnabled(!m_model.isBusy()); });
+
+    QMenu* helpMenu = menuBar()->addMenu(qtTrId("menu.help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    QAction* help = helpMenu->addAction(QIcon::fromTheme(QStringLiteral("help-contents")), qtTrId("help.app"),
+                                        this, [this] { openPage(QStringLiteral("/support/balewick")); });
+    help->setObjectName(QStringLiteral("helpAction"));
+    help->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Question));
+    QAction* support =
+        helpMenu->addAction(QIcon::fromTheme(QStringLiteral("help-faq")), qtTrId("help.support"), this,
+                            [this] { openPage(QStringLiteral("/support/")); });
+    support->setObjectName(QStringLiteral("supportAction"));
+    helpMenu->addSeparator();
+    QAction* site = helpMenu->addAction(QIcon::fromTheme(QStringLiteral("internet-web-browser")),
+                                        qtTrId("help.site"), this, [this] { openPage(QStringLiteral("/")); });
+    site->setObjectName(QStringLiteral("siteAction"));
+}
+
+void MainWindowController::openPage(const QString& path) {
+    if (const std::optional<QUrl> url = pageUrl(webHost(), path))
+        m_desktop.openUrl(*url);
+}
+
+void MainWindowController::centreOnScreen() {
+    const QScreen* target = screen();
+    if (!target)
+        return;
+    QRect frame = geometry();
+    frame.moveCenter(target->availableGeometry().center());
+    move(frame.topLeft());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "workflow/Dialogs.h"
+
+class QWidget;
+
+// The workflow's questions as Qt Widgets dialogs. Each is shown modally with open() and awaited
+// through its finished signal, so the event loop keeps running while the user answers.
+class WidgetDialogs final : public Dialogs {
+public:
+    QCoro::Task<Answer> askConfirmation(Request request) override;
+    QCoro::Task<> showError(QString title, QString message) override;
+    QCoro::Task<QList<QUrl>> chooseItems(QString prompt) override;
+    QCoro::Task<QUrl> chooseFolder(QString prompt) override;
+
+    // The window a dialog attaches to: the active window, else the visible main window; none
+    // (then the dialog is application-modal) when Balewick shows no window.
+    static QWidget* parentWindow();
+};
