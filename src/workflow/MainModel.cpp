@@ -76,12 +76,6 @@ ArchiveOutcome makeArchive(const ArchiveBuilder* builder, const ArchiveJob& job)
                                job.password, job.omitMacMetadata);
     } catch (...) {
         outcome.failure = std::current_exception();
-        // The name was free before the tool ran, so a file there now is the tool's unfinished
-        // output; left behind it would pass for a good archive.
-        const QString output = outcome.archiveURL.toLocalFile();
-        const QFileInfo left(output);
-        if (!output.isEmpty() && left.isFile() && !left.isSymLink())
-            QFile::remove(output);
     }
     return outcome;
 }

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "support/FakeDesktopServices.h"
+#include "support/FakeDialogs.h"
+
+#include "engine/ArchiveBuilder.h"
+#include "persistence/AppPreferences.h"
+#include "persistence/ArchiveLogStore.h"
+#include "workflow/MainModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// One model over the real engine and real files in a temporary folder, with scripted dialogs and
+// a recording desktop. Each test builds its own, so nothing leaks from one test to the next.
+class WorkflowFixture final {
+public:
+    explicit WorkflowFixture(ArchiveTools tools = {})
+        : settings(folder.filePath(QStringLiteral("Balewick.conf")), QSettings::IniFormat)
+        , preferences(&settings)
+        , log(&settings)
+        , builder(std::move(tools))
+        , model(preferences, log, builder, dialogs, desktop)
+        , finished(&model, &MainModel::runFinished) {
+        QDir(folder.path()).mkpath(QStringLiteral("items"));
+        QDir(folder.path()).mkpath(QStringLiteral("out"));
+        preferences.setDestination(ArchiveDestination::archiveFolder);
+        preferences.setArchiveFolderPath(path(QStringLiteral("out")));
+        // No run in these tests lasts long enough to be shown unless a test asks for it.
+        model.setProgressDelay(std::chrono::hours(1));
+    }
+
+    QString path(const QString& relative) const { return folder.filePath(relative); }
+    QString item(const QString& name) const { return path(QStringLiteral("items/") + name); }
+    QUrl itemUrl(const QString& name) const { return QUrl::fromLocalFile(item(name)); }
+
+    // A file under items/ (parents created); the contents name it unless given.
+    QUrl makeFile(const QString& name, const QByteArray& contents = {}) const {
+        const QString filePath = item(name);
+        QDir().mkpath(QFileInfo(filePath).path());
+        QFile file(filePath);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(contents.isEmpty() ? name.toUtf8() : contents);
+        return QUrl::fromLocalFile(filePath);
+    }
+
+    QUrl makeFolder(const QString& name) const {
+        QDir().mkpath(item(name));
+        return itemUrl(name);
+    }
+
+    // Starts a run and waits for its end; false when it did not end.
+    bool runToEnd(const QList<QUrl>& urls) {
+        const qsizetype before = finished.size();
+        model.process(urls);
+        return waitForEnd(before);
+    }
+
+    bool waitForEnd(qsizetype before) {
+        return QTest::qWaitFor([&] { return finished.size() > before; }, 60000);
+    }
+
+    QStringList outFiles() const {
+        return QDir(path(QStringLiteral("out")))
+            .entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden,
+                       QDir::Name);
+    }
+
+    // The end state every run must leave, whatever its outcome.
+    bool endedCleanly() const {
+        return !model.isBusy() && !model.showProgress() && model.progressText().isEmpty();
+    }
+
+    QTemporaryDir folder;
+    QSettings settings;
+    AppPreferences preferences;
+    ArchiveLogStore log;
+    ArchiveBuilder builder;
+    FakeDialogs dialogs;
+    FakeDesktopServices desktop;
+    MainModel model;
+    QSignalSpy finished;
+};
+
+// The member files of an archive as its own reader lists them (folders left out, "./" dropped).
+inline QStringList archiveMembers(const QString& archive) {
+    QProcess reader;
+    if (archive.endsWith(QLatin1String(".zip")))
+        reader.start(QStringLiteral("unzip"), {QStringLiteral("-Z1"), archive});
+    else
+        reader.start(QStringLiteral("tar"), {QStringLiteral("-tf"), archive});
+    reader.waitForFinished(30000);
+    QStringList members;
+    const QStringList lines =
+        QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    for (QString line : lines) {
+        if (line.startsWith(QLatin1String("./")))
+            line = line.mid(2);
+        if (!line.isEmpty() && !line.endsWith(u'/'))
+            members.append(line);
+    }
+    members.sort();
+    return members;
+}
+
+// One member's bytes, decrypted with password when given; empty when the reader refuses.
+inline QByteArray zipMember(const QString& archive, const QString& member, const QString& password = {}) {
+    QStringList arguments{QStringLiteral("-p")};
+    if (!password.isEmpty())
+        arguments << QStringLiteral("-P") << password;
+    arguments << archive << member;
+    QProcess reader;
+    reader.start(QStringLiteral("unzip"), arguments);
+    reader.closeWriteChannel();
+    reader.waitForFinished(30000);
+    if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+        return {};
+    return reader.readAllStandardOutput();
+}
+
+// Answers the password sheet with the same text twice as soon as it opens.
+inline void answerPasswordSheet(MainModel& model, const QString& password) {
+    QObject::connect(&model, &MainModel::showPasswordSheetChanged, &model, [&model, password] {
+        if (!model.showPasswordSheet())
+            return;
+        model.setPassword(password);
+        model.setConfirmPassword(password);
+        model.submitPassword();
+    });
+}
