@@ -2,6 +2,7 @@
 
 #include "CompressionError.h"
 #include "SystemError.h"
+#include "TemporaryDirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,14 +24,14 @@ fs::path bytePath(const QString& path) {
 } // namespace
 
 StagingFolder::StagingFolder() {
-    const QString temporaryDirectory = QDir::tempPath();
+    const QString temporaryFolder = temporaryDirectory();
     const QString name =
         QStringLiteral("Balewick-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     std::error_code error;
-    fs::create_directories(bytePath(temporaryDirectory), error);
+    fs::create_directories(bytePath(temporaryFolder), error);
     if (error)
-        throw systemError(error.value(), qtTrId("error.createFolder"), temporaryDirectory);
-    const fs::path path = bytePath(QDir(temporaryDirectory).filePath(name));
+        throw systemError(error.value(), qtTrId("error.createFolder"), temporaryFolder);
+    const fs::path path = bytePath(QDir(temporaryFolder).filePath(name));
     // Private: it holds copies of the user's files inside a directory that other users can read.
     if (::mkdir(path.c_str(), 0700) != 0)
         throw systemError(errno, qtTrId("error.createFolder"), name);

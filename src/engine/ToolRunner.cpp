@@ -3,6 +3,7 @@
 #include "CompressionError.h"
 #include "FileDescriptor.h"
 #include "SystemError.h"
+#include "TemporaryDirectory.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +148,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
 
     const QString errorFileName =
         QStringLiteral("bw-err-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    const QString errorFilePath = QDir(QDir::tempPath()).filePath(errorFileName);
+    const QString errorFilePath = QDir(temporaryDirectory()).filePath(errorFileName);
     FileDescriptor errorFile(
         ::open(QFile::encodeName(errorFilePath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!errorFile.isValid())
