@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "ItemCheck.h"
 #include "PromptContinuation.h"
+#include "ReadabilityCheck.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/CompressionError.h"
 #include "engine/JobCancelledError.h"
@@ -71,6 +72,7 @@ struct ArchiveJob {
 ArchiveOutcome makeArchive(const ArchiveBuilder* builder, const ArchiveJob& job) {
     ArchiveOutcome outcome;
     try {
+        ReadabilityCheck::requireReadable(job.items, job.omitFinderFiles);
         outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
         builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
                                job.password, job.omitMacMetadata);
