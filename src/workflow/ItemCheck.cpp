@@ -51,3 +51,15 @@ QString ItemCheck::itemName(const QUrl& item) {
         return item.fileName();
     return QFileInfo(path).fileName();
 }
+
+bool ItemCheck::holds(const QUrl& item, const QUrl& path) {
+    const QString canonicalTarget = QFileInfo(path.toLocalFile()).canonicalFilePath();
+    const QString target = canonicalTarget.isEmpty() ? QDir::cleanPath(path.toLocalFile()) : canonicalTarget;
+    const auto contains = [&target](const QString& folder) {
+        if (folder.isEmpty())
+            return false;
+        return target == folder || target.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
+    };
+    const QString itemPath = cleanPath(item);
+    return contains(itemPath) || contains(QFileInfo(itemPath).canonicalFilePath());
+}

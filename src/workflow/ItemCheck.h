@@ -15,6 +15,8 @@ public:
 
     // The root, the folders that hold every user's home and the user's own home folder.
     static bool isProtectedPath(const QString& cleanPath);
+    // True when the item is the path or a folder that contains it, also through symbolic links.
+    static bool holds(const QUrl& item, const QUrl& path);
     // The item's local path without trailing slashes or dot components.
     static QString cleanPath(const QUrl& item);
     // The name shown for an item: its last path component, "/" for the root.

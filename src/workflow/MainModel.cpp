@@ -1,11 +1,10 @@
 #include "MainModel.h"
 
-#include "DesktopServices.h"
+#include "AbsentPorts.h"
+#include "ArchiveJob.h"
 #include "DestinationResolver.h"
-#include "Dialogs.h"
 #include "ItemCheck.h"
 #include "PromptContinuation.h"
-#include "ReadabilityCheck.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/CompressionError.h"
 #include "engine/JobCancelledError.h"
@@ -15,8 +14,6 @@
 #include "persistence/ArchiveLogStore.h"
 
 #include <QCoroFuture>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
@@ -29,71 +26,11 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Stands in until the application installs the real ports: refuses every question quietly.
-class AbsentDialogs final : public Dialogs {
-public:
-    QCoro::Task<Answer> askConfirmation(Request) override { co_return Answer{}; }
-    QCoro::Task<> showError(QString, QString) override { co_return; }
-    QCoro::Task<QList<QUrl>> chooseItems(QString) override { co_return QList<QUrl>{}; }
-    QCoro::Task<QUrl> chooseFolder(QString) override { co_return QUrl{}; }
-};
-
-class AbsentDesktopServices final : public DesktopServices {
-public:
-    bool moveToTrash(const QString&) override { return false; }
-    void revealInFileManager(const QList<QUrl>&) override {}
-    void composeEmail(const QList<QUrl>&) override {}
-    void openUrl(const QUrl&) override {}
-};
-
 AbsentDialogs g_absentDialogs;
 AbsentDesktopServices g_absentDesktop;
 Dialogs* g_installedDialogs = nullptr;
 DesktopServices* g_installedDesktop = nullptr;
 MainModel* g_sharedModel = nullptr;
-
-// What the worker hands back: the archive written, or why it was not. Errors travel as a value so
-// that nothing is thrown through the future.
-struct ArchiveOutcome {
-    QUrl archiveURL;
-    std::exception_ptr failure;
-};
-
-struct ArchiveJob {
-    QList<QUrl> items;
-    QUrl folder;
-    QString name;
-    ArchiveFormat format = ArchiveFormat::zip;
-    std::optional<QString> password;
-    bool omitFinderFiles = false;
-    bool omitMacMetadata = false;
-};
-
-ArchiveOutcome makeArchive(const ArchiveBuilder* builder, const ArchiveJob& job) {
-    ArchiveOutcome outcome;
-    try {
-        ReadabilityCheck::requireReadable(job.items, job.omitFinderFiles);
-        outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
-        builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
-                               job.password, job.omitMacMetadata);
-    } catch (...) {
-        outcome.failure = std::current_exception();
-    }
-    return outcome;
-}
-
-// True when moving item to the Trash would take the archive along.
-bool holdsArchive(const QUrl& item, const QUrl& archiveURL) {
-    const QString archive = QFileInfo(archiveURL.toLocalFile()).canonicalFilePath();
-    const QString archivePath = archive.isEmpty() ? QDir::cleanPath(archiveURL.toLocalFile()) : archive;
-    const auto contains = [&archivePath](const QString& path) {
-        if (path.isEmpty())
-            return false;
-        return archivePath == path || archivePath.startsWith(path.endsWith(u'/') ? path : path + u'/');
-    };
-    const QString path = ItemCheck::cleanPath(item);
-    return contains(path) || contains(QFileInfo(path).canonicalFilePath());
-}
 
 QString progressTextFor(const QList<QUrl>& group, const QString& name) {
     if (group.size() == 1)
@@ -432,8 +369,9 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                        password,
                        !keepEverything && preferences.omitFinderFiles(),
                        !keepEverything && preferences.omitMacMetadata()};
-        QFuture<ArchiveOutcome> archiving = QtConcurrent::run(&makeArchive, &d->builder, std::move(job));
-        const ArchiveOutcome outcome = co_await archiving;
+        QFuture<ArchiveJob::Outcome> archiving =
+            QtConcurrent::run(&ArchiveJob::perform, &d->builder, std::move(job));
+        const ArchiveJob::Outcome outcome = co_await archiving;
         if (!guard)
             co_return;
         if (outcome.failure)
@@ -512,7 +450,7 @@ void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& item
         return;
     for (const QUrl& item : items) {
         // An archive written inside a dropped folder would go to the Trash with it.
-        if (holdsArchive(item, archiveURL))
+        if (ItemCheck::holds(item, archiveURL))
             continue;
         d->desktop->moveToTrash(ItemCheck::cleanPath(item));
     }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/ArchiveFormat.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <exception>
+#include <optional>
+
+class ArchiveBuilder;
+
+// One archive to make on a worker thread. It holds its inputs by value, so the run may go on (or
+// go away) while the job works.
+struct ArchiveJob {
+    // The archive written, or why it was not: the failure travels as a value so that nothing is
+    // thrown through the future.
+    struct Outcome {
+        QUrl archiveURL;
+        std::exception_ptr failure;
+    };
+
+    QList<QUrl> items;
+    QUrl folder;
+    QString name;
+    ArchiveFormat format = ArchiveFormat::zip;
+    std::optional<QString> password;
+    bool omitFinderFiles = false;
+    bool omitMacMetadata = false;
+
+    // Blocking: checks the items can be read, picks the free file name and has the builder write
+    // the archive there.
+    static Outcome perform(const ArchiveBuilder* builder, const ArchiveJob& job);
+};
