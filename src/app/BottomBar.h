@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class MainModel;
+class QToolButton;
+class RecentsMenuActions;
+
+// The row of buttons at the foot of the main window: add items, and the recents menu.
+class BottomBar final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BottomBar(MainModel& model, QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(BottomBar)
+
+    // Pops up the recents menu at the mouse pointer.
+    void showRecents();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QToolButton* makeButton(const QString& name, const QString& toolTip);
+    void refreshIcons();
+
+    MainModel& m_model;
+    QToolButton* m_addButton;
+    QToolButton* m_recentsButton;
+    RecentsMenuActions* m_recentsActions = nullptr;
+};

@@ -1,0 +1,101 @@
+#include "DropZone.h"
+
+#include "Appearance.h"
+#include "DropSymbol.h"
+#include "DropView.h"
+#include "workflow/MainModel.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+DropZone::DropZone(MainModel& model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_dropView(new DropView(this)) {
+    setObjectName(QStringLiteral("dropZone"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_dropView);
+
+    m_dropView->setObjectName(QStringLiteral("dropView"));
+    auto* content = new QVBoxLayout(m_dropView);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->setSpacing(0);
+    content->addWidget(buildPrompt());
+    content->addWidget(buildProgress());
+    content->addStretch(1);
+
+    m_dropView->setOnTarget([this](bool targeted) { m_model.setTargeted(targeted); });
+    m_dropView->setOnDrop([this](const QList<QUrl>& urls) { m_model.process(urls); });
+
+    connect(&m_model, &MainModel::isBusyChanged, this, &DropZone::refresh);
+    connect(&m_model, &MainModel::showProgressChanged, this, &DropZone::refresh);
+    connect(&m_model, &MainModel::progressTextChanged, this, &DropZone::refresh);
+    connect(&m_model, &MainModel::isTargetedChanged, this, &DropZone::refresh);
+    refresh();
+}
+
+bool DropZone::showsProgress(const MainModel& model) {
+    return model.isBusy() && model.showProgress() && !model.progressText().isEmpty();
+}
+
+QWidget* DropZone::buildPrompt() {
+    m_prompt = new QWidget(m_dropView);
+    m_prompt->setObjectName(QStringLiteral("dropPrompt"));
+    auto* layout = new QVBoxLayout(m_prompt);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(16);
+    m_symbol = new DropSymbol(m_prompt);
+    m_symbol->setObjectName(QStringLiteral("dropSymbol"));
+    layout->addWidget(m_symbol, 0, Qt::AlignHCenter);
+    auto* label = new QLabel(qtTrId("main.drop"), m_prompt);
+    label->setObjectName(QStringLiteral("dropText"));
+    label->setFont(Appearance::font(label->font(), Appearance::title2Size));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText, Appearance::secondaryText(colors));
+    label->setPalette(colors);
+    layout->addWidget(label);
+    return m_prompt;
+}
+
+QWidget* DropZone::buildProgress() {
+    m_progress = new QWidget(m_dropView);
+    m_progress->setObjectName(QStringLiteral("progressDisplay"));
+    auto* layout = new QVBoxLayout(m_progress);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(12);
+    m_progressBar = new QProgressBar(m_progress);
+    m_progressBar->setObjectName(QStringLiteral("progressIndicator"));
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setTextVisible(false);
+    m_progressBar->setFixedWidth(260);
+    layout->addWidget(m_progressBar, 0, Qt::AlignHCenter);
+    m_progressText = new QLabel(m_progress);
+    m_progressText->setObjectName(QStringLiteral("progressText"));
+    m_progressText->setAlignment(Qt::AlignCenter);
+    m_progressText->setWordWrap(true);
+    QPalette colors = m_progressText->palette();
+    colors.setColor(QPalette::WindowText, Appearance::secondaryText(colors));
+    m_progressText->setPalette(colors);
+    layout->addWidget(m_progressText);
+    m_stopButton = new QPushButton(qtTrId("progress.stop"), m_progress);
+    m_stopButton->setObjectName(QStringLiteral("progress.stop"));
+    m_stopButton->setAutoDefault(false);
+    connect(m_stopButton, &QPushButton::clicked, this, [this] { m_model.stop(); });
+    layout->addWidget(m_stopButton, 0, Qt::AlignHCenter);
+    return m_progress;
+}
+
+void DropZone::refresh() {
+    m_dropView->setDropEnabled(!m_model.isBusy());
+    m_symbol->setTargeted(m_model.isTargeted());
+    const bool progress = showsProgress(m_model);
+    m_progressText->setText(m_model.progressText());
+    m_prompt->setVisible(!progress);
+    m_progress->setVisible(progress);
+}

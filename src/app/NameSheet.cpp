@@ -1,0 +1,51 @@
+#include "NameSheet.h"
+
+#include "persistence/AppPreferences.h"
+#include "workflow/MainModel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+NameSheet::NameSheet(MainModel& model, AppPreferences& preferences, QWidget* parent)
+    : PromptSheet(360, parent)
+    , m_model(model)
+    , m_preferences(preferences)
+    , m_field(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("nameSheet"));
+    m_field->setObjectName(QStringLiteral("name.field"));
+    m_field->setPlaceholderText(qtTrId("name.field"));
+    m_field->setAccessibleName(qtTrId("name.field"));
+    content()->addWidget(m_field);
+    connect(m_field, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.setProposedName(text); });
+    connect(&m_model, &MainModel::proposedNameChanged, this, [this] {
+        if (m_field->text() != m_model.proposedName())
+            m_field->setText(m_model.proposedName());
+    });
+
+    auto* cancel = new QPushButton(qtTrId("confirm.cancel"), this);
+    cancel->setObjectName(QStringLiteral("confirm.cancel"));
+    connect(cancel, &QPushButton::clicked, this, [this] { m_model.cancelName(); });
+    auto* confirm = new QPushButton(qtTrId("name.ok"), this);
+    confirm->setObjectName(QStringLiteral("name.ok"));
+    connect(confirm, &QPushButton::clicked, this, [this] { m_model.submitName(); });
+    addButtons(cancel, confirm);
+
+    connect(&m_model, &MainModel::showNameSheetChanged, this,
+            [this] { setPresented(m_model.showNameSheet()); });
+    setPresented(m_model.showNameSheet());
+}
+
+void NameSheet::refresh() {
+    const ArchiveFormat format = m_preferences.actionFormat(m_preferences.selectedAction());
+    const bool diskImage = format == ArchiveFormat::diskImage || format == ArchiveFormat::encryptedDiskImage;
+    const QString title = diskImage ? qtTrId("name.dmg") : qtTrId("name.archive");
+    titleLabel()->setText(title);
+    setWindowTitle(title);
+    if (m_field->text() != m_model.proposedName())
+        m_field->setText(m_model.proposedName());
+    m_field->selectAll();
+    m_field->setFocus();
+}

@@ -1,0 +1,77 @@
+#include "PasswordSheet.h"
+
+#include "Appearance.h"
+#include "persistence/AppPreferences.h"
+#include "workflow/MainModel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PasswordSheet::PasswordSheet(MainModel& model, AppPreferences& preferences, QWidget* parent)
+    : PromptSheet(380, parent)
+    , m_model(model)
+    , m_preferences(preferences) {
+    setObjectName(QStringLiteral("passwordSheet"));
+    m_password = addPasswordField(QStringLiteral("password.enter"), qtTrId("password.enter"));
+    m_confirmation = addPasswordField(QStringLiteral("password.confirm"), qtTrId("password.confirm"));
+    connect(m_password, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.setPassword(text); });
+    connect(m_confirmation, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_model.setConfirmPassword(text); });
+
+    m_error = new QLabel(this);
+    m_error->setObjectName(QStringLiteral("passwordError"));
+    m_error->setWordWrap(true);
+    m_error->setFont(Appearance::font(m_error->font(), Appearance::captionSize + 1));
+    QPalette colors = m_error->palette();
+    colors.setColor(QPalette::WindowText, Appearance::errorText(colors));
+    m_error->setPalette(colors);
+    content()->addWidget(m_error);
+
+    auto* cancel = new QPushButton(qtTrId("confirm.cancel"), this);
+    cancel->setObjectName(QStringLiteral("confirm.cancel"));
+    connect(cancel, &QPushButton::clicked, this, [this] { m_model.cancelPassword(); });
+    auto* confirm = new QPushButton(qtTrId("password.create"), this);
+    confirm->setObjectName(QStringLiteral("password.create"));
+    connect(confirm, &QPushButton::clicked, this, [this] { m_model.submitPassword(); });
+    addButtons(cancel, confirm);
+
+    connect(&m_model, &MainModel::passwordChanged, this, &PasswordSheet::refreshFields);
+    connect(&m_model, &MainModel::confirmPasswordChanged, this, &PasswordSheet::refreshFields);
+    connect(&m_model, &MainModel::passwordErrorChanged, this, &PasswordSheet::refreshFields);
+    connect(&m_model, &MainModel::showPasswordSheetChanged, this,
+            [this] { setPresented(m_model.showPasswordSheet()); });
+    refreshFields();
+    setPresented(m_model.showPasswordSheet());
+}
+
+QLineEdit* PasswordSheet::addPasswordField(const QString& name, const QString& placeholder) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setEchoMode(QLineEdit::Password);
+    field->setPlaceholderText(placeholder);
+    field->setAccessibleName(placeholder);
+    content()->addWidget(field);
+    return field;
+}
+
+void PasswordSheet::refreshFields() {
+    if (m_password->text() != m_model.password())
+        m_password->setText(m_model.password());
+    if (m_confirmation->text() != m_model.confirmPassword())
+        m_confirmation->setText(m_model.confirmPassword());
+    m_error->setText(m_model.passwordError());
+    m_error->setVisible(!m_model.passwordError().isEmpty());
+}
+
+void PasswordSheet::refresh() {
+    const bool diskImage =
+        m_preferences.actionFormat(m_preferences.selectedAction()) == ArchiveFormat::encryptedDiskImage;
+    const QString title = diskImage ? qtTrId("password.title.dmg") : qtTrId("password.title.zip");
+    titleLabel()->setText(title);
+    setWindowTitle(title);
+    refreshFields();
+    m_password->setFocus();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "workflow/ArchiveResult.h"
+
+#include <QWidget>
+
+class DesktopServices;
+class LineLimitedLabel;
+class MainModel;
+class QGraphicsOpacityEffect;
+class QPropertyAnimation;
+class QPushButton;
+
+// Floats over the whole window while the last run's archives are on show: a panel near the bottom
+// naming them, with a button that reveals them. A click anywhere else dismisses it.
+class ResultBanner final : public QWidget {
+    Q_OBJECT
+
+public:
+    ResultBanner(MainModel& model, DesktopServices& desktop, QWidget* parent);
+    Q_DISABLE_COPY_MOVE(ResultBanner)
+
+    // The banner's sentence for a run's archives.
+    static QString message(const ArchiveResult& result);
+
+    // Whether the banner is showing or fading in (not fading out).
+    bool isPresented() const { return m_presented; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void refresh();
+    void fade(bool in);
+    void reveal();
+
+    MainModel& m_model;
+    DesktopServices& m_desktop;
+    QWidget* m_panel;
+    LineLimitedLabel* m_text;
+    QPushButton* m_revealButton;
+    QGraphicsOpacityEffect* m_opacity;
+    QPropertyAnimation* m_animation;
+    bool m_presented = false;
+};

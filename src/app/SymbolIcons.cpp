@@ -1,0 +1,35 @@
+#include "SymbolIcons.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace SymbolIcons {
+
+QPixmap tinted(const QString& symbol, const QColor& color, int size, qreal devicePixelRatio) {
+    const int devicePixels = qMax(1, qRound(size * devicePixelRatio));
+    QPixmap pixmap(devicePixels, devicePixels);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/symbols/%1.svg").arg(symbol));
+    if (!renderer.isValid())
+        return pixmap;
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    // Keep the symbol's shape and replace its colour.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(pixmap.rect(), color);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QIcon themed(const QString& themeName, const QString& symbol, const QColor& color) {
+    if (QIcon::hasThemeIcon(themeName))
+        return QIcon::fromTheme(themeName);
+    QIcon icon;
+    for (const int size : {16, 18, 22, 24, 32, 48})
+        icon.addPixmap(tinted(symbol, color, size, 1.0));
+    return icon;
+}
+
+} // namespace SymbolIcons
