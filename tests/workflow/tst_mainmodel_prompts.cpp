@@ -24,6 +24,7 @@ private slots:
     void stop_betweenArchives_keepsTheFinishedOne();
     void addItems_processesThePanelsChoice();
     void showLastArchive_revealsOrExplains();
+    void destroyingTheModel_whileARunWaits_leavesTheRunHarmless();
 
 private:
     QTemporaryDir m_home;
@@ -257,6 +258,23 @@ void MainModelPromptsTest::showLastArchive_revealsOrExplains() {
     QCOMPARE(fixture.dialogs.errorMessages(),
              (QStringList{qtTrId("error.noLast"), qtTrId("error.missingLast")}));
     QCOMPARE(fixture.desktop.revealed.size(), 1);
+}
+
+void MainModelPromptsTest::destroyingTheModel_whileARunWaits_leavesTheRunHarmless() {
+    WorkflowFixture fixture;
+    fixture.preferences.setPromptForName(true);
+    auto model = std::make_unique<MainModel>(fixture.preferences, fixture.log, fixture.builder,
+                                             fixture.dialogs, fixture.desktop);
+    model->process({fixture.makeFile(u"x.txt"_s)});
+    QTRY_VERIFY(model->showNameSheet());
+
+    model.reset();
+    // The released prompt resumes the run on the next turn of the event loop; it must find the
+    // model gone and end without touching it.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(fixture.outFiles().isEmpty());
+    QVERIFY(fixture.dialogs.errors.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(MainModelPromptsTest)
