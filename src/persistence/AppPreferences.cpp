@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QPointer>
 
+#include <limits>
+
 namespace {
 
 const QString autoCheckForUpdatesKey = QStringLiteral("BWAutoCheckUpdates");

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include <limits>
+
 namespace ArchiveLogCoding {
 
 namespace {

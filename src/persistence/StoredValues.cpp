@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <limits>
+
 namespace StoredValues {
 
 namespace {
