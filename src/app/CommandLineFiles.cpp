@@ -33,10 +33,11 @@ QList<QUrl> fileUrls(const QStringList& arguments, const QString& workingDirecto
         if (!optionsEnded && argument.startsWith(QLatin1Char('-')))
             continue;
         if (!optionsEnded && looksLikeUrl(argument)) {
-            const QUrl url(argument);
+            QUrl url(argument);
             // Only files on this machine can be archived; remote and web URLs are not items.
-            if (url.isValid() && url.isLocalFile() &&
-                (url.host().isEmpty() || url.host() == QLatin1String("localhost")))
+            if (url.host() == QLatin1String("localhost"))
+                url.setHost(QString());
+            if (url.isValid() && url.isLocalFile() && url.host().isEmpty())
                 urls.append(fileUrlForPath(url.toLocalFile(), base));
             continue;
         }

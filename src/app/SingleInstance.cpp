@@ -6,6 +6,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QtEndian>
 
 #include <unistd.h>
 
@@ -95,6 +96,12 @@ void SingleInstance::acceptConnections() {
 
 void SingleInstance::readMessage(QLocalSocket* socket) {
     if (socket->bytesAvailable() > maximumMessageSize) {
+        socket->abort();
+        return;
+    }
+    // Anything that does not start like our message is dropped before its size fields are trusted.
+    if (socket->bytesAvailable() >= qint64(sizeof messageMagic) &&
+        qFromBigEndian<quint32>(socket->peek(sizeof messageMagic).constData()) != messageMagic) {
         socket->abort();
         return;
     }
