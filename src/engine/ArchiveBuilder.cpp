@@ -5,10 +5,13 @@
 #include "JobCancelledError.h"
 #include "PendingArchive.h"
 #include "StagingFolder.h"
+#include "SystemError.h"
 #include "ToolRunner.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -60,7 +63,10 @@ void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFol
     if (isEncrypted(format) && (!password || password->isEmpty()))
         throw CompressionError::toolFailed(QString());
 
-    PendingArchive archive(output.toLocalFile(), fileExtension(format));
+    const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
+    if (!QFileInfo(outputPath).isAbsolute())
+        throw systemError(EINVAL, qtTrId("error.saveArchive"), output.toDisplayString());
+    PendingArchive archive(outputPath, fileExtension(format));
     const ToolInvocation call = invocation(format, stagingFolder, archive.temporaryPath(), volumeName,
                                            password, omitFinderFiles, omitMacMetadata);
     m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input);

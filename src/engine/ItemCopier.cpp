@@ -81,6 +81,14 @@ bool ItemCopier::isFinderFile(const fs::path& name) {
     return bytes == ".DS_Store" || bytes.starts_with("._");
 }
 
+void ItemCopier::skipFolder(const fs::path& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0) {
+        m_skippedDevice = info.st_dev;
+        m_skippedInode = info.st_ino;
+    }
+}
+
 void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const {
     struct stat info {};
     if (::lstat(source.c_str(), &info) != 0)
@@ -178,9 +186,13 @@ void ItemCopier::copyFolderContents(const fs::path& source, const fs::path& targ
         const fs::file_status status = entries->symlink_status(error);
         if (error)
             throwCopyError(error.value(), entries->path());
-        if (status.type() == fs::file_type::directory)
+        if (status.type() == fs::file_type::directory) {
+            struct stat folderInfo {};
+            if (m_skippedInode != 0 && ::lstat(entries->path().c_str(), &folderInfo) == 0 &&
+                folderInfo.st_ino == m_skippedInode && folderInfo.st_dev == m_skippedDevice)
+                continue;
             copyFolderContents(entries->path(), target / name, omitFinderFiles);
-        else
+        } else
             copyItem(entries->path(), target / name);
     }
     if (error)

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include <sys/types.h>
+
 struct stat;
 
 // Copies the user's items into the staging folder. Paths are byte paths, so names that are not
@@ -32,9 +34,15 @@ public:
     // ".DS_Store" and names beginning with "._": metadata files that Macs leave behind.
     static bool isFinderFile(const std::filesystem::path& name);
 
+    // A folder never entered while copying: the staging folder itself, which lies inside an item
+    // when the user archives the temporary directory or one of its parents.
+    void skipFolder(const std::filesystem::path& folder);
+
 private:
     void copyFile(const std::filesystem::path& source, const std::filesystem::path& target,
                   const struct stat& info) const;
 
     Method m_method;
+    dev_t m_skippedDevice = 0;
+    ino_t m_skippedInode = 0;
 };

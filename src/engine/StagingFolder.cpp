@@ -47,8 +47,8 @@ QString StagingFolder::pathString() const {
     return QFile::decodeName(QByteArray::fromStdString(m_path.native()));
 }
 
-void StagingFolder::stageItems(const QList<QUrl>& items, bool omitFinderFiles,
-                               const ItemCopier& copier) const {
+void StagingFolder::stageItems(const QList<QUrl>& items, bool omitFinderFiles, ItemCopier copier) const {
+    copier.skipFolder(m_path);
     for (const QUrl& item : items) {
         const QString localPath = item.isLocalFile() ? QDir::cleanPath(item.toLocalFile()) : QString();
         const QString name = QFileInfo(localPath).fileName();

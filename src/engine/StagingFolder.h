@@ -23,7 +23,7 @@ public:
     // Copies each item to the top level under its own name; folders are merged into a folder of
     // the same name. Throws CompressionError::missingItem, CompressionError::forbidden (the root
     // folder) or PlatformError.
-    void stageItems(const QList<QUrl>& items, bool omitFinderFiles, const ItemCopier& copier) const;
+    void stageItems(const QList<QUrl>& items, bool omitFinderFiles, ItemCopier copier) const;
 
     // Removes a tree we made, also where a staged folder's mode forbids changing it. Failures are
     // ignored.

@@ -34,6 +34,19 @@ private:
 
 namespace EngineTest {
 
+// Points TMPDIR elsewhere for one test.
+class TemporaryDirectoryOverride final {
+public:
+    explicit TemporaryDirectoryOverride(const QString& path)
+        : m_previous(qgetenv("TMPDIR")) {
+        qputenv("TMPDIR", QFile::encodeName(path));
+    }
+    ~TemporaryDirectoryOverride() { qputenv("TMPDIR", m_previous); }
+
+private:
+    QByteArray m_previous;
+};
+
 inline void writeFile(const QString& path, const QByteArray& contents) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);

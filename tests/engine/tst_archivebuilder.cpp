@@ -440,6 +440,16 @@ private slots:
         verifyNothingLeft();
     }
 
+    void createArchive_itemHoldingTheTemporaryDirectory_leavesTheStagingFolderOut() {
+        makeItems({"Temporary/file.txt"});
+        const TemporaryDirectoryOverride temporary(m_items + QStringLiteral("/Temporary"));
+        const QString archive = outputPath(QStringLiteral("Temporary.tar"));
+        ArchiveBuilder().createArchive({item("Temporary")}, false, ArchiveFormat::tar,
+                                       QUrl::fromLocalFile(archive), QString(), std::nullopt, false);
+        QCOMPARE(members(ArchiveFormat::tar, archive), (QStringList{"Temporary", "Temporary/file.txt"}));
+        QCOMPARE(entries(m_items + QStringLiteral("/Temporary")), QStringList{"file.txt"});
+    }
+
     void createArchive_outputNameTakenMeanwhile_isNeverReplaced() {
         makeItems({"a.txt"});
         writeFile(outputPath("a.zip"), "someone else's file");

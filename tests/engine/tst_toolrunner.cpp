@@ -18,19 +18,6 @@ using namespace EngineTest;
 
 namespace {
 
-// Points TMPDIR elsewhere for one test.
-class TemporaryDirectoryOverride final {
-public:
-    explicit TemporaryDirectoryOverride(const QString& path)
-        : m_previous(qgetenv("TMPDIR")) {
-        qputenv("TMPDIR", QFile::encodeName(path));
-    }
-    ~TemporaryDirectoryOverride() { qputenv("TMPDIR", m_previous); }
-
-private:
-    QByteArray m_previous;
-};
-
 // Runs a tool on a thread of its own; stops and joins it however the test ends.
 class BackgroundRun final {
 public:
