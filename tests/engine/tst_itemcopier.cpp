@@ -113,16 +113,6 @@ private slots:
         QCOMPARE(statOf(m_target / "link").st_mtim.tv_sec, time_t(1000000000));
     }
 
-    void copyItem_namedPipe_isMadeAnewWithoutOpeningIt() {
-        // Opening the pipe for reading would block this test forever.
-        QVERIFY(::mkfifo((m_source / "pipe").c_str(), 0600) == 0);
-        ::chmod((m_source / "pipe").c_str(), 0620);
-        ItemCopier().copyItem(m_source / "pipe", m_target / "pipe");
-        const struct stat staged = statOf(m_target / "pipe");
-        QVERIFY(S_ISFIFO(staged.st_mode));
-        QCOMPARE(staged.st_mode & 07777, 0620u);
-    }
-
     void copyItem_socket_isLeftOut() {
         const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
         sockaddr_un address{};
@@ -162,26 +152,6 @@ private slots:
 
         StagingFolder::removeTree(m_target / "Folder");
         QVERIFY(!fs::exists(m_target / "Folder"));
-    }
-
-    void copyFolderContents_finderFiles_data() {
-        QTest::addColumn<bool>("omitFinderFiles");
-        QTest::addColumn<QStringList>("staged");
-        QTest::newRow("kept") << false
-                              << QStringList{".DS_Store", "._cache", "._photo.jpg", "photo.jpg", "sub"};
-        QTest::newRow("dropped") << true << QStringList{"photo.jpg", "sub"};
-    }
-    void copyFolderContents_finderFiles() {
-        QFETCH(bool, omitFinderFiles);
-        QFETCH(QStringList, staged);
-        const QString folder = QString::fromStdString(m_source / "Photos");
-        for (const char* name : {".DS_Store", "._photo.jpg", "photo.jpg", "._cache/index", "sub/.DS_Store"})
-            writeFile(folder + QLatin1Char('/') + QLatin1String(name), "x");
-
-        ItemCopier().copyFolderContents(m_source / "Photos", m_target / "Photos", omitFinderFiles);
-        QCOMPARE(entries(QString::fromStdString(m_target / "Photos")), staged);
-        QCOMPARE(entries(QString::fromStdString(m_target / "Photos" / "sub")),
-                 omitFinderFiles ? QStringList() : QStringList{".DS_Store"});
     }
 
     void copyFolderContents_intoExistingFolder_merges_butNeverReplacesAFile() {

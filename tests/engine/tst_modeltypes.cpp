@@ -29,15 +29,6 @@ private slots:
             QCOMPARE(archiveDestinationFromRaw(rawValue(destination)), destination);
     }
 
-    void descriptionKey_joinsPrefixAndActionWord() {
-        QCOMPARE(descriptionKey(ArchiveFormat::encryptedDiskImage, ArchiveAction::archive),
-                 QStringLiteral("desc.dmgEncrypted.archive"));
-        QCOMPARE(descriptionKey(ArchiveFormat::bzip2, ArchiveAction::email),
-                 QStringLiteral("desc.bzip2.email"));
-        QCOMPARE(fileExtension(ArchiveFormat::gzip), QStringLiteral("tar.gz"));
-        QCOMPARE(fileExtension(ArchiveFormat::encryptedZip), QStringLiteral("zip"));
-    }
-
     void inferredFormat_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<ArchiveFormat>("format");
