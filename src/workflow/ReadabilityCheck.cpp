@@ -19,7 +19,7 @@ QString nameOf(const fs::path& path) {
 }
 
 bool isFinderFile(const fs::path& path) {
-    const std::string& name = path.filename().native();
+    const std::string name = path.filename().native();
     return name == ".DS_Store" || name.starts_with("._");
 }
 
