@@ -186,9 +186,8 @@ void MainModelPromptsTest::stop_whileTheToolRuns_endsSilentlyWithoutArchive() {
     const QString zip = tools.filePath(u"zip"_s);
     QFile script(zip);
     QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\n: > '" + started.toLocal8Bit() +
-                 "'\nsleep 60 & pid=$!\ntrap 'kill $pid; trap - TERM; kill -TERM $$' TERM\nwait $pid\n"
-                 "exec /usr/bin/zip \"$@\"\n");
+    script.write("#!/bin/sh\nsleep 60 & pid=$!\ntrap 'kill $pid; trap - TERM; kill -TERM $$' TERM\n: > '" +
+                 started.toLocal8Bit() + "'\nwait $pid\nexec /usr/bin/zip \"$@\"\n");
     script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner);
     WorkflowFixture fixture(ArchiveTools{zip, u"/usr/bin/tar"_s, u"/usr/bin/hdiutil"_s});
