@@ -382,11 +382,17 @@ void MainModelRunTest::secondOfThreeFails_firstKeptThirdNotAttempted() {
     WorkflowFixture fixture(ArchiveTools{zip, u"/usr/bin/tar"_s, u"/usr/bin/hdiutil"_s});
     fixture.preferences.setIndividualArchives(true);
     fixture.preferences.setTrashOriginals(true);
+    // The run ends only once the alert is dismissed, so it is still busy behind it.
+    bool busyBehindAlert = false;
+    fixture.dialogs.onError = [&](const FakeDialogs::ShownError&) {
+        busyBehindAlert = fixture.model.isBusy();
+    };
 
     QVERIFY(fixture.runToEnd(
         {fixture.makeFile(u"a.txt"_s), fixture.makeFile(u"b.txt"_s), fixture.makeFile(u"c.txt"_s)}));
 
     QCOMPARE(fixture.dialogs.errorMessages(), QStringList{u"b.txt: refused"_s});
+    QVERIFY(busyBehindAlert);
     QCOMPARE(fixture.outFiles(), QStringList{u"a.zip"_s});
     QCOMPARE(fixture.desktop.trashed, QStringList{fixture.item(u"a.txt"_s)});
     QCOMPARE(fixture.log.entries().size(), 1);
