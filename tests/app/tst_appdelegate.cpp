@@ -8,6 +8,7 @@
 #include "workflow/MainModel.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,6 +71,10 @@ private slots:
         QCOMPARE(message, qtTrId("launch.applications.message").arg(QStringLiteral("Balewick")));
         QVERIFY(title.contains(QStringLiteral("Balewick")));
         QCOMPARE(buttons, QStringList{qtTrId("launch.applications.quit")});
+        // The refusal asks the application's event loop to end with code 1.
+        QEventLoop applicationLoop;
+        QTimer::singleShot(5000, &applicationLoop, [&applicationLoop] { applicationLoop.exit(-1); });
+        QCOMPARE(applicationLoop.exec(), 1);
 
         // Files handed over while refusing must not start a run.
         delegate.openUrls({QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("missing")))});
