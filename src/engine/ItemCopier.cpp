@@ -122,6 +122,10 @@ void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const 
 
 void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const struct stat& info) const {
     if (m_method == Method::linkWhenPossible) {
+        // A link needs no read permission, but the tool will have to read the file: an unreadable
+        // one must fail here, naming it, rather than later with a message that doesn't.
+        if (::faccessat(AT_FDCWD, source.c_str(), R_OK, AT_EACCESS) != 0)
+            throwCopyError(errno, source);
         if (::link(source.c_str(), target.c_str()) == 0)
             return;
         if (errno == EEXIST)

@@ -1,13 +1,11 @@
 #include "ArchiveJob.h"
 
 #include "DestinationResolver.h"
-#include "ReadabilityCheck.h"
 #include "engine/ArchiveBuilder.h"
 
 ArchiveJob::Outcome ArchiveJob::perform(const ArchiveBuilder* builder, const ArchiveJob& job) {
     Outcome outcome;
     try {
-        ReadabilityCheck::requireReadable(job.items, job.omitFinderFiles);
         outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
         builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
                                job.password, job.omitMacMetadata);
