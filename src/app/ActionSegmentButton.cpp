@@ -98,7 +98,8 @@ void ActionSegmentButton::paintEvent(QPaintEvent*) {
     painter.drawText(QRect(left + symbolSize + symbolSpacing, 0, titleWidth + 1, height()),
                      Qt::AlignLeft | Qt::AlignVCenter, shownTitle);
 
-    if (hasFocus()) {
+    // Like the style's own controls: the ring marks keyboard focus, not a click.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         QPen ring(colors.color(QPalette::Active, QPalette::Highlight), 2);
         if (isChecked())
             ring.setColor(colors.color(QPalette::Active, QPalette::HighlightedText));

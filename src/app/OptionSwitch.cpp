@@ -52,7 +52,7 @@ void OptionSwitch::paintEvent(QPaintEvent*) {
     painter.setBrush(QColor(Qt::white));
     painter.drawEllipse(knob);
 
-    if (hasFocus()) {
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         painter.setPen(QPen(colors.color(QPalette::Active, QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(track.adjusted(-1.5, -1.5, 1.5, 1.5), radius + 1.5, radius + 1.5);
