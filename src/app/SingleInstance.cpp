@@ -28,10 +28,10 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::defaultServerName() {
     const QString name = QStringLiteral("balewick-%1").arg(::getuid());
     // The runtime folder is private to the user, so no one else can answer in our place.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return name;
-    return QDir(runtime).filePath(name);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return QDir(folder).filePath(name);
 }
 
 SingleInstance::Role SingleInstance::claim(const QList<QUrl>& files) {

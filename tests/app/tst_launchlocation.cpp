@@ -82,18 +82,6 @@ private slots:
         QVERIFY(!LaunchLocation::isInApplicationsFolder(QString(), m_folders));
     }
 
-    void applicationsFolderPaths_localDomainBeforeUserDomain() {
-        const QString home = QDir::homePath();
-        const auto canonical = [](const QString& folder) {
-            const QString resolved = QFileInfo(folder).canonicalFilePath();
-            return resolved.isEmpty() ? QDir::cleanPath(folder) : resolved;
-        };
-        const QStringList expected{canonical(QStringLiteral("/usr")), canonical(QStringLiteral("/opt")),
-                                   canonical(home + QStringLiteral("/.local")),
-                                   canonical(home + QStringLiteral("/Applications"))};
-        QCOMPARE(LaunchLocation::applicationsFolderPaths(), expected);
-    }
-
     void executablePath_buildTree_failsTheCheck() {
         QCOMPARE(LaunchLocation::executablePath(),
                  QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath());

@@ -117,18 +117,6 @@ private slots:
         if (url)
             QCOMPARE(url->toString(), expected);
     }
-
-    void appInfo_missingValuesFallBackToBalewick() {
-        AppInfo info;
-        QCOMPARE(info.windowTitle(), QStringLiteral("Balewick"));
-        QCOMPARE(info.applicationName(), QStringLiteral("Balewick"));
-        info.displayName = QString();
-        QCOMPARE(info.windowTitle(), QStringLiteral("Balewick"));
-        info.displayName = QStringLiteral("Bale");
-        info.name = QStringLiteral("BaleName");
-        QCOMPARE(info.windowTitle(), QStringLiteral("Bale"));
-        QCOMPARE(info.applicationName(), QStringLiteral("BaleName"));
-    }
 };
 
 QTEST_MAIN(TestMainWindowController)

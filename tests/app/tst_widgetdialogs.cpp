@@ -142,17 +142,6 @@ private slots:
         QCOMPARE(QCoro::waitFor(std::move(task)), QUrl());
     }
 
-    void chooseFolder_accepted_givesTheFolder() {
-        auto task = m_dialogs.chooseFolder(QStringLiteral("Choose"));
-        QFileDialog* dialog = waitForModal<QFileDialog>();
-        QVERIFY(dialog);
-        dialog->setDirectory(m_folder.path());
-        dialog->selectFile(m_folder.filePath(QStringLiteral("folder")));
-        QMetaObject::invokeMethod(dialog, "accept");
-        QCOMPARE(QCoro::waitFor(std::move(task)),
-                 QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("folder"))));
-    }
-
     void chooseItems_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("expected");
