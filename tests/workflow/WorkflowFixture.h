@@ -16,24 +16,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 // One model over the real engine and real files in a temporary folder, with scripted dialogs and
-// a recording desktop. Each test builds its own, so nothing leaks from one test to the next.
+// a recording desktop; archives go to out/. Given a shell snippet, zip is a script that runs it
+// before the real zip (as "$0", so it can leave marks next to itself).
 class WorkflowFixture final {
 public:
-    explicit WorkflowFixture(ArchiveTools tools = {})
-        : settings(folder.filePath(QStringLiteral("Balewick.conf")), QSettings::IniFormat)
+    explicit WorkflowFixture(const QByteArray& zipSnippet = {})
+        : settings(path(QStringLiteral("Balewick.conf")), QSettings::IniFormat)
         , preferences(&settings)
         , log(&settings)
-        , builder(std::move(tools))
+        , builder(tools(zipSnippet))
         , model(preferences, log, builder, dialogs, desktop)
         , finished(&model, &MainModel::runFinished) {
-        QDir(folder.path()).mkpath(QStringLiteral("items"));
         QDir(folder.path()).mkpath(QStringLiteral("out"));
         preferences.setDestination(ArchiveDestination::archiveFolder);
         preferences.setArchiveFolderPath(path(QStringLiteral("out")));
-        // No run in these tests lasts long enough to be shown unless a test asks for it.
+        // Progress never shows unless a test asks for it.
         model.setProgressDelay(std::chrono::hours(1));
     }
 
@@ -41,39 +39,36 @@ public:
     QString item(const QString& name) const { return path(QStringLiteral("items/") + name); }
     QUrl itemUrl(const QString& name) const { return QUrl::fromLocalFile(item(name)); }
 
-    // A file under items/ (parents created); the contents name it unless given.
+    // Files under items/ (parents created) that hold their own names.
+    QList<QUrl> makeFiles(const QStringList& names) const {
+        QList<QUrl> urls;
+        for (const QString& name : names)
+            urls.append(makeFile(name));
+        return urls;
+    }
     QUrl makeFile(const QString& name, const QByteArray& contents = {}) const {
-        const QString filePath = item(name);
-        QDir().mkpath(QFileInfo(filePath).path());
-        QFile file(filePath);
+        QDir().mkpath(QFileInfo(item(name)).path());
+        QFile file(item(name));
         if (file.open(QIODevice::WriteOnly))
             file.write(contents.isEmpty() ? name.toUtf8() : contents);
-        return QUrl::fromLocalFile(filePath);
-    }
-
-    QUrl makeFolder(const QString& name) const {
-        QDir().mkpath(item(name));
         return itemUrl(name);
     }
 
-    // Starts a run and waits for its end; false when it did not end.
     bool runToEnd(const QList<QUrl>& urls) {
         const qsizetype before = finished.size();
         model.process(urls);
         return waitForEnd(before);
     }
-
     bool waitForEnd(qsizetype before) {
         return QTest::qWaitFor([&] { return finished.size() > before; }, 60000);
     }
 
     QStringList outFiles() const {
         return QDir(path(QStringLiteral("out")))
-            .entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden,
-                       QDir::Name);
+            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     }
 
-    // The end state every run must leave, whatever its outcome.
+    // The state every run must leave, whatever its outcome.
     bool endedCleanly() const {
         return !model.isBusy() && !model.showProgress() && model.progressText().isEmpty();
     }
@@ -87,6 +82,19 @@ public:
     FakeDesktopServices desktop;
     MainModel model;
     QSignalSpy finished;
+
+private:
+    ArchiveTools tools(const QByteArray& zipSnippet) const {
+        ArchiveTools tools;
+        if (zipSnippet.isEmpty())
+            return tools;
+        QFile script(path(QStringLiteral("zip")));
+        if (script.open(QIODevice::WriteOnly))
+            script.write("#!/bin/sh\n" + zipSnippet + "\nexec " + tools.zip.toUtf8() + " \"$@\"\n");
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        tools.zip = script.fileName();
+        return tools;
+    }
 };
 
 // The member files of an archive as its own reader lists them (folders left out, "./" dropped).
@@ -98,9 +106,7 @@ inline QStringList archiveMembers(const QString& archive) {
         reader.start(QStringLiteral("tar"), {QStringLiteral("-tf"), archive});
     reader.waitForFinished(30000);
     QStringList members;
-    const QStringList lines =
-        QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    for (QString line : lines) {
+    for (QString line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
         if (line.startsWith(QLatin1String("./")))
             line = line.mid(2);
         if (!line.isEmpty() && !line.endsWith(u'/'))
@@ -115,9 +121,8 @@ inline QByteArray zipMember(const QString& archive, const QString& member, const
     QStringList arguments{QStringLiteral("-p")};
     if (!password.isEmpty())
         arguments << QStringLiteral("-P") << password;
-    arguments << archive << member;
     QProcess reader;
-    reader.start(QStringLiteral("unzip"), arguments);
+    reader.start(QStringLiteral("unzip"), arguments << archive << member);
     reader.closeWriteChannel();
     reader.waitForFinished(30000);
     if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)

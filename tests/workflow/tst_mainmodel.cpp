@@ -1,0 +1,442 @@
+#include "WorkflowFixture.h"
+
+#include "Translations.h"
+#include "engine/CompressionError.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+class MainModelTest final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_home;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        Translations::install(*QCoreApplication::instance());
+        // A home of our own: it is a protected location, and the desktop lives in it.
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void process_whileBusy_dropsTheSecondDrop() {
+        WorkflowFixture fixture;
+        fixture.preferences.setPromptForName(true);
+        const QList<QUrl> items = fixture.makeFiles({u"first.txt"_s, u"second.txt"_s});
+        fixture.model.process({items.first()});
+        QTRY_VERIFY(fixture.model.showNameSheet());
+        fixture.model.process({items.last()});
+        fixture.model.submitName();
+        QVERIFY(fixture.waitForEnd(0));
+        QTest::qWait(0);
+        QCOMPARE(fixture.finished.size(), 1);
+        QCOMPARE(fixture.outFiles(), QStringList{u"first.zip"_s});
+    }
+
+    void checks_firstFailingItemEndsTheRun_data() {
+        // "~" is the home folder, "@" the items folder, which holds a.txt, a.zip, b.tgz and the folder c.zip.
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("name"); // the item the alert names, or the archive made
+        QTest::newRow("no items") << QStringList{} << u"noItems"_s << QString();
+        QTest::newRow("missing before protected")
+            << QStringList{u"@/a.txt"_s, u"@/b.txt"_s, u"/"_s} << u"missing"_s << u"b.txt"_s;
+        QTest::newRow("protected before missing")
+            << QStringList{u"/Users"_s, u"@/b.txt"_s} << u"forbidden"_s << u"Users"_s;
+        QTest::newRow("root with dots") << QStringList{u"/./tmp/.."_s} << u"forbidden"_s << u"/"_s;
+        QTest::newRow("Applications, trailing slash")
+            << QStringList{u"/Applications/"_s} << u"forbidden"_s << u"Applications"_s;
+        QTest::newRow("home of all users") << QStringList{u"/home//"_s} << u"forbidden"_s << u"home"_s;
+        QTest::newRow("own home, trailing slash") << QStringList{u"~/"_s} << u"forbidden"_s << u"~"_s;
+        QTest::newRow("own home, dot-dot") << QStringList{u"~/Documents/.."_s} << u"forbidden"_s << u"~"_s;
+        QTest::newRow("inside own home") << QStringList{u"~/Documents"_s} << QString() << u"Documents.zip"_s;
+        QTest::newRow("compressed skipped, folders kept")
+            << QStringList{u"@/a.zip"_s, u"@/c.zip"_s} << QString() << u"c.zip"_s;
+        QTest::newRow("all skipped") << QStringList{u"@/a.zip"_s, u"@/b.tgz"_s} << u"allSkipped"_s
+                                     << QString();
+    }
+
+    void checks_firstFailingItemEndsTheRun() {
+        QFETCH(QStringList, paths);
+        QFETCH(QString, failure);
+        QFETCH(QString, name);
+        WorkflowFixture fixture;
+        fixture.preferences.setSkipAlreadyCompressed(true);
+        fixture.makeFiles({u"a.txt"_s, u"a.zip"_s, u"b.tgz"_s, u"c.zip/inside.txt"_s});
+        QDir(m_home.path()).mkpath(u"Documents"_s);
+        const QString home = QDir::cleanPath(m_home.path());
+        QList<QUrl> urls;
+        for (QString path : paths)
+            urls.append(QUrl::fromLocalFile(path.replace(u'~', home).replace(u'@', fixture.item({}))));
+
+        QVERIFY(fixture.runToEnd(urls));
+        QVERIFY(fixture.endedCleanly());
+        if (failure.isEmpty()) {
+            QVERIFY(fixture.dialogs.errors.isEmpty());
+            QCOMPARE(fixture.outFiles(), QStringList{name});
+            return;
+        }
+        name.replace(u'~', QFileInfo(home).fileName());
+        const CompressionError expected = failure == u"noItems"_s      ? CompressionError::noItems()
+                                          : failure == u"allSkipped"_s ? CompressionError::allSkipped()
+                                          : failure == u"missing"_s    ? CompressionError::missingItem(name)
+                                                                       : CompressionError::forbidden(name);
+        QCOMPARE(fixture.dialogs.errorMessages(), QStringList{expected.errorDescription()});
+        QCOMPARE(fixture.dialogs.errors.first().title, qtTrId("error.title"));
+        QVERIFY(fixture.outFiles().isEmpty());
+    }
+
+    void groups_individualOrTogether_handedToEmail_data() {
+        QTest::addColumn<bool>("individual");
+        QTest::addColumn<QStringList>("archives"); // in the order made
+        QTest::addColumn<QStringList>("progressTexts");
+        const QString one = qtTrId("progress.archivingItem");
+        QTest::newRow("one archive per item, never a name sheet")
+            << true << QStringList{u"c.zip"_s, u"a.zip"_s, u"b.zip"_s}
+            << QStringList{one.arg(u"c.txt"_s, u"c"_s), one.arg(u"a.txt"_s, u"a"_s),
+                           one.arg(u"b.txt"_s, u"b"_s)};
+        QTest::newRow("one archive, named in the sheet")
+            << false << QStringList{u"Bundle.zip.zip"_s}
+            << QStringList{qtTrId("progress.archivingItems").arg(u"3"_s, u"Bundle.zip"_s)};
+    }
+
+    void groups_individualOrTogether_handedToEmail() {
+        QFETCH(bool, individual);
+        QFETCH(QStringList, archives);
+        QFETCH(QStringList, progressTexts);
+        WorkflowFixture fixture;
+        fixture.preferences.setSelectedAction(ArchiveAction::email);
+        fixture.preferences.setIndividualArchives(individual);
+        fixture.preferences.setPromptForName(true);
+        QStringList proposals;
+        QObject::connect(&fixture.model, &MainModel::showNameSheetChanged, &fixture.model, [&] {
+            if (!fixture.model.showNameSheet())
+                return;
+            proposals.append(fixture.model.proposedName());
+            fixture.model.setProposedName(u" Bundle.zip\n"_s);
+            fixture.model.submitName();
+        });
+        QStringList seen;
+        QObject::connect(&fixture.model, &MainModel::progressTextChanged, &fixture.model, [&] {
+            if (!fixture.model.progressText().isEmpty())
+                seen.append(fixture.model.progressText());
+        });
+        QSignalSpy progressShown(&fixture.model, &MainModel::showProgressChanged);
+
+        QVERIFY(fixture.runToEnd(fixture.makeFiles({u"c.txt"_s, u"a.txt"_s, u"b.txt"_s})));
+
+        QVERIFY(fixture.dialogs.errors.isEmpty());
+        QCOMPARE(proposals, individual ? QStringList{} : QStringList{u"Compressed Archive"_s});
+        QCOMPARE(seen, progressTexts);
+        QList<QUrl> urls;
+        for (const QString& archive : archives)
+            urls.append(QUrl::fromLocalFile(fixture.path(u"out/"_s + archive)));
+        QCOMPARE(fixture.model.result(), std::optional(ArchiveResult{urls}));
+        QCOMPARE(fixture.desktop.emails, QList<QList<QUrl>>{urls});
+        QCOMPARE(fixture.log.entries().size(), archives.size());
+        QCOMPARE(progressShown.size(), 0); // its delay never ran out
+        QVERIFY(fixture.endedCleanly());
+    }
+
+    void uniqueNames_numberTakenNames() {
+        WorkflowFixture fixture;
+        fixture.preferences.setIndividualArchives(true);
+        QFile(fixture.path(u"out/Report.zip"_s)).open(QIODevice::WriteOnly);
+        QDir().mkpath(fixture.path(u"out/Report 2.zip"_s));
+        QVERIFY(QFile::link(fixture.path(u"nowhere"_s), fixture.path(u"out/Report 3.zip"_s)));
+
+        QVERIFY(fixture.runToEnd(fixture.makeFiles({u"Report.pdf"_s, u"a.txt"_s, u"a.png"_s})));
+
+        QCOMPARE(fixture.outFiles(), (QStringList{u"Report 2.zip"_s, u"Report 3.zip"_s, u"Report 4.zip"_s,
+                                                  u"Report.zip"_s, u"a 2.zip"_s, u"a.zip"_s}));
+        QVERIFY(!QFileInfo::exists(fixture.path(u"nowhere"_s)));
+        QCOMPARE(archiveMembers(fixture.path(u"out/a 2.zip"_s)), QStringList{u"a.png"_s});
+    }
+
+    void destination_andTrash_data() {
+        // The items are the folder A/sub and the file B/y.txt, one archive each, originals to the Trash.
+        QTest::addColumn<ArchiveDestination>("destination");
+        QTest::addColumn<QString>("setting");  // the archive folder, or the folder chosen in the panel
+        QTest::addColumn<QString>("archives"); // where they are made; empty: the run fails or is cancelled
+        QTest::addColumn<QStringList>("trashed");
+        QTest::addColumn<bool>("folderCreateFails");
+        const QStringList both{u"A/sub"_s, u"B/y.txt"_s};
+        using D = ArchiveDestination;
+        QTest::newRow("same folder as the first item")
+            << D::sameFolder << QString() << u"items/A"_s << both << false;
+        QTest::newRow("asked once per run") << D::ask << u"chosen"_s << u"chosen"_s << both << false;
+        QTest::newRow("panel cancelled") << D::ask << QString() << QString() << QStringList{} << false;
+        QTest::newRow("archive folder made")
+            << D::archiveFolder << u"deep/er/"_s << u"deep/er"_s << both << false;
+        QTest::newRow("archive folder a file")
+            << D::archiveFolder << u"items/B/y.txt"_s << QString() << QStringList{} << true;
+        QTest::newRow("never trashes the item holding the archive")
+            << D::archiveFolder << u"items/A/sub/archives"_s << u"items/A/sub/archives"_s
+            << QStringList{u"B/y.txt"_s} << false;
+    }
+
+    void destination_andTrash() {
+        QFETCH(ArchiveDestination, destination);
+        QFETCH(QString, setting);
+        QFETCH(QString, archives);
+        QFETCH(QStringList, trashed);
+        QFETCH(bool, folderCreateFails);
+        WorkflowFixture fixture;
+        fixture.preferences.setDestination(destination);
+        fixture.preferences.setIndividualArchives(true);
+        fixture.preferences.setTrashOriginals(true);
+        if (destination == ArchiveDestination::archiveFolder)
+            fixture.preferences.setArchiveFolderPath(fixture.path(setting));
+        if (destination == ArchiveDestination::ask && !setting.isEmpty()) {
+            QDir().mkpath(fixture.path(setting));
+            fixture.dialogs.folderAnswers = {QUrl::fromLocalFile(fixture.path(setting))};
+        }
+        fixture.makeFiles({u"A/sub/x.txt"_s, u"B/y.txt"_s});
+
+        QVERIFY(fixture.runToEnd({fixture.itemUrl(u"A/sub"_s), fixture.itemUrl(u"B/y.txt"_s)}));
+
+        QCOMPARE(fixture.dialogs.folderPrompts.size(), destination == ArchiveDestination::ask ? 1 : 0);
+        QCOMPARE(fixture.dialogs.errorMessages(),
+                 folderCreateFails ? QStringList{CompressionError::folderCreate().errorDescription()}
+                                   : QStringList{});
+        if (!archives.isEmpty())
+            QCOMPARE(QDir(fixture.path(archives)).entryList({u"*.zip"_s}),
+                     (QStringList{u"sub.zip"_s, u"y.zip"_s}));
+        QCOMPARE(fixture.model.result().has_value(), !archives.isEmpty());
+        for (QString& item : trashed)
+            item = fixture.item(item);
+        QCOMPARE(fixture.desktop.trashed, trashed);
+        QVERIFY(fixture.endedCleanly());
+    }
+
+    void encryptedFormat_declinedConfirmation_endsSilently() {
+        WorkflowFixture fixture;
+        fixture.preferences.setActionFormat(ArchiveFormat::encryptedZip, ArchiveAction::compress);
+        QVERIFY(fixture.runToEnd({fixture.makeFile(u"x.txt"_s)}));
+        QCOMPARE(fixture.dialogs.confirmationRequests.size(), 1);
+        QCOMPARE(fixture.dialogs.confirmationRequests.first().title, qtTrId("confirm.encryptedZip.title"));
+        QVERIFY(fixture.dialogs.errors.isEmpty());
+        QVERIFY(fixture.outFiles().isEmpty());
+        QVERIFY(fixture.endedCleanly());
+    }
+
+    void prompts_validateThenCloseOrEnd_data() {
+        QTest::addColumn<bool>("password"); // the password sheet, else the name sheet
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("confirmation");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("ending"); // after a refusal: "cancel" or "stop"; empty when accepted
+        const QString empty = qtTrId("password.empty");
+        const QString mismatch = qtTrId("password.mismatch");
+        QTest::newRow("name with blanks around")
+            << false << u"  Holiday \n"_s << QString() << QString() << QString();
+        QTest::newRow("name with a slash, cancel")
+            << false << u"a/b"_s << QString() << QString() << u"cancel"_s;
+        QTest::newRow("name with a colon, stop") << false << u"a:b"_s << QString() << QString() << u"stop"_s;
+        QTest::newRow("name of blanks, cancel")
+            << false << u" \t "_s << QString() << QString() << u"cancel"_s;
+        QTest::newRow("password of blanks") << true << u"   "_s << u"   "_s << QString() << QString();
+        // é typed precomposed once and as e + combining acute once.
+        QTest::newRow("password canonically equal")
+            << true << u"caf\u00e9"_s << u"cafe\u0301"_s << QString() << QString();
+        QTest::newRow("password empty, cancel") << true << QString() << u"x"_s << empty << u"cancel"_s;
+        QTest::newRow("password one character off, stop")
+            << true << u"secret1"_s << u"secret2"_s << mismatch << u"stop"_s;
+        QTest::newRow("password case differs, cancel")
+            << true << u"Secret"_s << u"secret"_s << mismatch << u"cancel"_s;
+    }
+
+    void prompts_validateThenCloseOrEnd() {
+        QFETCH(bool, password);
+        QFETCH(QString, typed);
+        QFETCH(QString, confirmation);
+        QFETCH(QString, error);
+        QFETCH(QString, ending);
+        WorkflowFixture fixture;
+        MainModel& model = fixture.model;
+        fixture.preferences.setPromptForName(!password);
+        if (password)
+            fixture.preferences.setActionFormat(ArchiveFormat::encryptedZip, ArchiveAction::compress);
+        fixture.dialogs.fallbackConfirmation = {true, false};
+        model.setProgressDelay(std::chrono::milliseconds(0));
+        const QUrl item = fixture.makeFile(u"x.txt"_s, "inside");
+        const auto sheetShown = [&] { return password ? model.showPasswordSheet() : model.showNameSheet(); };
+        model.process({item});
+        QTRY_VERIFY(sheetShown());
+        QTRY_VERIFY(model.showProgress()); // due at once, it shows behind the sheet
+
+        if (password) {
+            model.setPassword(typed);
+            model.setConfirmPassword(confirmation);
+            model.submitPassword();
+        } else {
+            QCOMPARE(model.proposedName(), u"x"_s);
+            model.setProposedName(typed);
+            model.submitName();
+        }
+        QCOMPARE(model.passwordError(), error);
+        if (!ending.isEmpty()) {
+            QTest::qWait(0);
+            QVERIFY(sheetShown());
+            QVERIFY(model.isBusy());
+            if (ending == u"stop"_s)
+                model.stop();
+            else
+                password ? model.cancelPassword() : model.cancelName();
+        }
+        QVERIFY(!sheetShown());
+        QVERIFY(fixture.waitForEnd(0));
+        QVERIFY(fixture.dialogs.errors.isEmpty());
+        QVERIFY(fixture.endedCleanly());
+        QCOMPARE(model.result().has_value(), ending.isEmpty());
+        if (ending.isEmpty())
+            QCOMPARE(zipMember(fixture.path(password ? u"out/x.zip"_s : u"out/Holiday.zip"_s), u"x.txt"_s,
+                               password ? typed : QString()),
+                     QByteArray("inside"));
+        else
+            QVERIFY(fixture.outFiles().isEmpty());
+
+        // Late answers reach no run; the next run's sheet starts empty.
+        model.stop();
+        model.submitName();
+        model.cancelPassword();
+        QTest::qWait(0);
+        QCOMPARE(fixture.finished.size(), 1);
+        if (!password)
+            return;
+        model.process({item});
+        QTRY_VERIFY(model.showPasswordSheet());
+        QVERIFY(model.password().isEmpty() && model.confirmPassword().isEmpty() &&
+                model.passwordError().isEmpty());
+        model.cancelPassword();
+        QVERIFY(fixture.waitForEnd(1));
+    }
+
+    void stop_whileTheToolRuns_endsSilentlyWithoutArchive() {
+        // A zip that marks its start and takes its time; terminated, it dies by the signal.
+        WorkflowFixture fixture("sleep 60 & pid=$!\ntrap 'kill $pid; trap - TERM; kill -TERM $$' TERM\n"
+                                ": > \"$0.started\"\nwait $pid");
+        fixture.preferences.setIndividualArchives(true);
+        fixture.model.process(fixture.makeFiles({u"a.txt"_s, u"b.txt"_s}));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(fixture.path(u"zip.started"_s)), 30000);
+        fixture.model.stop();
+
+        QVERIFY(fixture.waitForEnd(0));
+        QVERIFY2(fixture.dialogs.errors.isEmpty(), qPrintable(fixture.dialogs.errorMessages().join(u'\n')));
+        QVERIFY(fixture.outFiles().isEmpty());
+        QVERIFY(fixture.log.entries().isEmpty());
+        QVERIFY(!fixture.model.result().has_value());
+        QVERIFY(fixture.endedCleanly());
+    }
+
+    void secondOfThree_failsOrIsStopped_firstKept_data() {
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("the tool fails on the second") << true;
+        QTest::newRow("stopped once the first is recorded") << false;
+    }
+
+    void secondOfThree_failsOrIsStopped_firstKept() {
+        QFETCH(bool, fails);
+        // A zip that refuses the staged b.txt, as a tool failing on one archive would.
+        WorkflowFixture fixture(fails ? "if [ -e b.txt ]; then echo 'b.txt: refused' >&2; exit 1; fi" : "");
+        fixture.preferences.setSelectedAction(ArchiveAction::email);
+        fixture.preferences.setIndividualArchives(true);
+        fixture.preferences.setTrashOriginals(true);
+        bool busyBehindAlert = false;
+        fixture.dialogs.onError = [&](const FakeDialogs::ShownError&) {
+            busyBehindAlert = fixture.model.isBusy();
+        };
+        if (!fails)
+            QObject::connect(&fixture.log, &ArchiveLogStore::entriesChanged, &fixture.model,
+                             [&] { fixture.model.stop(); });
+
+        QVERIFY(fixture.runToEnd(fixture.makeFiles({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s})));
+
+        QCOMPARE(fixture.dialogs.errorMessages(), fails ? QStringList{u"b.txt: refused"_s} : QStringList{});
+        QCOMPARE(busyBehindAlert, fails); // the run ends only once the alert is dismissed
+        QCOMPARE(fixture.outFiles(), QStringList{u"a.zip"_s});
+        QCOMPARE(fixture.desktop.trashed, QStringList{fixture.item(u"a.txt"_s)});
+        QCOMPARE(fixture.log.entries().size(), 1);
+        QCOMPARE(fixture.settings.value(u"BWLastArchive"_s).toString(), fixture.path(u"out/a.zip"_s));
+        QVERIFY(!fixture.model.result().has_value());
+        QVERIFY(fixture.desktop.emails.isEmpty());
+        QVERIFY(fixture.endedCleanly());
+        if (fails)
+            return;
+        // The stop belonged to that run only.
+        QObject::disconnect(&fixture.log, nullptr, &fixture.model, nullptr);
+        QVERIFY(fixture.runToEnd({fixture.itemUrl(u"b.txt"_s)}));
+        QCOMPARE(fixture.outFiles(), (QStringList{u"a.zip"_s, u"b.zip"_s}));
+    }
+
+    void completeRun_eachActionAndFormat_archiveReadsBack_data() {
+        QTest::addColumn<ArchiveAction>("action");
+        QTest::addColumn<ArchiveFormat>("format");
+        for (ArchiveAction action : allArchiveActions()) {
+            for (ArchiveFormat format : {ArchiveFormat::zip, ArchiveFormat::tar, ArchiveFormat::gzip,
+                                         ArchiveFormat::bzip2, ArchiveFormat::encryptedZip})
+                QTest::addRow("%s %s%s", qPrintable(actionWord(action)), qPrintable(fileExtension(format)),
+                              isEncrypted(format) ? " encrypted" : "")
+                    << action << format;
+        }
+    }
+
+    void completeRun_eachActionAndFormat_archiveReadsBack() {
+        QFETCH(ArchiveAction, action);
+        QFETCH(ArchiveFormat, format);
+        WorkflowFixture fixture;
+        fixture.preferences.setSelectedAction(action);
+        fixture.preferences.setActionFormat(format, action);
+        fixture.preferences.setDestination(ArchiveDestination::desktop);
+        fixture.preferences.setOmitFinderFiles(true);
+        fixture.dialogs.fallbackConfirmation = {true, false};
+        answerPasswordSheet(fixture.model, u"pa55 wörd"_s);
+        QDir(m_home.path()).removeRecursively();
+        QDir().mkpath(m_home.filePath(u"Desktop"_s));
+        const QDateTime started = QDateTime::currentDateTime();
+
+        const QUrl notes = fixture.makeFile(u"notes.txt"_s, "the notes");
+        fixture.makeFiles({u"photos/a.jpg"_s, u"photos/.DS_Store"_s});
+        QVERIFY(fixture.runToEnd({notes, fixture.itemUrl(u"photos"_s)}));
+
+        QVERIFY2(fixture.dialogs.errors.isEmpty(), qPrintable(fixture.dialogs.errorMessages().join(u'\n')));
+        QCOMPARE(fixture.dialogs.confirmationRequests.size(), isEncrypted(format) ? 1 : 0);
+        QVERIFY(fixture.model.result().has_value());
+        const QString archive = fixture.model.result()->urls.value(0).toLocalFile();
+        // The archive action goes to the archive folder, keeps everything, and names the archive
+        // after the minute the run started (a slow machine may have left it).
+        QString name = u"Compressed Archive"_s;
+        QStringList members{u"notes.txt"_s, u"photos/a.jpg"_s};
+        if (action == ArchiveAction::archive) {
+            name = QFileInfo(archive).fileName().chopped(fileExtension(format).size() + 1);
+            QVERIFY2(name == u"Archive "_s + started.toString(u"yyyy-MM-dd HH.mm"_s) ||
+                         name == u"Archive "_s + QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH.mm"_s),
+                     qPrintable(name));
+            members.insert(1, u"photos/.DS_Store"_s);
+        }
+        const QString folder =
+            action == ArchiveAction::archive ? fixture.path(u"out"_s) : m_home.filePath(u"Desktop"_s);
+        QCOMPARE(archive, QDir(folder).filePath(name + u'.' + fileExtension(format)));
+        QCOMPARE(archiveMembers(archive), members);
+        if (isEncrypted(format)) {
+            QVERIFY(zipMember(archive, u"notes.txt"_s).isEmpty());
+            QCOMPARE(zipMember(archive, u"notes.txt"_s, u"pa55 wörd"_s), QByteArray("the notes"));
+        }
+        QCOMPARE(fixture.desktop.emails, action == ArchiveAction::email
+                                             ? QList<QList<QUrl>>{{QUrl::fromLocalFile(archive)}}
+                                             : QList<QList<QUrl>>{});
+        QCOMPARE(fixture.log.entries().size(), 1);
+        QCOMPARE(fixture.log.entries().first().path, archive);
+        QCOMPARE(fixture.log.entries().first().format.value_or(-1), rawValue(format));
+        QCOMPARE(fixture.settings.value(u"BWLastArchive"_s).toString(), archive);
+        QVERIFY(fixture.endedCleanly());
+    }
+};
+
+QTEST_GUILESS_MAIN(MainModelTest)
+#include "tst_mainmodel.moc"
