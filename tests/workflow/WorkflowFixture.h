@@ -42,16 +42,14 @@ public:
     // Files under items/ (parents created) that hold their own names.
     QList<QUrl> makeFiles(const QStringList& names) const {
         QList<QUrl> urls;
-        for (const QString& name : names)
-            urls.append(makeFile(name));
+        for (const QString& name : names) {
+            QDir().mkpath(QFileInfo(item(name)).path());
+            QFile file(item(name));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(name.toUtf8());
+            urls.append(itemUrl(name));
+        }
         return urls;
-    }
-    QUrl makeFile(const QString& name, const QByteArray& contents = {}) const {
-        QDir().mkpath(QFileInfo(item(name)).path());
-        QFile file(item(name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(contents.isEmpty() ? name.toUtf8() : contents);
-        return itemUrl(name);
     }
 
     bool runToEnd(const QList<QUrl>& urls) {
