@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include <QPalette>
+#include <QWidget>
 
 namespace Appearance {
 
@@ -34,6 +35,13 @@ QColor separator(const QPalette& palette) {
 
 QColor quietFill(const QPalette& palette) {
     return textWithAlpha(palette, isDark(palette) ? 0.10 : 0.06);
+}
+
+void useSecondaryText(QWidget* label) {
+    const QPalette source = label->parentWidget() ? label->parentWidget()->palette() : label->palette();
+    QPalette colors = label->palette();
+    colors.setColor(QPalette::WindowText, secondaryText(source));
+    label->setPalette(colors);
 }
 
 QColor errorText(const QPalette& palette) {

@@ -4,6 +4,7 @@
 #include <QFont>
 
 class QPalette;
+class QWidget;
 
 // Fonts and colours shared by the main window's views, derived from the current style so that
 // light and dark themes and the user's font size are respected.
@@ -21,6 +22,8 @@ QColor separator(const QPalette& palette);
 // A faint fill for tracks and wells.
 QColor quietFill(const QPalette& palette);
 QColor errorText(const QPalette& palette);
+// Gives a label the secondary text colour of its parent's palette; call again when that changes.
+void useSecondaryText(QWidget* label);
 // Whether the palette is a dark one.
 bool isDark(const QPalette& palette);
 

@@ -5,6 +5,7 @@
 #include "DropView.h"
 #include "workflow/MainModel.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -38,6 +39,14 @@ DropZone::DropZone(MainModel& model, QWidget* parent)
     refresh();
 }
 
+void DropZone::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && m_dropText && m_progressText) {
+        Appearance::useSecondaryText(m_dropText);
+        Appearance::useSecondaryText(m_progressText);
+    }
+    QWidget::changeEvent(event);
+}
+
 bool DropZone::showsProgress(const MainModel& model) {
     return model.isBusy() && model.showProgress() && !model.progressText().isEmpty();
 }
@@ -51,15 +60,13 @@ QWidget* DropZone::buildPrompt() {
     m_symbol = new DropSymbol(m_prompt);
     m_symbol->setObjectName(QStringLiteral("dropSymbol"));
     layout->addWidget(m_symbol, 0, Qt::AlignHCenter);
-    auto* label = new QLabel(qtTrId("main.drop"), m_prompt);
-    label->setObjectName(QStringLiteral("dropText"));
-    label->setFont(Appearance::font(label->font(), Appearance::title2Size));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    QPalette colors = label->palette();
-    colors.setColor(QPalette::WindowText, Appearance::secondaryText(colors));
-    label->setPalette(colors);
-    layout->addWidget(label);
+    m_dropText = new QLabel(qtTrId("main.drop"), m_prompt);
+    m_dropText->setObjectName(QStringLiteral("dropText"));
+    m_dropText->setFont(Appearance::font(m_dropText->font(), Appearance::title2Size));
+    m_dropText->setAlignment(Qt::AlignCenter);
+    m_dropText->setWordWrap(true);
+    Appearance::useSecondaryText(m_dropText);
+    layout->addWidget(m_dropText);
     return m_prompt;
 }
 
@@ -79,9 +86,7 @@ QWidget* DropZone::buildProgress() {
     m_progressText->setObjectName(QStringLiteral("progressText"));
     m_progressText->setAlignment(Qt::AlignCenter);
     m_progressText->setWordWrap(true);
-    QPalette colors = m_progressText->palette();
-    colors.setColor(QPalette::WindowText, Appearance::secondaryText(colors));
-    m_progressText->setPalette(colors);
+    Appearance::useSecondaryText(m_progressText);
     layout->addWidget(m_progressText);
     m_stopButton = new QPushButton(qtTrId("progress.stop"), m_progress);
     m_stopButton->setObjectName(QStringLiteral("progress.stop"));

@@ -21,6 +21,9 @@ public:
     // Whether the progress display (rather than the drop prompt) is the one to show now.
     static bool showsProgress(const MainModel& model);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* buildPrompt();
     QWidget* buildProgress();
@@ -30,6 +33,7 @@ private:
     DropView* m_dropView;
     QWidget* m_prompt = nullptr;
     DropSymbol* m_symbol = nullptr;
+    QLabel* m_dropText = nullptr;
     QWidget* m_progress = nullptr;
     QProgressBar* m_progressBar = nullptr;
     QLabel* m_progressText = nullptr;

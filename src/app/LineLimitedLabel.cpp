@@ -1,5 +1,7 @@
 #include "LineLimitedLabel.h"
 
+#include "Appearance.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QTextLayout>
@@ -29,8 +31,8 @@ void LineLimitedLabel::setColorRole(QPalette::ColorRole role) {
     update();
 }
 
-void LineLimitedLabel::setColor(const QColor& color) {
-    m_color = color;
+void LineLimitedLabel::setSecondary(bool secondary) {
+    m_secondary = secondary;
     update();
 }
 
@@ -82,7 +84,7 @@ QSize LineLimitedLabel::minimumSizeHint() const {
 void LineLimitedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(m_color.isValid() ? m_color : palette().color(m_colorRole));
+    painter.setPen(m_secondary ? Appearance::secondaryText(palette()) : palette().color(m_colorRole));
     const QRect area = contentsRect();
     const int lineSpacing = fontMetrics().lineSpacing();
     int top = area.top();

@@ -15,8 +15,8 @@ public:
     void setText(const QString& text);
     void setAlignment(Qt::Alignment alignment);
     void setColorRole(QPalette::ColorRole role);
-    // A colour that overrides the role's, for secondary texts.
-    void setColor(const QColor& color);
+    // Draws in the theme's secondary text colour instead of the role's.
+    void setSecondary(bool secondary);
 
     // The text as shown at the current width, ellipsis included.
     QStringList visibleLines() const;
@@ -37,5 +37,5 @@ private:
     int m_maximumLines;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     QPalette::ColorRole m_colorRole = QPalette::WindowText;
-    QColor m_color;
+    bool m_secondary = false;
 };

@@ -13,6 +13,7 @@
 #include "persistence/AppPreferences.h"
 #include "workflow/MainModel.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QVBoxLayout>
 
@@ -40,7 +41,7 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
     m_description = new LineLimitedLabel(2, this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setFont(Appearance::font(m_description->font(), Appearance::title3Size, QFont::Bold));
-    m_description->setColor(Appearance::secondaryText(palette()));
+    m_description->setSecondary(true);
     m_description->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_description->setFixedHeight(descriptionHeight);
     m_description->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -55,15 +56,13 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
     m_formatRow = new FormatRow(model, preferences, this);
     addPadded(layout, m_formatRow, 16, 8, 16, 0);
 
-    auto* divider = new QFrame(this);
-    divider->setObjectName(QStringLiteral("divider"));
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
-    divider->setFixedHeight(1);
-    QPalette dividerColors = divider->palette();
-    dividerColors.setColor(QPalette::WindowText, Appearance::separator(dividerColors));
-    divider->setPalette(dividerColors);
-    addPadded(layout, divider, 0, 10, 0, 0);
+    m_divider = new QFrame(this);
+    m_divider->setObjectName(QStringLiteral("divider"));
+    m_divider->setFrameShape(QFrame::HLine);
+    m_divider->setFrameShadow(QFrame::Plain);
+    m_divider->setFixedHeight(1);
+    refreshDividerColor();
+    addPadded(layout, m_divider, 0, 10, 0, 0);
 
     m_bottomBar = new BottomBar(model, this);
     addPadded(layout, m_bottomBar, 10, 8, 10, 8);
@@ -102,6 +101,18 @@ void MainView::refreshDescription() {
 
 void MainView::refreshBusy() {
     m_chooser->setEnabled(!m_model.isBusy());
+}
+
+void MainView::refreshDividerColor() {
+    QPalette colors = m_divider->palette();
+    colors.setColor(QPalette::WindowText, Appearance::separator(palette()));
+    m_divider->setPalette(colors);
+}
+
+void MainView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && m_divider)
+        refreshDividerColor();
+    QWidget::changeEvent(event);
 }
 
 void MainView::resizeEvent(QResizeEvent* event) {

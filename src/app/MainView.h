@@ -15,6 +15,7 @@ class NameSheet;
 class OptionsArea;
 class PasswordSheet;
 class QBoxLayout;
+class QFrame;
 class ResultBanner;
 
 // The content of the main window: action chooser, description, drop zone, options, format and
@@ -33,12 +34,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static void addPadded(QBoxLayout* layout, QWidget* child, int left, int top, int right, int bottom,
                           int stretch = 0);
     void refreshDescription();
     void refreshBusy();
+    void refreshDividerColor();
 
     MainModel& m_model;
     AppPreferences& m_preferences;
@@ -47,6 +50,7 @@ private:
     DropZone* m_dropZone;
     OptionsArea* m_options;
     FormatRow* m_formatRow;
+    QFrame* m_divider = nullptr;
     BottomBar* m_bottomBar;
     ResultBanner* m_banner;
     NameSheet* m_nameSheet;
