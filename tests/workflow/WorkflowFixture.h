@@ -57,18 +57,15 @@ public:
         model.process(urls);
         return waitForEnd(before);
     }
+    // False when the run does not end, or leaves the model anything but idle, whatever its outcome.
     bool waitForEnd(qsizetype before) {
-        return QTest::qWaitFor([&] { return finished.size() > before; }, 60000);
+        return QTest::qWaitFor([&] { return finished.size() > before; }, 60000) && !model.isBusy() &&
+               !model.showProgress() && model.progressText().isEmpty();
     }
 
     QStringList outFiles() const {
         return QDir(path(QStringLiteral("out")))
             .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-    }
-
-    // The state every run must leave, whatever its outcome.
-    bool endedCleanly() const {
-        return !model.isBusy() && !model.showProgress() && model.progressText().isEmpty();
     }
 
     QTemporaryDir folder;
@@ -95,16 +92,23 @@ private:
     }
 };
 
+// A reader's output; empty when it fails.
+inline QString readerOutput(const QString& program, const QStringList& arguments) {
+    QProcess reader;
+    reader.start(program, arguments);
+    reader.closeWriteChannel();
+    const bool succeeded = reader.waitForFinished(30000) && reader.exitStatus() == QProcess::NormalExit &&
+                           reader.exitCode() == 0;
+    return succeeded ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
+}
+
 // The member files of an archive as its own reader lists them (folders left out, "./" dropped).
 inline QStringList archiveMembers(const QString& archive) {
-    QProcess reader;
-    if (archive.endsWith(QLatin1String(".zip")))
-        reader.start(QStringLiteral("unzip"), {QStringLiteral("-Z1"), archive});
-    else
-        reader.start(QStringLiteral("tar"), {QStringLiteral("-tf"), archive});
-    reader.waitForFinished(30000);
+    const bool zip = archive.endsWith(QLatin1String(".zip"));
     QStringList members;
-    for (QString line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+    for (QString line : readerOutput(zip ? QStringLiteral("unzip") : QStringLiteral("tar"),
+                                     {zip ? QStringLiteral("-Z1") : QStringLiteral("-tf"), archive})
+                            .split(u'\n', Qt::SkipEmptyParts)) {
         if (line.startsWith(QLatin1String("./")))
             line = line.mid(2);
         if (!line.isEmpty() && !line.endsWith(u'/'))
@@ -114,18 +118,10 @@ inline QStringList archiveMembers(const QString& archive) {
     return members;
 }
 
-// One member's bytes, decrypted with password when given; empty when the reader refuses.
-inline QByteArray zipMember(const QString& archive, const QString& member, const QString& password = {}) {
-    QStringList arguments{QStringLiteral("-p")};
-    if (!password.isEmpty())
-        arguments << QStringLiteral("-P") << password;
-    QProcess reader;
-    reader.start(QStringLiteral("unzip"), arguments << archive << member);
-    reader.closeWriteChannel();
-    reader.waitForFinished(30000);
-    if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
-        return {};
-    return reader.readAllStandardOutput();
+// One member's text, decrypted with password (an empty one when none is given).
+inline QString zipMember(const QString& archive, const QString& member, const QString& password = {}) {
+    return readerOutput(QStringLiteral("unzip"),
+                        {QStringLiteral("-p"), QStringLiteral("-P"), password, archive, member});
 }
 
 // Answers the password sheet with the same text twice as soon as it opens.
