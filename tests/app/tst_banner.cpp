@@ -23,8 +23,6 @@ private slots:
                              << qtTrId("banner.created").arg(QStringLiteral("Report.tar.gz"));
         QTest::newRow("three") << QStringList{"/tmp/a.zip", "/tmp/b.zip", "/tmp/c.zip"}
                                << qtTrId("banner.createdMany").arg(3);
-        QTest::newRow("two") << QStringList{"/tmp/a.zip", "/tmp/b.zip"}
-                             << qtTrId("banner.createdMany").arg(2);
     }
 
     void message_namesOneArchiveOrCountsSeveral() {

@@ -120,12 +120,6 @@ private slots:
         QCOMPARE(outcome.dropAccepted, dropIt && !expectedCalls.isEmpty());
     }
 
-    void drop_withoutCallbacks_isStillAccepted() {
-        DropView view;
-        const auto data = mimeOf({{QUrl::fromLocalFile(QStringLiteral("/tmp/x"))}, {}});
-        QVERIFY(drag(&view, data.get(), true).dropAccepted);
-    }
-
     void drop_disabledAfterEntering_tellsTargetFalseAndRefuses() {
         DropView view;
         QStringList calls;

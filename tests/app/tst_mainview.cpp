@@ -218,21 +218,6 @@ private slots:
         QTRY_COMPARE(harness.dialogs.errorMessages(), QStringList{qtTrId("error.noLast")});
         menu->close();
     }
-
-    void recentsMenu_eachClick_buildsNewMenu() {
-        MainViewHarness harness;
-        harness.view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(harness.view.get()));
-        auto* recents = harness.find<QToolButton>(QStringLiteral("menu.recents"));
-        QTest::mouseClick(recents, Qt::LeftButton);
-        QPointer<QMenu> first;
-        QTRY_VERIFY((first = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-        first->close();
-        QTRY_VERIFY(first.isNull());
-        QTest::mouseClick(recents, Qt::LeftButton);
-        QTRY_VERIFY(qobject_cast<QMenu*>(QApplication::activePopupWidget()));
-        QApplication::activePopupWidget()->close();
-    }
 };
 
 QTEST_MAIN(MainViewTest)

@@ -182,12 +182,6 @@ private slots:
         QCOMPARE(fixture.dialogs.answers.confirmationRequests.size(), 1);
     }
 
-    void changeOfStoredOption_showsInSwitch() {
-        OptionsFixture fixture;
-        fixture.preferences.setOmitMacMetadata(true);
-        QVERIFY(fixture.toggle(QStringLiteral("general.omitMac"))->isChecked());
-    }
-
     void archiveAction_showsFolderBlockInsteadOfOmitSwitches() {
         OptionsFixture fixture;
         fixture.window->show();
