@@ -28,20 +28,6 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
-    void process_whileBusy_dropsTheSecondDrop() {
-        WorkflowFixture fixture;
-        fixture.preferences.setPromptForName(true);
-        const QList<QUrl> items = fixture.makeFiles({u"first.txt"_s, u"second.txt"_s});
-        fixture.model.process({items.first()});
-        QTRY_VERIFY(fixture.model.showNameSheet());
-        fixture.model.process({items.last()});
-        fixture.model.submitName();
-        QVERIFY(fixture.waitForEnd(0));
-        QTest::qWait(0);
-        QCOMPARE(fixture.finished.size(), 1);
-        QCOMPARE(fixture.outFiles(), QStringList{u"first.zip"_s});
-    }
-
     void checks_firstFailingItemEndsTheRun_data() {
         // "~" is the home folder, "@" the items folder: a.txt, a.zip, b.tgz and the folder c.zip.
         QTest::addColumn<QStringList>("paths");
@@ -91,56 +77,6 @@ private slots:
         QCOMPARE(fixture.dialogs.errorMessages(), QStringList{expected.errorDescription()});
         QCOMPARE(fixture.dialogs.errors.first().title, qtTrId("error.title"));
         QVERIFY(fixture.outFiles().isEmpty());
-    }
-
-    void groups_individualOrTogether_handedToEmail_data() {
-        QTest::addColumn<bool>("individual");
-        QTest::addColumn<QStringList>("archives"); // in the order made
-        QTest::addColumn<QStringList>("progressTexts");
-        const QString one = qtTrId("progress.archivingItem");
-        QTest::newRow("one per item, no name sheet")
-            << true << QStringList{u"c.zip"_s, u"a.zip"_s, u"b.zip"_s}
-            << QStringList{one.arg(u"c.txt"_s, u"c"_s), one.arg(u"a.txt"_s, u"a"_s),
-                           one.arg(u"b.txt"_s, u"b"_s)};
-        QTest::newRow("one for all, named in the sheet")
-            << false << QStringList{u"Bundle.zip.zip"_s}
-            << QStringList{qtTrId("progress.archivingItems").arg(u"3"_s, u"Bundle.zip"_s)};
-    }
-
-    void groups_individualOrTogether_handedToEmail() {
-        QFETCH(bool, individual);
-        QFETCH(QStringList, archives);
-        QFETCH(QStringList, progressTexts);
-        WorkflowFixture fixture;
-        MainModel& model = fixture.model;
-        fixture.preferences.setSelectedAction(ArchiveAction::email);
-        fixture.preferences.setIndividualArchives(individual);
-        fixture.preferences.setPromptForName(true);
-        QStringList proposals;
-        QObject::connect(&model, &MainModel::showNameSheetChanged, &model, [&] {
-            if (!model.showNameSheet())
-                return;
-            proposals.append(model.proposedName());
-            model.setProposedName(u" Bundle.zip\n"_s);
-            model.submitName();
-        });
-        QStringList seen;
-        QObject::connect(&model, &MainModel::progressTextChanged, &model,
-                         [&] { seen.append(model.progressText()); });
-        QSignalSpy progressShown(&model, &MainModel::showProgressChanged);
-
-        QVERIFY(fixture.runToEnd(fixture.makeFiles({u"c.txt"_s, u"a.txt"_s, u"b.txt"_s})));
-
-        QVERIFY(fixture.dialogs.errors.isEmpty());
-        QCOMPARE(proposals, individual ? QStringList{} : QStringList{u"Compressed Archive"_s});
-        QCOMPARE(seen, progressTexts << QString());
-        QList<QUrl> urls;
-        for (const QString& archive : archives)
-            urls.append(QUrl::fromLocalFile(fixture.path(u"out/"_s + archive)));
-        QCOMPARE(model.result(), std::optional(ArchiveResult{urls}));
-        QCOMPARE(fixture.desktop.emails, QList<QList<QUrl>>{urls});
-        QCOMPARE(fixture.log.entries().size(), archives.size());
-        QCOMPARE(progressShown.size(), 0); // its delay never ran out
     }
 
     void uniqueNames_numberTakenNames() {
@@ -215,7 +151,7 @@ private slots:
         const QString empty = qtTrId("password.empty");
         const QString mismatch = qtTrId("password.mismatch");
         QTest::newRow("name, blanks around")
-            << false << u" Holiday \n"_s << QString() << QString() << QString();
+            << false << u" Holiday.zip\n"_s << QString() << QString() << QString();
         QTest::newRow("name, slash") << false << u"a/b"_s << QString() << QString() << u"cancel"_s;
         QTest::newRow("name, colon") << false << u"a:b"_s << QString() << QString() << u"stop"_s;
         QTest::newRow("name, blanks only") << false << u" \t "_s << QString() << QString() << u"cancel"_s;
@@ -242,12 +178,18 @@ private slots:
             fixture.preferences.setActionFormat(ArchiveFormat::encryptedZip, ArchiveAction::compress);
         fixture.dialogs.fallbackConfirmation = {ending != u"decline"_s, false};
         model.setProgressDelay(std::chrono::milliseconds(0));
-        const QList<QUrl> item = fixture.makeFiles({u"x.txt"_s});
+        const QList<QUrl> items = fixture.makeFiles({u"x.txt"_s, u"y.txt"_s, u"z.txt"_s});
         const auto sheetShown = [&] { return password ? model.showPasswordSheet() : model.showNameSheet(); };
-        model.process(item);
+        QStringList progress;
+        QObject::connect(&model, &MainModel::progressTextChanged, &model,
+                         [&] { progress << model.progressText(); });
+        model.process(items.first(2));
         if (ending != u"decline"_s) {
             QTRY_VERIFY(sheetShown());
             QTRY_VERIFY(model.showProgress()); // due at once, it shows behind the sheet
+            if (!password)
+                QCOMPARE(model.proposedName(), u"Compressed Archive"_s);
+            model.process({items.last()}); // busy: dropped
             password ? model.setPassword(typed) : model.setProposedName(typed);
             model.setConfirmPassword(confirmation);
             password ? model.submitPassword() : model.submitName();
@@ -266,11 +208,14 @@ private slots:
         QCOMPARE(fixture.dialogs.confirmationRequests.size(), password ? 1 : 0);
         QVERIFY(fixture.dialogs.errors.isEmpty());
         QCOMPARE(model.result().has_value(), ending.isEmpty());
-        QCOMPARE(fixture.outFiles().size(), ending.isEmpty() ? 1 : 0);
-        if (ending.isEmpty())
-            QCOMPARE(zipMember(fixture.path(u"out/"_s + fixture.outFiles().first()), u"x.txt"_s,
+        const QString name = password ? u"Compressed Archive"_s : u"Holiday.zip"_s;
+        QCOMPARE(fixture.outFiles(), ending.isEmpty() ? QStringList{name + u".zip"_s} : QStringList{});
+        if (ending.isEmpty()) {
+            QCOMPARE(progress, (QStringList{qtTrId("progress.archivingItems").arg(u"2"_s, name), QString()}));
+            QCOMPARE(zipMember(fixture.path(u"out/"_s + name + u".zip"_s), u"y.txt"_s,
                                password ? typed : QString()),
-                     u"x.txt"_s);
+                     u"y.txt"_s);
+        }
 
         // Late answers reach no run; the next run's password sheet starts empty.
         model.stop();
@@ -280,7 +225,7 @@ private slots:
         QCOMPARE(fixture.finished.size(), 1);
         if (!password || ending == u"decline"_s)
             return;
-        model.process(item);
+        model.process(items);
         QTRY_VERIFY(model.showPasswordSheet());
         QVERIFY(model.password().isEmpty() && model.confirmPassword().isEmpty() &&
                 model.passwordError().isEmpty());
@@ -288,60 +233,75 @@ private slots:
         QVERIFY(fixture.waitForEnd(1));
     }
 
-    void afterTheFirstOfThree_theRunEnds_data() {
+    void threeItems_oneArchiveEach_data() {
         QTest::addColumn<QByteArray>("zipSnippet");
-        QTest::addColumn<QStringList>("archives");
-        QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("stopWhen");
+        QTest::addColumn<QStringList>("archives"); // in the order made
+        QTest::addColumn<QString>("error");
+        const QStringList all{u"c.zip"_s, u"b.zip"_s, u"a.zip"_s};
+        QTest::newRow("all made") << QByteArray() << QString() << all << QString();
         // Stand-ins for zip: one that refuses the staged b.txt, one that waits until it is terminated.
         QTest::newRow("the second fails")
-            << QByteArray("if [ -e b.txt ]; then echo 'b.txt: refused' >&2; exit 1; fi")
-            << QStringList{u"a.zip"_s} << u"b.txt: refused"_s << QString();
+            << QByteArray("if [ -e b.txt ]; then echo 'b.txt: refused' >&2; exit 1; fi") << QString()
+            << all.first(1) << u"b.txt: refused"_s;
         QTest::newRow("stopped between archives")
-            << QByteArray() << QStringList{u"a.zip"_s} << QString() << u"recorded"_s;
+            << QByteArray() << u"recorded"_s << all.first(1) << QString();
         QTest::newRow("stopped while the tool runs")
             << QByteArray("sleep 60 & pid=$!\ntrap 'kill $pid; trap - TERM; kill -TERM $$' TERM\n"
                           ": > \"$0.started\"\nwait $pid")
-            << QStringList{} << QString() << u"started"_s;
+            << u"started"_s << QStringList{} << QString();
     }
 
-    void afterTheFirstOfThree_theRunEnds() {
+    void threeItems_oneArchiveEach() {
         QFETCH(QByteArray, zipSnippet);
+        QFETCH(QString, stopWhen);
         QFETCH(QStringList, archives);
         QFETCH(QString, error);
-        QFETCH(QString, stopWhen);
         WorkflowFixture fixture(zipSnippet);
+        MainModel& model = fixture.model;
         fixture.preferences.setSelectedAction(ArchiveAction::email);
         fixture.preferences.setIndividualArchives(true);
+        fixture.preferences.setPromptForName(true); // never asked for single archives
         fixture.preferences.setTrashOriginals(true);
         bool busyBehindAlert = false;
-        fixture.dialogs.onError = [&](const auto&) { busyBehindAlert = fixture.model.isBusy(); };
+        fixture.dialogs.onError = [&](const auto&) { busyBehindAlert = model.isBusy(); };
         if (stopWhen == u"recorded"_s) // the next archive has not started yet
-            QObject::connect(&fixture.log, &ArchiveLogStore::entriesChanged, &fixture.model,
-                             [&] { fixture.model.stop(); });
+            QObject::connect(&fixture.log, &ArchiveLogStore::entriesChanged, &model, [&] { model.stop(); });
+        QStringList progress;
+        QObject::connect(&model, &MainModel::progressTextChanged, &model,
+                         [&] { progress << model.progressText(); });
+        QSignalSpy shown(&model, &MainModel::showProgressChanged);
 
-        fixture.model.process(fixture.makeFiles({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
+        model.process(fixture.makeFiles({u"c.txt"_s, u"b.txt"_s, u"a.txt"_s}));
         if (stopWhen == u"started"_s) {
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(fixture.path(u"zip.started"_s)), 30000);
-            fixture.model.stop();
+            model.stop();
         }
         QVERIFY(fixture.waitForEnd(0));
 
         QCOMPARE(fixture.dialogs.errorMessages(), error.isEmpty() ? QStringList{} : QStringList{error});
         QCOMPARE(busyBehindAlert, !error.isEmpty()); // the run ends once the alert is dismissed
-        QCOMPARE(fixture.outFiles(), archives);
+        QList<QUrl> urls;
+        for (const QString& archive : archives)
+            urls.append(QUrl::fromLocalFile(fixture.path(u"out/"_s + archive)));
+        QCOMPARE(fixture.outFiles().size(), archives.size());
         QCOMPARE(fixture.log.entries().size(), archives.size());
         QCOMPARE(fixture.desktop.trashed.size(), archives.size());
-        QCOMPARE(fixture.settings.value(u"BWLastArchive"_s).toString(),
-                 archives.isEmpty() ? QString() : fixture.path(u"out/a.zip"_s));
-        QVERIFY(!fixture.model.result().has_value());
-        QVERIFY(fixture.desktop.emails.isEmpty());
+        const bool complete = archives.size() == 3;
+        QCOMPARE(model.result(), complete ? std::optional(ArchiveResult{urls}) : std::nullopt);
+        QCOMPARE(fixture.desktop.emails, complete ? QList<QList<QUrl>>{urls} : QList<QList<QUrl>>{});
+        QCOMPARE(shown.size(), 0); // its delay never ran out
+        if (complete) {
+            const QString one = qtTrId("progress.archivingItem");
+            QCOMPARE(progress, (QStringList{one.arg(u"c.txt"_s, u"c"_s), one.arg(u"b.txt"_s, u"b"_s),
+                                            one.arg(u"a.txt"_s, u"a"_s), QString()}));
+        }
         if (stopWhen != u"recorded"_s)
             return;
         // The stop belonged to that run only.
-        QObject::disconnect(&fixture.log, nullptr, &fixture.model, nullptr);
+        QObject::disconnect(&fixture.log, nullptr, &model, nullptr);
         QVERIFY(fixture.runToEnd({fixture.itemUrl(u"b.txt"_s)}));
-        QCOMPARE(fixture.outFiles(), (QStringList{u"a.zip"_s, u"b.zip"_s}));
+        QCOMPARE(fixture.outFiles(), (QStringList{u"b.zip"_s, u"c.zip"_s}));
     }
 
     void completeRun_eachActionAndFormat_archiveReadsBack_data() {
