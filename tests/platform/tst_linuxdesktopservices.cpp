@@ -1,6 +1,5 @@
 #include "platform/LinuxDesktopServices.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -77,10 +76,7 @@ private slots:
         LinuxDesktopServices::Environment environment;
         environment.bus = QDBusConnection::connectToBus(m_busAddress, u"application"_s);
         QList<QUrl> folders;
-        environment.openUrl = [&folders](const QUrl& url) {
-            folders.append(url);
-            return true;
-        };
+        environment.openUrl = [&folders](const QUrl& url) { return folders.append(url), true; };
         LinuxDesktopServices services(environment);
         services.revealInFileManager(
             {QUrl(u"file:///srv/a b.zip"_s), QUrl(u"file:///srv/c.zip"_s), QUrl(u"file:///tmp/d.zip"_s)});
@@ -94,8 +90,7 @@ private slots:
         LinuxDesktopServices::Environment environment;
         environment.emailProgram = u"/bin/true"_s;
         environment.startDetached = [&started](const QString& program, const QStringList& arguments) {
-            started = QStringList{program} + arguments;
-            return true;
+            return started = QStringList{program} + arguments, true;
         };
         LinuxDesktopServices(environment)
             .composeEmail({QUrl(u"file:///tmp/one two.zip"_s), QUrl(u"file:///tmp/c.tgz"_s)});
