@@ -24,13 +24,33 @@ void DropView::tellTarget(bool targeted) const {
         m_onTarget(targeted);
 }
 
-void DropView::dragEnterEvent(QDragEnterEvent* event) {
+bool DropView::enterDrag(const QMimeData* mimeData) {
     // Only drags carrying files are of interest at all, like a view registered for file URLs.
-    if (!m_dropEnabled || fileUrls(event->mimeData()).isEmpty()) {
+    if (!m_dropEnabled || fileUrls(mimeData).isEmpty())
+        return false;
+    tellTarget(true);
+    return true;
+}
+
+void DropView::exitDrag() {
+    tellTarget(false);
+}
+
+bool DropView::performDrop(const QMimeData* mimeData) {
+    tellTarget(false);
+    const QList<QUrl> files = m_dropEnabled ? fileUrls(mimeData) : QList<QUrl>();
+    if (files.isEmpty())
+        return false;
+    if (m_onDrop)
+        m_onDrop(files);
+    return true;
+}
+
+void DropView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!enterDrag(event->mimeData())) {
         event->ignore();
         return;
     }
-    tellTarget(true);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
@@ -45,19 +65,15 @@ void DropView::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void DropView::dragLeaveEvent(QDragLeaveEvent* event) {
-    tellTarget(false);
+    exitDrag();
     event->accept();
 }
 
 void DropView::dropEvent(QDropEvent* event) {
-    tellTarget(false);
-    const QList<QUrl> files = m_dropEnabled ? fileUrls(event->mimeData()) : QList<QUrl>();
-    if (files.isEmpty()) {
+    if (!performDrop(event->mimeData())) {
         event->ignore();
         return;
     }
-    if (m_onDrop)
-        m_onDrop(files);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }

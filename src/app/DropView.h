@@ -26,6 +26,12 @@ public:
     // Told the dropped file URLs, in the order the drag carries them.
     void setOnDrop(std::function<void(const QList<QUrl>&)> onDrop) { m_onDrop = std::move(onDrop); }
 
+    // The three steps of a drag over this view; views laid over it call them to hand drags on.
+    // True when the drag is accepted.
+    bool enterDrag(const QMimeData* mimeData);
+    void exitDrag();
+    bool performDrop(const QMimeData* mimeData);
+
     // The local file URLs a drag carries, in order; web addresses and other content are left out.
     static QList<QUrl> fileUrls(const QMimeData* mimeData);
 

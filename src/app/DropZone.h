@@ -18,6 +18,8 @@ public:
     explicit DropZone(MainModel& model, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(DropZone)
 
+    DropView* dropView() const { return m_dropView; }
+
     // Whether the progress display (rather than the drop prompt) is the one to show now.
     static bool showsProgress(const MainModel& model);
 

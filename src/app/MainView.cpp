@@ -68,6 +68,7 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
     addPadded(layout, m_bottomBar, 10, 8, 10, 8);
 
     m_banner = new ResultBanner(model, desktop, this);
+    m_banner->setDropTarget(m_dropZone->dropView());
     m_nameSheet = new NameSheet(model, preferences, this);
     m_passwordSheet = new PasswordSheet(model, preferences, this);
 

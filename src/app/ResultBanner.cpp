@@ -1,10 +1,12 @@
 #include "ResultBanner.h"
 
 #include "Appearance.h"
+#include "DropView.h"
 #include "LineLimitedLabel.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"
 
+#include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -102,6 +104,70 @@ void ResultBanner::reveal() {
 void ResultBanner::mousePressEvent(QMouseEvent* event) {
     event->accept();
     m_model.setResult(std::nullopt);
+}
+
+void ResultBanner::setDropTarget(DropView* target) {
+    m_dropTarget = target;
+    setAcceptDrops(target != nullptr);
+}
+
+bool ResultBanner::isOverDropTarget(const QPointF& position) const {
+    return m_dropTarget &&
+           m_dropTarget->rect().contains(m_dropTarget->mapFromGlobal(mapToGlobal(position.toPoint())));
+}
+
+void ResultBanner::followDrag(QDragMoveEvent* event) {
+    if (!isOverDropTarget(event->position())) {
+        leaveDropTarget();
+        event->ignore();
+        return;
+    }
+    if (!m_dragOnTarget)
+        m_dragOnTarget = m_dropTarget->enterDrag(event->mimeData());
+    event->setDropAction(Qt::CopyAction);
+    event->setAccepted(m_dragOnTarget);
+}
+
+void ResultBanner::leaveDropTarget() {
+    if (!m_dragOnTarget)
+        return;
+    m_dragOnTarget = false;
+    if (m_dropTarget)
+        m_dropTarget->exitDrag();
+}
+
+void ResultBanner::dragEnterEvent(QDragEnterEvent* event) {
+    m_dragOnTarget = false;
+    followDrag(event);
+    // The whole banner stays the drag's receiver, so that it hears when the pointer reaches the
+    // drop zone; whether a drop is possible is told with each move.
+    if (m_dropTarget && m_dropTarget->isDropEnabled() && !DropView::fileUrls(event->mimeData()).isEmpty())
+        event->accept();
+}
+
+void ResultBanner::dragMoveEvent(QDragMoveEvent* event) {
+    followDrag(event);
+}
+
+void ResultBanner::dragLeaveEvent(QDragLeaveEvent* event) {
+    leaveDropTarget();
+    event->accept();
+}
+
+void ResultBanner::dropEvent(QDropEvent* event) {
+    if (!m_dragOnTarget || !isOverDropTarget(event->position())) {
+        leaveDropTarget();
+        event->ignore();
+        return;
+    }
+    // The drop view clears the targeting itself before it takes the drop.
+    m_dragOnTarget = false;
+    if (!m_dropTarget->performDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void ResultBanner::paintEvent(QPaintEvent*) {

@@ -2,9 +2,11 @@
 
 #include "workflow/ArchiveResult.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class DesktopServices;
+class DropView;
 class LineLimitedLabel;
 class MainModel;
 class QGraphicsOpacityEffect;
@@ -25,15 +27,25 @@ public:
 
     // Whether the banner is showing or fading in (not fading out).
     bool isPresented() const { return m_presented; }
+    // The drop target under the banner; drags over it are handed on, so files can still be
+    // dropped while the banner shows.
+    void setDropTarget(DropView* target);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void refresh();
     void fade(bool in);
     void reveal();
+    void followDrag(QDragMoveEvent* event);
+    void leaveDropTarget();
+    bool isOverDropTarget(const QPointF& position) const;
 
     MainModel& m_model;
     DesktopServices& m_desktop;
@@ -42,5 +54,7 @@ private:
     QPushButton* m_revealButton;
     QGraphicsOpacityEffect* m_opacity;
     QPropertyAnimation* m_animation;
+    QPointer<DropView> m_dropTarget;
+    bool m_dragOnTarget = false;
     bool m_presented = false;
 };

@@ -3,7 +3,10 @@
 #include "app/LineLimitedLabel.h"
 #include "app/ResultBanner.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 
@@ -99,6 +102,40 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(harness.desktop.revealed, QList<QList<QUrl>>{urls});
         QVERIFY(!harness.model->result().has_value());
+    }
+
+    void dragOverBanner_reachesDropZoneOnlyAboveIt() {
+        MainViewHarness harness;
+        harness.view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(harness.view.get()));
+        harness.model->setResult(ArchiveResult{{QUrl::fromLocalFile(QStringLiteral("/tmp/a.zip"))}});
+        auto* banner = harness.find<ResultBanner>(QStringLiteral("resultBanner"));
+        QMimeData data;
+        data.setUrls({harness.makeItem(QStringLiteral("next.txt"))});
+        const auto send = [&](QEvent&& event) {
+            QApplication::sendEvent(banner, &event);
+            return event.isAccepted();
+        };
+        const QPoint overBottomBar = harness.find<QWidget>(QStringLiteral("bottomBar"))->geometry().center();
+        const QPoint overDropZone = harness.find<QWidget>(QStringLiteral("dropZone"))->geometry().center();
+
+        // Entering away from the drop zone neither targets nor allows a drop there.
+        send(QDragEnterEvent(overBottomBar, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier));
+        QVERIFY(!harness.model->isTargeted());
+        QVERIFY(!send(QDragMoveEvent(overBottomBar, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier)));
+        QVERIFY(send(QDragMoveEvent(overDropZone, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier)));
+        QVERIFY(harness.model->isTargeted());
+        QVERIFY(!send(QDragMoveEvent(overBottomBar, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier)));
+        QVERIFY(!harness.model->isTargeted());
+        QVERIFY(send(QDragMoveEvent(overDropZone, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier)));
+        QVERIFY(
+            send(QDropEvent(QPointF(overDropZone), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier)));
+        QVERIFY(!harness.model->isTargeted());
+        // The drop starts a run, which takes the old banner away.
+        QTRY_VERIFY(!harness.model->result().has_value() ||
+                    harness.model->result()->urls.first().fileName() == QLatin1String("next.zip"));
+        QTRY_VERIFY_WITH_TIMEOUT(harness.model->result().has_value(), 20000);
+        QCOMPARE(harness.model->result()->urls.first().fileName(), QStringLiteral("next.zip"));
     }
 
     void finishedRun_showsBannerNamingItsArchive() {
