@@ -169,7 +169,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("error");
-        QTest::addColumn<QString>("ending"); // after a refusal: cancel, stop or decline the alert before
+        QTest::addColumn<QString>("ending"); // empty: accepted; cancel or stop after the refusal; decline
+                                             // the encryption alert before any sheet
         const QString empty = qtTrId("password.empty");
         const QString mismatch = qtTrId("password.mismatch");
         QTest::newRow("name, blanks around")
