@@ -123,14 +123,3 @@ inline QString zipMember(const QString& archive, const QString& member, const QS
     return readerOutput(QStringLiteral("unzip"),
                         {QStringLiteral("-p"), QStringLiteral("-P"), password, archive, member});
 }
-
-// Answers the password sheet with the same text twice as soon as it opens.
-inline void answerPasswordSheet(MainModel& model, const QString& password) {
-    QObject::connect(&model, &MainModel::showPasswordSheetChanged, &model, [&model, password] {
-        if (!model.showPasswordSheet())
-            return;
-        model.setPassword(password);
-        model.setConfirmPassword(password);
-        model.submitPassword();
-    });
-}

@@ -348,7 +348,13 @@ private slots:
         fixture.preferences.setDestination(ArchiveDestination::desktop);
         fixture.preferences.setOmitFinderFiles(true);
         fixture.dialogs.fallbackConfirmation = {true, false};
-        answerPasswordSheet(fixture.model, u"pa55 wörd"_s);
+        QObject::connect(&fixture.model, &MainModel::showPasswordSheetChanged, &fixture.model, [&] {
+            if (fixture.model.showPasswordSheet()) {
+                fixture.model.setPassword(u"pa55 wörd"_s);
+                fixture.model.setConfirmPassword(u"pa55 wörd"_s);
+                fixture.model.submitPassword();
+            }
+        });
         QDir(m_home.path()).removeRecursively();
         QDir().mkpath(m_home.filePath(u"Desktop"_s));
         const QDateTime started = QDateTime::currentDateTime();
