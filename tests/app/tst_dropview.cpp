@@ -166,7 +166,8 @@ private slots:
         QVERIFY(harness.model->isBusy());
         QTRY_VERIFY_WITH_TIMEOUT(harness.model->result().has_value(), 20000);
         QStringList names;
-        for (const QUrl& url : harness.model->result()->urls)
+        const ArchiveResult result = *harness.model->result();
+        for (const QUrl& url : result.urls)
             names.append(url.fileName());
         QCOMPARE(names, (QStringList{"b.zip", "a.zip", "folder.zip"}));
         QVERIFY(harness.dialogs.errors.isEmpty());
