@@ -32,6 +32,14 @@ Dialogs* g_installedDialogs = nullptr;
 DesktopServices* g_installedDesktop = nullptr;
 MainModel* g_sharedModel = nullptr;
 
+// Published fields change, and announce it, only when the value really differs.
+template <typename T> void assign(MainModel* model, T& field, const T& value, void (MainModel::*changed)()) {
+    if (field == value)
+        return;
+    field = value;
+    emit(model->*changed)();
+}
+
 QString progressTextFor(const QList<QUrl>& group, const QString& name) {
     if (group.size() == 1)
         return qtTrId("progress.archivingItem").arg(ItemCheck::itemName(group.first()), name);
@@ -118,10 +126,7 @@ bool MainModel::isTargeted() const {
 }
 
 void MainModel::setTargeted(bool value) {
-    if (d->isTargeted == value)
-        return;
-    d->isTargeted = value;
-    emit isTargetedChanged();
+    assign(this, d->isTargeted, value, &MainModel::isTargetedChanged);
 }
 
 bool MainModel::isBusy() const {
@@ -129,10 +134,7 @@ bool MainModel::isBusy() const {
 }
 
 void MainModel::setBusy(bool value) {
-    if (d->isBusy == value)
-        return;
-    d->isBusy = value;
-    emit isBusyChanged();
+    assign(this, d->isBusy, value, &MainModel::isBusyChanged);
 }
 
 QString MainModel::progressText() const {
@@ -140,10 +142,7 @@ QString MainModel::progressText() const {
 }
 
 void MainModel::setProgressText(const QString& value) {
-    if (d->progressText == value)
-        return;
-    d->progressText = value;
-    emit progressTextChanged();
+    assign(this, d->progressText, value, &MainModel::progressTextChanged);
 }
 
 bool MainModel::showNameSheet() const {
@@ -151,10 +150,7 @@ bool MainModel::showNameSheet() const {
 }
 
 void MainModel::setShowNameSheet(bool value) {
-    if (d->showNameSheet == value)
-        return;
-    d->showNameSheet = value;
-    emit showNameSheetChanged();
+    assign(this, d->showNameSheet, value, &MainModel::showNameSheetChanged);
 }
 
 QString MainModel::proposedName() const {
@@ -162,10 +158,7 @@ QString MainModel::proposedName() const {
 }
 
 void MainModel::setProposedName(const QString& value) {
-    if (d->proposedName == value)
-        return;
-    d->proposedName = value;
-    emit proposedNameChanged();
+    assign(this, d->proposedName, value, &MainModel::proposedNameChanged);
 }
 
 bool MainModel::showPasswordSheet() const {
@@ -173,10 +166,7 @@ bool MainModel::showPasswordSheet() const {
 }
 
 void MainModel::setShowPasswordSheet(bool value) {
-    if (d->showPasswordSheet == value)
-        return;
-    d->showPasswordSheet = value;
-    emit showPasswordSheetChanged();
+    assign(this, d->showPasswordSheet, value, &MainModel::showPasswordSheetChanged);
 }
 
 QString MainModel::password() const {
@@ -184,10 +174,7 @@ QString MainModel::password() const {
 }
 
 void MainModel::setPassword(const QString& value) {
-    if (d->password == value)
-        return;
-    d->password = value;
-    emit passwordChanged();
+    assign(this, d->password, value, &MainModel::passwordChanged);
 }
 
 QString MainModel::confirmPassword() const {
@@ -195,10 +182,7 @@ QString MainModel::confirmPassword() const {
 }
 
 void MainModel::setConfirmPassword(const QString& value) {
-    if (d->confirmPassword == value)
-        return;
-    d->confirmPassword = value;
-    emit confirmPasswordChanged();
+    assign(this, d->confirmPassword, value, &MainModel::confirmPasswordChanged);
 }
 
 QString MainModel::passwordError() const {
@@ -206,10 +190,7 @@ QString MainModel::passwordError() const {
 }
 
 void MainModel::setPasswordError(const QString& value) {
-    if (d->passwordError == value)
-        return;
-    d->passwordError = value;
-    emit passwordErrorChanged();
+    assign(this, d->passwordError, value, &MainModel::passwordErrorChanged);
 }
 
 bool MainModel::showProgress() const {
@@ -217,10 +198,7 @@ bool MainModel::showProgress() const {
 }
 
 void MainModel::setShowProgress(bool value) {
-    if (d->showProgress == value)
-        return;
-    d->showProgress = value;
-    emit showProgressChanged();
+    assign(this, d->showProgress, value, &MainModel::showProgressChanged);
 }
 
 std::optional<ArchiveResult> MainModel::result() const {
@@ -228,10 +206,7 @@ std::optional<ArchiveResult> MainModel::result() const {
 }
 
 void MainModel::setResult(const std::optional<ArchiveResult>& value) {
-    if (d->result == value)
-        return;
-    d->result = value;
-    emit resultChanged();
+    assign(this, d->result, value, &MainModel::resultChanged);
 }
 
 void MainModel::setProgressDelay(std::chrono::milliseconds delay) {
