@@ -9,21 +9,22 @@
 #include "support/FakeDialogs.h"
 #include "workflow/MainModel.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <chrono>
 #include <memory>
 
 // A main view over real preferences, log, engine and model, with scripted dialogs and a recording
-// desktop. The tools may be swapped for a stand-in that runs until stopped, to hold a run busy.
+// desktop. Slow tools run until stopped, to hold a run busy.
 struct MainViewHarness {
     explicit MainViewHarness(bool slowTools = false) {
-        QVERIFY(folder.isValid());
         settings = std::make_unique<QSettings>(folder.filePath(QStringLiteral("settings.ini")),
                                                QSettings::IniFormat);
         preferences = std::make_unique<AppPreferences>(settings.get());
@@ -32,8 +33,8 @@ struct MainViewHarness {
         if (slowTools) {
             const QString script = folder.filePath(QStringLiteral("slow-tool"));
             QFile file(script);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("#!/bin/sh\nexec sleep 60\n");
+            if (file.open(QIODevice::WriteOnly))
+                file.write("#!/bin/sh\nexec sleep 60\n");
             file.close();
             file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             tools.zip = tools.tar = tools.diskImage = script;
@@ -56,24 +57,24 @@ struct MainViewHarness {
         view.reset();
     }
 
-    // A file (or, with a trailing slash, a folder) in the test's folder.
-    QUrl makeItem(const QString& name) {
-        const QString path = folder.filePath(QStringLiteral("items/") + name);
-        if (name.endsWith(QLatin1Char('/'))) {
-            QDir().mkpath(path);
-            QFile file(path + QStringLiteral("inside.txt"));
-            if (file.open(QIODevice::WriteOnly))
-                file.write("inside\n");
-            return QUrl::fromLocalFile(path.chopped(1));
-        }
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write("content of " + name.toUtf8() + "\n");
-        return QUrl::fromLocalFile(path);
+    bool show() {
+        view->show();
+        return QTest::qWaitForWindowExposed(view.get());
     }
 
-    template <typename T> T* find(const QString& name) const { return view->findChild<T*>(name); }
+    // A file (or, with a trailing slash, a folder holding one file) in the test's folder.
+    QUrl makeItem(const QString& name) {
+        const bool isFolder = name.endsWith(QLatin1Char('/'));
+        const QString path = folder.filePath(QStringLiteral("items/") + name);
+        const QString file = isFolder ? path + QStringLiteral("inside.txt") : path;
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly))
+            out.write("content\n");
+        return QUrl::fromLocalFile(isFolder ? path.chopped(1) : path);
+    }
+
+    template <typename T = QWidget> T* find(const QString& name) const { return view->findChild<T*>(name); }
 
     QTemporaryDir folder;
     std::unique_ptr<QSettings> settings;
@@ -86,3 +87,19 @@ struct MainViewHarness {
     std::unique_ptr<MainModel> model;
     std::unique_ptr<MainView> view;
 };
+
+// Sends a drag event at `point` of `target` and tells whether it was accepted.
+inline bool sendDrag(QWidget* target, QEvent::Type type, const QMimeData* data, QPoint point = {5, 5}) {
+    const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    std::unique_ptr<QEvent> event;
+    if (type == QEvent::DragEnter)
+        event = std::make_unique<QDragEnterEvent>(point, actions, data, Qt::LeftButton, Qt::NoModifier);
+    else if (type == QEvent::DragMove)
+        event = std::make_unique<QDragMoveEvent>(point, actions, data, Qt::LeftButton, Qt::NoModifier);
+    else if (type == QEvent::Drop)
+        event = std::make_unique<QDropEvent>(QPointF(point), actions, data, Qt::LeftButton, Qt::NoModifier);
+    else
+        event = std::make_unique<QDragLeaveEvent>();
+    QApplication::sendEvent(target, event.get());
+    return event->isAccepted();
+}

@@ -5,8 +5,6 @@
 #include "support/FakeDesktopServices.h"
 #include "support/FakeDialogs.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -15,11 +13,10 @@
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 namespace {
 
-// FakeDialogs that also lets the test look at the window while a confirmation is on screen.
+// Scripted dialogs that also let the test look at the switch while the confirmation is on screen.
 class WatchedDialogs final : public Dialogs {
 public:
     FakeDialogs answers;
@@ -41,30 +38,22 @@ struct OptionsFixture {
     OptionsFixture()
         : settings(folder.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
         , preferences(&settings)
-        , window(std::make_unique<QWidget>()) {
-        area = new OptionsArea(preferences, dialogs, desktop, window.get());
-        auto* layout = new QVBoxLayout(window.get());
-        layout->addWidget(area);
+        , area(new OptionsArea(preferences, dialogs, desktop, &window)) {
+        (new QVBoxLayout(&window))->addWidget(area);
     }
 
-    OptionSwitch* toggle(const QString& name) const { return area->findChild<OptionSwitch*>(name); }
+    template <typename T = OptionSwitch> T* find(const QString& name) const {
+        return area->findChild<T*>(name);
+    }
 
     QTemporaryDir folder;
     QSettings settings;
     AppPreferences preferences;
     WatchedDialogs dialogs;
     FakeDesktopServices desktop;
-    std::unique_ptr<QWidget> window;
-    OptionsArea* area = nullptr;
+    QWidget window;
+    OptionsArea* area;
 };
-
-bool optionValue(const AppPreferences& preferences, const QString& name) {
-    if (name == QLatin1String("general.omitFinder"))
-        return preferences.omitFinderFiles();
-    if (name == QLatin1String("general.omitMac"))
-        return preferences.omitMacMetadata();
-    return preferences.trashOriginals();
-}
 
 } // namespace
 
@@ -77,44 +66,38 @@ private slots:
         Translations::install(*QCoreApplication::instance());
     }
 
-    void switchOn_asksUnlessSuppressed_data() {
+    void switchClick_asksOnlyWhenTurningOnUnsuppressed_data() {
         QTest::addColumn<QString>("switchName");
         QTest::addColumn<QString>("titleKey");
-        QTest::addColumn<QString>("confirmKey");
         QTest::addColumn<QString>("suppressionKey");
+        QTest::addColumn<bool>("wasOn");
         QTest::addColumn<bool>("suppressed");
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<bool>("ticked");
 
-        const struct {
-            const char* name;
-            const char* title;
-            const char* confirm;
-            const char* suppression;
-        } switches[] = {
-            {"general.omitFinder", "confirm.omitFinder.title", "confirm.omit", "BWSuppressOmitFinder"},
-            {"general.omitMac", "confirm.omitMac.title", "confirm.omit", "BWSuppressOmitMac"},
-            {"general.trashOriginals", "confirm.trash.title", "confirm.set", "BWSuppressTrash"},
+        const char* const switches[][3] = {
+            {"general.omitFinder", "confirm.omitFinder.title", "BWSuppressOmitFinder"},
+            {"general.omitMac", "confirm.omitMac.title", "BWSuppressOmitMac"},
+            {"general.trashOriginals", "confirm.trash.title", "BWSuppressTrash"},
         };
         for (const auto& entry : switches) {
-            const auto row = [&](const char* what, bool suppressed, bool confirmed, bool ticked) {
-                QTest::addRow("%s %s", entry.name, what)
-                    << QString::fromLatin1(entry.name) << QString::fromLatin1(entry.title)
-                    << QString::fromLatin1(entry.confirm) << QString::fromLatin1(entry.suppression)
-                    << suppressed << confirmed << ticked;
+            const auto row = [&](const char* what, bool wasOn, bool suppressed, bool confirmed, bool ticked) {
+                QTest::addRow("%s %s", entry[0], what)
+                    << entry[0] << entry[1] << entry[2] << wasOn << suppressed << confirmed << ticked;
             };
-            row("confirmed", false, true, false);
-            row("confirmed, never ask again", false, true, true);
-            row("cancelled", false, false, false);
-            row("suppressed", true, false, false);
+            row("off never asks", true, false, false, false);
+            row("on, confirmed", false, false, true, false);
+            row("on, confirmed, never ask again", false, false, true, true);
+            row("on, cancelled", false, false, false, false);
+            row("on, suppressed", false, true, false, false);
         }
     }
 
-    void switchOn_asksUnlessSuppressed() {
+    void switchClick_asksOnlyWhenTurningOnUnsuppressed() {
         QFETCH(QString, switchName);
         QFETCH(QString, titleKey);
-        QFETCH(QString, confirmKey);
         QFETCH(QString, suppressionKey);
+        QFETCH(bool, wasOn);
         QFETCH(bool, suppressed);
         QFETCH(bool, confirmed);
         QFETCH(bool, ticked);
@@ -122,154 +105,73 @@ private slots:
         OptionsFixture fixture;
         if (suppressed)
             fixture.settings.setValue(suppressionKey, true);
+        fixture.preferences.setOmitFinderFiles(wasOn);
+        fixture.preferences.setOmitMacMetadata(wasOn);
+        fixture.preferences.setTrashOriginals(wasOn);
         fixture.dialogs.answers.confirmationAnswers.append({confirmed, ticked});
-        OptionSwitch* toggle = fixture.toggle(switchName);
-        QVERIFY(toggle);
-        bool shownOnWhileAsking = true;
-        fixture.dialogs.whileAsking = [&] { shownOnWhileAsking = toggle->isChecked(); };
+        OptionSwitch* toggle = fixture.find(switchName);
+        QCOMPARE(toggle->isChecked(), wasOn);
+        bool onWhileAsking = true;
+        fixture.dialogs.whileAsking = [&] { onWhileAsking = toggle->isChecked(); };
 
         QTest::mouseClick(toggle, Qt::LeftButton);
 
-        const QList<ConfirmationAlert::Request>& requests = fixture.dialogs.answers.confirmationRequests;
-        const bool expectOn = suppressed || confirmed;
-        QTRY_COMPARE(optionValue(fixture.preferences, switchName), expectOn);
+        const bool expectOn = !wasOn && (suppressed || confirmed);
+        const bool asks = !wasOn && !suppressed;
+        const auto value = [&] {
+            if (switchName == QLatin1String("general.omitFinder"))
+                return fixture.preferences.omitFinderFiles();
+            if (switchName == QLatin1String("general.omitMac"))
+                return fixture.preferences.omitMacMetadata();
+            return fixture.preferences.trashOriginals();
+        };
+        QTRY_COMPARE(value(), expectOn);
         QCOMPARE(toggle->isChecked(), expectOn);
-        QCOMPARE(requests.size(), suppressed ? 0 : 1);
-        if (!suppressed) {
-            QVERIFY(!shownOnWhileAsking);
+        const auto& requests = fixture.dialogs.answers.confirmationRequests;
+        QCOMPARE(requests.size(), asks ? 1 : 0);
+        if (asks) {
+            QVERIFY(!onWhileAsking);
             QCOMPARE(requests.first().title, qtTrId(titleKey.toUtf8().constData()));
-            QCOMPARE(requests.first().confirmButton, qtTrId(confirmKey.toUtf8().constData()));
             QCOMPARE(fixture.settings.value(suppressionKey).toBool(), confirmed && ticked);
         }
-    }
-
-    void switchOff_neverAsks_data() {
-        QTest::addColumn<QString>("switchName");
-        QTest::newRow("omit Finder files") << QStringLiteral("general.omitFinder");
-        QTest::newRow("omit Mac metadata") << QStringLiteral("general.omitMac");
-        QTest::newRow("trash originals") << QStringLiteral("general.trashOriginals");
-    }
-
-    void switchOff_neverAsks() {
-        QFETCH(QString, switchName);
-        OptionsFixture fixture;
-        fixture.preferences.setOmitFinderFiles(true);
-        fixture.preferences.setOmitMacMetadata(true);
-        fixture.preferences.setTrashOriginals(true);
-        OptionSwitch* toggle = fixture.toggle(switchName);
-        QVERIFY(toggle->isChecked());
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(!optionValue(fixture.preferences, switchName));
-        QVERIFY(!toggle->isChecked());
-        QVERIFY(fixture.dialogs.answers.confirmationRequests.isEmpty());
-        // Keyboard: Space turns it on again, which asks (and the empty script cancels).
-        toggle->setFocus();
-        QTest::keyClick(toggle, Qt::Key_Space);
-        QTRY_COMPARE(fixture.dialogs.answers.confirmationRequests.size(), 1);
-        QVERIFY(!toggle->isChecked());
-    }
-
-    void trashSwitch_confirmedWithBoxTicked_isNotAskedAgain() {
-        OptionsFixture fixture;
-        fixture.dialogs.answers.confirmationAnswers.append({true, true});
-        OptionSwitch* toggle = fixture.toggle(QStringLiteral("general.trashOriginals"));
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QTRY_VERIFY(fixture.preferences.trashOriginals());
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(!fixture.preferences.trashOriginals());
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QTRY_VERIFY(fixture.preferences.trashOriginals());
-        QCOMPARE(fixture.dialogs.answers.confirmationRequests.size(), 1);
-    }
-
-    void archiveAction_showsFolderBlockInsteadOfOmitSwitches() {
-        OptionsFixture fixture;
-        fixture.window->show();
-        fixture.preferences.setOmitFinderFiles(true);
-        fixture.preferences.setSelectedAction(ArchiveAction::archive);
-        QVERIFY(!fixture.toggle(QStringLiteral("general.omitFinder"))->isVisible());
-        QVERIFY(!fixture.toggle(QStringLiteral("general.omitMac"))->isVisible());
-        QVERIFY(fixture.toggle(QStringLiteral("general.trashOriginals"))->isVisible());
-        auto* location = fixture.area->findChild<QLabel*>(QStringLiteral("archive.location"));
-        QVERIFY(location->isVisible());
-        QCOMPARE(location->text(), qtTrId("archive.location"));
-        auto* field = fixture.area->findChild<QLineEdit*>(QStringLiteral("archive.folder"));
-        QCOMPARE(field->text(), fixture.preferences.archiveFolderPath());
-        // The hidden options keep their values.
-        QVERIFY(fixture.preferences.omitFinderFiles());
-
-        fixture.preferences.setSelectedAction(ArchiveAction::email);
-        QVERIFY(fixture.toggle(QStringLiteral("general.omitFinder"))->isVisible());
-        QVERIFY(!field->isVisible());
-    }
-
-    void folderField_edits_areWrittenThrough() {
-        OptionsFixture fixture;
-        fixture.preferences.setSelectedAction(ArchiveAction::archive);
-        fixture.window->show();
-        auto* field = fixture.area->findChild<QLineEdit*>(QStringLiteral("archive.folder"));
-        field->clear();
-        QTest::keyClicks(field, QStringLiteral("/srv/kept"));
-        QCOMPARE(fixture.preferences.archiveFolderPath(), QStringLiteral("/srv/kept"));
-        QCOMPARE(fixture.settings.value(QStringLiteral("BWArchiveFolder")).toString(),
-                 QStringLiteral("/srv/kept"));
     }
 
     void changeButton_choosesFolderOrKeepsOnCancel() {
         OptionsFixture fixture;
         fixture.preferences.setSelectedAction(ArchiveAction::archive);
-        fixture.window->show();
+        fixture.window.show();
         const QString before = fixture.preferences.archiveFolderPath();
-        auto* change = fixture.area->findChild<QPushButton*>(QStringLiteral("archive.change"));
+        auto* change = fixture.find<QPushButton>(QStringLiteral("archive.change"));
         QTest::mouseClick(change, Qt::LeftButton);
-        QTRY_COMPARE(fixture.dialogs.answers.folderPrompts, QStringList{qtTrId("archive.change")});
+        QTRY_COMPARE(fixture.dialogs.answers.folderPrompts.size(), 1);
         QCOMPARE(fixture.preferences.archiveFolderPath(), before);
 
         const QString chosen = fixture.folder.filePath(QStringLiteral("Chosen"));
         fixture.dialogs.answers.folderAnswers.append(QUrl::fromLocalFile(chosen));
         QTest::mouseClick(change, Qt::LeftButton);
         QTRY_COMPARE(fixture.preferences.archiveFolderPath(), chosen);
-        QCOMPARE(fixture.settings.value(QStringLiteral("BWArchiveFolder")).toString(), chosen);
-        QCOMPARE(fixture.area->findChild<QLineEdit*>(QStringLiteral("archive.folder"))->text(), chosen);
+        QCOMPARE(fixture.find<QLineEdit>(QStringLiteral("archive.folder"))->text(), chosen);
     }
 
-    void openButton_createsMissingFolderThenOpensIt() {
+    void openButton_createsMissingFolderOnlyForAbsolutePaths_data() {
+        QTest::addColumn<bool>("absolute");
+        QTest::newRow("absolute, nested") << true;
+        QTest::newRow("relative") << false;
+    }
+
+    void openButton_createsMissingFolderOnlyForAbsolutePaths() {
+        QFETCH(bool, absolute);
         OptionsFixture fixture;
-        const QString nested = fixture.folder.filePath(QStringLiteral("one/two/three"));
-        fixture.preferences.setArchiveFolderPath(nested);
+        const QString path = absolute
+                                 ? fixture.folder.filePath(QStringLiteral("one/two/three"))
+                                 : QStringLiteral("not-created-%1").arg(QCoreApplication::applicationPid());
+        fixture.preferences.setArchiveFolderPath(path);
         fixture.preferences.setSelectedAction(ArchiveAction::archive);
-        fixture.window->show();
-        QTest::mouseClick(fixture.area->findChild<QPushButton*>(QStringLiteral("archive.open")),
-                          Qt::LeftButton);
-        QVERIFY(QFileInfo(nested).isDir());
-        QCOMPARE(fixture.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(nested)});
-    }
-
-    void openButton_relativePath_createsNothing() {
-        OptionsFixture fixture;
-        const QString relative = QStringLiteral("not-created-%1").arg(QCoreApplication::applicationPid());
-        fixture.preferences.setArchiveFolderPath(relative);
-        fixture.area->openArchiveFolder();
-        QVERIFY(!QFileInfo::exists(relative));
-    }
-
-    void archiveBlock_appearing_leavesFolderFieldWithoutFocus() {
-        OptionsFixture fixture;
-        fixture.window->show();
-        QVERIFY(QTest::qWaitForWindowActive(fixture.window.get()));
-        OptionSwitch* omitMac = fixture.toggle(QStringLiteral("general.omitMac"));
-        omitMac->setFocus(Qt::TabFocusReason);
-        QVERIFY(omitMac->hasFocus());
-        fixture.preferences.setSelectedAction(ArchiveAction::archive);
-        auto* field = fixture.area->findChild<QLineEdit*>(QStringLiteral("archive.folder"));
-        // Focus handed on by the hidden switch may land in the field, text selected, as tabbing would.
-        field->setFocus(Qt::TabFocusReason);
-        field->selectAll();
-        QVERIFY(field->hasFocus());
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        QTRY_VERIFY(!field->hasFocus());
-        QVERIFY(!field->hasSelectedText());
+        fixture.window.show();
+        QTest::mouseClick(fixture.find<QPushButton>(QStringLiteral("archive.open")), Qt::LeftButton);
+        QCOMPARE(QFileInfo(path).isDir(), absolute);
+        if (absolute)
+            QCOMPARE(fixture.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
     }
 };
 
