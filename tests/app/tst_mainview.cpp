@@ -1,7 +1,6 @@
 #include "MainViewHarness.h"
 #include "Translations.h"
 #include "app/ActionSegmentedControl.h"
-#include "app/AppInfo.h"
 #include "app/DropView.h"
 #include "app/LineLimitedLabel.h"
 #include "app/MainWindowController.h"
@@ -12,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -117,18 +115,16 @@ private slots:
         harness.preferences->setIndividualArchives(true);
         harness.preferences->setSelectedAction(ArchiveAction::archive);
         const auto data =
-            mimeOf({harness.makeItem(QStringLiteral("b.txt")), harness.makeItem(QStringLiteral("a.txt")),
-                    harness.makeItem(QStringLiteral("folder/"))});
-        auto* dropView = harness.find<DropView>(QStringLiteral("dropView"));
+            mimeOf({harness.makeItem("b.txt"), harness.makeItem("a.txt"), harness.makeItem("folder/")});
+        auto* dropView = harness.find<DropView>("dropView");
         QVERIFY(sendDrag(dropView, QEvent::DragEnter, data.get()));
         QVERIFY(sendDrag(dropView, QEvent::Drop, data.get()));
         QVERIFY(harness.model->isBusy());
         QTRY_VERIFY_WITH_TIMEOUT(harness.model->result().has_value(), 20000);
         QCOMPARE(fileNames(harness.model->result()->urls), (QStringList{"b.zip", "a.zip", "folder.zip"}));
         QVERIFY(harness.dialogs.errors.isEmpty());
-        QTRY_VERIFY(harness.find(QStringLiteral("resultBanner"))->isVisible());
-        QCOMPARE(harness.find<LineLimitedLabel>(QStringLiteral("bannerText"))->text(),
-                 qtTrId("banner.createdMany").arg(3));
+        QTRY_VERIFY(harness.find("resultBanner")->isVisible());
+        QCOMPARE(harness.find<LineLimitedLabel>("bannerText")->text(), qtTrId("banner.createdMany").arg(3));
     }
 
     void busyState_decidesDisplayDropsAndControls_data() {
@@ -157,7 +153,7 @@ private slots:
             harness.dialogs.confirmationAnswers.append({true, false});
         }
         if (state != RunState::idle)
-            harness.model->process({harness.makeItem(QStringLiteral("a.txt"))});
+            harness.model->process({harness.makeItem("a.txt")});
         if (state == RunState::busyBeforeProgress)
             QTRY_VERIFY(!harness.model->progressText().isEmpty());
         if (state == RunState::busyProgressWithoutText)
@@ -166,42 +162,40 @@ private slots:
             QTRY_VERIFY(harness.model->showProgress() && !harness.model->progressText().isEmpty());
         QCOMPARE(harness.model->isBusy(), !idle);
 
-        QCOMPARE(harness.find(QStringLiteral("progressDisplay"))->isVisible(), progressShown);
-        QCOMPARE(harness.find(QStringLiteral("dropPrompt"))->isVisible(), !progressShown);
-        QCOMPARE(harness.find(QStringLiteral("actionChooser"))->isEnabled(), idle);
-        QCOMPARE(harness.find(QStringLiteral("formatPicker"))->isEnabled(), idle);
-        QCOMPARE(harness.find(QStringLiteral("main.add"))->isEnabled(), idle);
-        QCOMPARE(window.findChild<QAction*>(QStringLiteral("addAction"))->isEnabled(), idle);
-        QVERIFY(harness.find(QStringLiteral("menu.recents"))->isEnabled());
-        QVERIFY(harness.find(QStringLiteral("general.trashOriginals"))->isEnabled());
+        QCOMPARE(harness.find("progressDisplay")->isVisible(), progressShown);
+        QCOMPARE(harness.find("dropPrompt")->isVisible(), !progressShown);
+        QCOMPARE(harness.find("actionChooser")->isEnabled(), idle);
+        QCOMPARE(harness.find("formatPicker")->isEnabled(), idle);
+        QCOMPARE(harness.find("main.add")->isEnabled(), idle);
+        QCOMPARE(window.findChild<QAction*>("addAction")->isEnabled(), idle);
+        QVERIFY(harness.find("menu.recents")->isEnabled());
+        QVERIFY(harness.find("general.trashOriginals")->isEnabled());
 
-        auto* dropView = harness.find<DropView>(QStringLiteral("dropView"));
-        const auto data = mimeOf({harness.makeItem(QStringLiteral("b.txt"))});
+        auto* dropView = harness.find<DropView>("dropView");
+        const auto data = mimeOf({harness.makeItem("b.txt")});
         QCOMPARE(sendDrag(dropView, QEvent::DragEnter, data.get()), idle);
         QCOMPARE(harness.model->isTargeted(), idle);
         sendDrag(dropView, QEvent::DragLeave, data.get());
         QVERIFY(!harness.model->isTargeted());
 
         if (progressShown) {
-            QCOMPARE(harness.find<QLabel>(QStringLiteral("progressText"))->text(),
-                     harness.model->progressText());
-            QTest::mouseClick(harness.find(QStringLiteral("progress.stop")), Qt::LeftButton);
+            QTest::mouseClick(harness.find("progress.stop"), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!harness.model->isBusy(), 10000);
             QVERIFY(harness.dialogs.errors.isEmpty());
             QVERIFY(!harness.model->result().has_value());
-            QVERIFY(harness.find(QStringLiteral("dropPrompt"))->isVisible());
+            QVERIFY(harness.find("dropPrompt")->isVisible());
         }
     }
 
     void chooserAndPicker_rememberFormatPerAction() {
         MainViewHarness harness;
         QVERIFY(harness.show());
-        auto* picker = harness.find<QComboBox>(QStringLiteral("formatPicker"));
+        auto* picker = harness.find<QComboBox>("formatPicker");
         const auto pick = [picker](ArchiveFormat format) {
             picker->setCurrentIndex(picker->findData(rawValue(format)));
             emit picker->activated(picker->currentIndex());
         };
-        QWidget* compress = harness.find(QStringLiteral("action.compress"));
+        QWidget* compress = harness.find("action.compress");
         QTest::mouseClick(compress, Qt::LeftButton);
         QCOMPARE(harness.preferences->selectedAction(), ArchiveAction::compress);
         pick(ArchiveFormat::bzip2);
@@ -214,13 +208,11 @@ private slots:
 
         QTest::mouseClick(compress, Qt::LeftButton);
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::bzip2));
-        QCOMPARE(harness.find<LineLimitedLabel>(QStringLiteral("description"))->text(),
-                 qtTrId("desc.bzip2.compress"));
+        QCOMPARE(harness.find<LineLimitedLabel>("description")->text(), qtTrId("desc.bzip2.compress"));
         // A change made elsewhere (the settings, another window) shows at once.
         harness.preferences->setSelectedAction(ArchiveAction::archive);
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::tar));
-        QCOMPARE(harness.find<ActionSegmentedControl>(QStringLiteral("actionChooser"))->selection(),
-                 ArchiveAction::archive);
+        QCOMPARE(harness.find<ActionSegmentedControl>("actionChooser")->selection(), ArchiveAction::archive);
     }
 
     void minimumSize_laysOutAllChildrenTopToBottom() {
@@ -243,69 +235,57 @@ private slots:
                 QVERIFY2(geometry.height() >= child->minimumSizeHint().height(), qPrintable(name));
                 previousBottom = geometry.bottom();
             }
-            QWidget* prompt = harness.find(QStringLiteral("dropPrompt"));
+            QWidget* prompt = harness.find("dropPrompt");
             QVERIFY(prompt->height() >= prompt->minimumSizeHint().height());
-            QVERIFY(harness.find(QStringLiteral("dropZone"))->rect().contains(prompt->geometry()));
+            QVERIFY(harness.find("dropZone")->rect().contains(prompt->geometry()));
         }
     }
 
-    void banner_namesOneArchiveOrCountsSeveral_data() {
-        QTest::addColumn<QStringList>("paths");
+    void banner_namesArchives_clickDismissesOrReveals_data() {
+        QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("one") << QStringList{"/tmp/out/Report.tar.gz"}
-                             << qtTrId("banner.created").arg(QStringLiteral("Report.tar.gz"));
-        QTest::newRow("three") << QStringList{"/tmp/a.zip", "/tmp/b.zip", "/tmp/c.zip"}
-                               << qtTrId("banner.createdMany").arg(3);
+        QTest::addColumn<QString>("clicked");
+
+        const QString one = qtTrId("banner.created").arg(QStringLiteral("Report.tar.gz"));
+        const QString three = qtTrId("banner.createdMany").arg(3);
+        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << one << "resultBanner";
+        QTest::newRow("one, text") << QStringList{"Report.tar.gz"} << one << "bannerText";
+        QTest::newRow("one, panel") << QStringList{"Report.tar.gz"} << one << "bannerPanel";
+        QTest::newRow("three, show button")
+            << QStringList{"a.zip", "b.zip", "c.zip"} << three << "banner.showInFinder";
     }
 
-    void banner_namesOneArchiveOrCountsSeveral() {
-        QFETCH(QStringList, paths);
+    void banner_namesArchives_clickDismissesOrReveals() {
+        QFETCH(QStringList, names);
         QFETCH(QString, expected);
+        QFETCH(QString, clicked);
         ArchiveResult result;
-        for (const QString& path : paths)
-            result.urls.append(QUrl::fromLocalFile(path));
+        for (const QString& name : names)
+            result.urls.append(QUrl::fromLocalFile(QStringLiteral("/tmp/") + name));
         MainViewHarness harness;
         QVERIFY(harness.show());
         harness.model->setResult(result);
-        QVERIFY(harness.find(QStringLiteral("resultBanner"))->isVisible());
-        QCOMPARE(harness.find<LineLimitedLabel>(QStringLiteral("bannerText"))->text(), expected);
-    }
-
-    void banner_clickDismisses_showButtonAlsoReveals_data() {
-        QTest::addColumn<QString>("target");
-        QTest::newRow("backdrop") << QStringLiteral("resultBanner");
-        QTest::newRow("text") << QStringLiteral("bannerText");
-        QTest::newRow("panel") << QStringLiteral("bannerPanel");
-        QTest::newRow("show button") << QStringLiteral("banner.showInFinder");
-    }
-
-    void banner_clickDismisses_showButtonAlsoReveals() {
-        QFETCH(QString, target);
-        MainViewHarness harness;
-        QVERIFY(harness.show());
-        const QList<QUrl> urls{QUrl::fromLocalFile(QStringLiteral("/tmp/a.zip")),
-                               QUrl::fromLocalFile(QStringLiteral("/tmp/b.zip"))};
-        harness.model->setResult(ArchiveResult{urls});
+        QVERIFY(harness.find("resultBanner")->isVisible());
+        QCOMPARE(harness.find<LineLimitedLabel>("bannerText")->text(), expected);
         // Clicks go where the window would send them: to the widget under the pointer.
-        const QPoint inView = harness.find(target)->mapTo(harness.view.get(), QPoint(4, 4));
+        const QPoint inView = harness.find(clicked)->mapTo(harness.view.get(), QPoint(4, 4));
         QWidget* receiver = harness.view->childAt(inView);
         QVERIFY(receiver);
         QTest::mouseClick(receiver, Qt::LeftButton, {}, receiver->mapFrom(harness.view.get(), inView));
         QVERIFY(!harness.model->result().has_value());
-        QCOMPARE(harness.desktop.revealed, target == QLatin1String("banner.showInFinder")
-                                               ? QList<QList<QUrl>>{urls}
-                                               : QList<QList<QUrl>>{});
-        QTRY_VERIFY(!harness.find(QStringLiteral("resultBanner"))->isVisible());
+        const bool reveals = clicked == QLatin1String("banner.showInFinder");
+        QCOMPARE(harness.desktop.revealed, reveals ? QList<QList<QUrl>>{result.urls} : QList<QList<QUrl>>{});
+        QTRY_VERIFY(!harness.find("resultBanner")->isVisible());
     }
 
     void dragOverBanner_reachesDropZoneOnlyAboveIt() {
         MainViewHarness harness;
         QVERIFY(harness.show());
         harness.model->setResult(ArchiveResult{{QUrl::fromLocalFile(QStringLiteral("/tmp/a.zip"))}});
-        auto* banner = harness.find<ResultBanner>(QStringLiteral("resultBanner"));
-        const auto data = mimeOf({harness.makeItem(QStringLiteral("next.txt"))});
-        const QPoint outside = harness.find(QStringLiteral("bottomBar"))->geometry().center();
-        const QPoint inside = harness.find(QStringLiteral("dropZone"))->geometry().center();
+        auto* banner = harness.find<ResultBanner>("resultBanner");
+        const auto data = mimeOf({harness.makeItem("next.txt")});
+        const QPoint outside = harness.find("bottomBar")->geometry().center();
+        const QPoint inside = harness.find("dropZone")->geometry().center();
 
         sendDrag(banner, QEvent::DragEnter, data.get(), outside);
         QVERIFY(!harness.model->isTargeted());
@@ -334,6 +314,8 @@ private slots:
             << ArchiveFormat::zip << "name.archive" << SheetAnswer::cancel << "";
         QTest::newRow("name sheet for a disk image, stop")
             << ArchiveFormat::diskImage << "name.dmg" << SheetAnswer::stop << "";
+        QTest::newRow("password sheet, Return creates the archive")
+            << ArchiveFormat::encryptedZip << "password.title.zip" << SheetAnswer::returnKey << "Holiday.zip";
         QTest::newRow("password sheet for zip, cancel")
             << ArchiveFormat::encryptedZip << "password.title.zip" << SheetAnswer::cancel << "";
         QTest::newRow("password sheet for a disk image, stop")
@@ -352,27 +334,38 @@ private slots:
         if (isEncrypted(format))
             harness.dialogs.confirmationAnswers.append({true, false});
         QVERIFY(harness.show());
-        harness.model->process({harness.makeItem(QStringLiteral("Holiday.txt"))});
+        harness.model->process({harness.makeItem("Holiday.txt")});
         QWidget* sheet = harness.find(isEncrypted(format) ? "passwordSheet" : "nameSheet");
         QTRY_VERIFY(sheet->isVisible());
-        QCOMPARE(sheet->findChild<QLabel*>(QStringLiteral("sheetTitle"))->text(),
-                 qtTrId(titleKey.toUtf8().constData()));
+        QCOMPARE(sheet->findChild<QLabel*>("sheetTitle")->text(), qtTrId(titleKey.toUtf8().constData()));
         QTest::keyClick(sheet, Qt::Key_Escape);
         sheet->close();
         QVERIFY(sheet->isVisible());
 
-        if (answer == SheetAnswer::returnKey) {
-            auto* field = sheet->findChild<QLineEdit*>(QStringLiteral("name.field"));
+        if (answer == SheetAnswer::returnKey && isEncrypted(format)) {
+            auto* error = sheet->findChild<QLabel*>("passwordError");
+            auto* confirmation = sheet->findChild<QLineEdit*>("password.confirm");
+            QTest::mouseClick(sheet->findChild<QPushButton*>("password.create"), Qt::LeftButton);
+            QCOMPARE(error->text(), qtTrId("password.empty"));
+            QTest::keyClicks(sheet->findChild<QLineEdit*>("password.enter"), "secret");
+            QTest::keyClicks(confirmation, QStringLiteral("secreT"));
+            QTest::keyClick(confirmation, Qt::Key_Return);
+            QCOMPARE(error->text(), qtTrId("password.mismatch"));
+            QVERIFY(sheet->isVisible());
+            QTest::keyClick(confirmation, Qt::Key_Backspace);
+            QTest::keyClicks(confirmation, QStringLiteral("t"));
+            QTest::keyClick(confirmation, Qt::Key_Return);
+        } else if (answer == SheetAnswer::returnKey) {
+            auto* field = sheet->findChild<QLineEdit*>("name.field");
             QCOMPARE(field->text(), harness.model->proposedName());
             harness.model->setProposedName(QStringLiteral("a/b"));
-            QTest::mouseClick(sheet->findChild<QPushButton*>(QStringLiteral("name.ok")), Qt::LeftButton);
+            QTest::mouseClick(sheet->findChild<QPushButton*>("name.ok"), Qt::LeftButton);
             QVERIFY(sheet->isVisible());
             field->selectAll();
             QTest::keyClicks(field, QStringLiteral("  Trip  "));
             QTest::keyClick(field, Qt::Key_Return);
         } else if (answer == SheetAnswer::cancel) {
-            QTest::mouseClick(sheet->findChild<QPushButton*>(QStringLiteral("confirm.cancel")),
-                              Qt::LeftButton);
+            QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
         } else {
             harness.model->stop();
         }
@@ -381,92 +374,6 @@ private slots:
         const auto result = harness.model->result();
         QCOMPARE(result ? result->urls.first().fileName() : QString(), archive);
         QVERIFY(harness.dialogs.errors.isEmpty());
-    }
-
-    void passwordSheet_showsErrorsUntilPasswordsMatch() {
-        MainViewHarness harness;
-        harness.preferences->setActionFormat(ArchiveFormat::encryptedZip,
-                                             harness.preferences->selectedAction());
-        harness.dialogs.confirmationAnswers.append({true, false});
-        QVERIFY(harness.show());
-        harness.model->process({harness.makeItem(QStringLiteral("Holiday.txt"))});
-        QWidget* sheet = harness.find(QStringLiteral("passwordSheet"));
-        QTRY_VERIFY(sheet->isVisible());
-        auto* password = sheet->findChild<QLineEdit*>(QStringLiteral("password.enter"));
-        auto* confirmation = sheet->findChild<QLineEdit*>(QStringLiteral("password.confirm"));
-        auto* error = sheet->findChild<QLabel*>(QStringLiteral("passwordError"));
-        auto* create = sheet->findChild<QPushButton*>(QStringLiteral("password.create"));
-        QCOMPARE(password->echoMode(), QLineEdit::Password);
-        QVERIFY(!error->isVisible());
-
-        QTest::mouseClick(create, Qt::LeftButton);
-        QVERIFY(error->isVisible());
-        QCOMPARE(error->text(), qtTrId("password.empty"));
-        QTest::keyClicks(password, QStringLiteral("secret"));
-        QTest::keyClicks(confirmation, QStringLiteral("secreT"));
-        QTest::mouseClick(create, Qt::LeftButton);
-        QCOMPARE(error->text(), qtTrId("password.mismatch"));
-        QVERIFY(sheet->isVisible());
-
-        QTest::keyClick(confirmation, Qt::Key_Backspace);
-        QTest::keyClicks(confirmation, QStringLiteral("t"));
-        QTest::keyClick(confirmation, Qt::Key_Return);
-        QTRY_VERIFY(!sheet->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(harness.model->result().has_value(), 20000);
-    }
-
-    void recentsMenu_whileBusy_offersShowLastWhichRunsAfterwards() {
-        MainViewHarness harness(true);
-        QVERIFY(harness.show());
-        harness.model->process({harness.makeItem(QStringLiteral("a.txt"))});
-        QTRY_VERIFY(harness.model->isBusy());
-        QTest::mouseClick(harness.find(QStringLiteral("menu.recents")), Qt::LeftButton);
-        QMenu* menu = nullptr;
-        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-        QCOMPARE(menu->actions().size(), 1);
-        QCOMPARE(menu->actions().first()->text(), qtTrId("menu.showLast"));
-        menu->actions().first()->trigger();
-        // The model is asked on the next turn of the event loop, not inside the menu.
-        QVERIFY(harness.dialogs.errors.isEmpty());
-        QTRY_COMPARE(harness.dialogs.errorMessages(), QStringList{qtTrId("error.noLast")});
-        menu->close();
-    }
-
-    void windowMenus_askForItemsAndOpenTheMakersPages() {
-        MainViewHarness harness;
-        MainWindowController window(*harness.model, *harness.preferences, harness.dialogs, harness.desktop);
-        window.findChild<QAction*>(QStringLiteral("addAction"))->trigger();
-        QTRY_COMPARE(harness.dialogs.itemPrompts, QStringList{qtTrId("main.add")});
-        for (const char* name : {"helpAction", "supportAction", "siteAction"})
-            window.findChild<QAction*>(QString::fromLatin1(name))->trigger();
-        const QString host = webHost();
-        QCOMPARE(harness.desktop.opened,
-                 (QList<QUrl>{QUrl(host + QStringLiteral("/support/balewick")),
-                              QUrl(host + QStringLiteral("/support/")), QUrl(host + QStringLiteral("/"))}));
-    }
-
-    void pageUrl_data() {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("expected"); // empty: the item does nothing
-        QTest::newRow("plain host") << "https://balewick.example"
-                                    << "https://balewick.example/support/";
-        QTest::newRow("trailing slash") << "https://balewick.example/"
-                                        << "https://balewick.example/support/";
-        QTest::newRow("port") << "http://127.0.0.1:8080"
-                              << "http://127.0.0.1:8080/support/";
-        QTest::newRow("no scheme") << "balewick.example"
-                                   << "";
-        QTest::newRow("space in the host") << "https://bale wick.example"
-                                           << "";
-        QTest::newRow("empty host") << ""
-                                    << "";
-    }
-
-    void pageUrl() {
-        QFETCH(QString, host);
-        QFETCH(QString, expected);
-        const std::optional<QUrl> url = MainWindowController::pageUrl(host, QStringLiteral("/support/"));
-        QCOMPARE(url ? url->toString() : QString(), expected);
     }
 };
 

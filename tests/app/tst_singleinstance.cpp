@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -138,23 +137,6 @@ private slots:
         QTRY_COMPARE(received, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/data/one"))});
         if (hung >= 0)
             ::close(hung);
-    }
-
-    void foreignMessage_isIgnoredAndServingGoesOn() {
-        SingleInstance instance(m_serverName);
-        int signalCount = 0;
-        connect(&instance, &SingleInstance::filesOpened, this, [&signalCount] { ++signalCount; });
-        connect(&instance, &SingleInstance::reopenRequested, this, [&signalCount] { ++signalCount; });
-        QCOMPARE(instance.claim({}), SingleInstance::Role::Primary);
-        QLocalSocket socket;
-        socket.connectToServer(m_serverName);
-        QVERIFY(socket.waitForConnected(2000));
-        socket.write(QByteArray(64, 'x'));
-        QVERIFY(socket.waitForBytesWritten(2000));
-        QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
-        QCOMPARE(signalCount, 0);
-        QCOMPARE(launchAgain({}), QStringLiteral("handed-off"));
-        QTRY_COMPARE(signalCount, 1);
     }
 };
 
