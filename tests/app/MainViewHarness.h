@@ -32,11 +32,8 @@ struct MainViewHarness {
         ArchiveTools tools;
         if (slowTools) {
             const QString script = folder.filePath(QStringLiteral("slow-tool"));
-            QFile file(script);
-            if (file.open(QIODevice::WriteOnly))
-                file.write("#!/bin/sh\nexec sleep 60\n");
-            file.close();
-            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            writeFile(script, "#!/bin/sh\nexec sleep 60\n");
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             tools.zip = tools.tar = tools.diskImage = script;
         }
         builder = std::make_unique<ArchiveBuilder>(tools, &runner);
@@ -66,12 +63,15 @@ struct MainViewHarness {
     QUrl makeItem(const QString& name) {
         const bool isFolder = name.endsWith(QLatin1Char('/'));
         const QString path = folder.filePath(QStringLiteral("items/") + name);
-        const QString file = isFolder ? path + QStringLiteral("inside.txt") : path;
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile out(file);
-        if (out.open(QIODevice::WriteOnly))
-            out.write("content\n");
+        writeFile(isFolder ? path + QStringLiteral("inside.txt") : path, "content\n");
         return QUrl::fromLocalFile(isFolder ? path.chopped(1) : path);
+    }
+
+    static void writeFile(const QString& path, const QByteArray& content) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(content);
     }
 
     template <typename T = QWidget> T* find(const QString& name) const { return view->findChild<T*>(name); }

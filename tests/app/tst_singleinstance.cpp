@@ -60,7 +60,6 @@ class SingleInstanceTest : public QObject {
 private:
     QTemporaryDir m_folder;
     QString m_serverName;
-    std::unique_ptr<QProcess> m_primary;
 
     std::unique_ptr<QProcess> startInstance(const QStringList& files) {
         auto process = std::make_unique<QProcess>();
@@ -95,25 +94,19 @@ private slots:
         m_serverName = m_folder.filePath(QStringLiteral("instance-%1").arg(QTest::currentTestFunction()));
     }
 
-    void cleanup() {
-        if (m_primary) {
-            m_primary->kill();
-            m_primary->waitForFinished();
-            m_primary.reset();
-        }
-    }
-
     void secondLaunch_handsFilesToRunningInstanceAndExits() {
-        m_primary = startInstance({});
-        QVERIFY(waitForLine(m_primary.get(), QStringLiteral("ready")));
+        const auto primary = startInstance({});
+        QVERIFY(waitForLine(primary.get(), QStringLiteral("ready")));
         QCOMPARE(launchAgain({"a.txt", "--option", "file:///tmp/b%20c", "missing/"}),
                  QStringLiteral("handed-off"));
         const QString base = QUrl::fromLocalFile(m_folder.path()).toString(QUrl::FullyEncoded);
-        QVERIFY(waitForLine(m_primary.get(),
+        QVERIFY(waitForLine(primary.get(),
                             QStringLiteral("files %1/a.txt file:///tmp/b%20c %1/missing").arg(base)));
         // Without files a second launch asks to show the window again.
         QCOMPARE(launchAgain({}), QStringLiteral("handed-off"));
-        QVERIFY(waitForLine(m_primary.get(), QStringLiteral("reopen")));
+        QVERIFY(waitForLine(primary.get(), QStringLiteral("reopen")));
+        primary->kill();
+        primary->waitForFinished();
     }
 
     void staleSocket_isReplacedAndServesLaterLaunches_data() {

@@ -4,28 +4,56 @@
 #include "app/LaunchLocation.h"
 #include "app/MainView.h"
 #include "app/MainWindowController.h"
+#include "app/WidgetDialogs.h"
 #include "support/FakeDesktopServices.h"
 #include "support/FakeDialogs.h"
 #include "workflow/MainModel.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCoroTask>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-class LaunchTest : public QObject {
+namespace {
+
+template <typename Dialog> Dialog* waitForModal() {
+    Dialog* found = nullptr;
+    (void)QTest::qWaitFor(
+        [&found] {
+            found = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            return found && found->isVisible();
+        },
+        5000);
+    return found;
+}
+
+QAbstractButton* buttonWithText(const QMessageBox* box, const QString& text) {
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// The application shell: launch check, command line, delegate and the widget dialogs.
+class ShellTest : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir m_root;
     FakeDialogs m_dialogs;
     FakeDesktopServices m_desktop;
-    std::unique_ptr<AppDelegate> m_launched;
+    WidgetDialogs m_widgetDialogs;
 
     QString path(const QString& relative) const {
         return relative.isEmpty() ? relative : m_root.filePath(relative);
@@ -46,6 +74,9 @@ private slots:
         QVERIFY(QFile::link(path("usr/bin/balewick"), path("home/bin/balewick")));
         QVERIFY(QFile::link(path("build/src/balewick"), path("usr/bin/balewick-dev")));
         QVERIFY(QFile::link(path("usr"), path("usrlink")));
+        QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("folder/inner")));
+        QFile file(m_root.filePath(QStringLiteral("a.txt")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
         MainModel::installPorts(m_dialogs, m_desktop);
     }
 
@@ -112,6 +143,109 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
+    void askConfirmation_data() {
+        QTest::addColumn<QString>("answer"); // a button's text, or "escape"
+        QTest::addColumn<bool>("tickBox");
+        QTest::addColumn<QString>("message"); // empty: none
+        QTest::addColumn<bool>("confirmed");
+
+        QTest::newRow("confirm") << "Omit" << false << "Details." << true;
+        QTest::newRow("confirm, never ask again") << "Omit" << true << "Details." << true;
+        QTest::newRow("cancel") << "Cancel" << false << "Details." << false;
+        QTest::newRow("cancel with the box ticked") << "Cancel" << true << "Details." << false;
+        QTest::newRow("escape key") << "escape" << false << "Details." << false;
+        QTest::newRow("title only") << "Omit" << false << "" << true;
+    }
+
+    void askConfirmation() {
+        QFETCH(QString, answer);
+        QFETCH(bool, tickBox);
+        QFETCH(QString, message);
+        QFETCH(bool, confirmed);
+
+        auto task = m_widgetDialogs.askConfirmation(
+            {QStringLiteral("Leave out Finder files?"),
+             message.isEmpty() ? std::nullopt : std::optional(message), QStringLiteral("Omit"),
+             QStringLiteral("Cancel"), QStringLiteral("Don't ask again")});
+        QMessageBox* box = waitForModal<QMessageBox>();
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("Leave out Finder files?"));
+        QCOMPARE(box->informativeText(), message);
+        QCOMPARE(box->checkBox()->text(), QStringLiteral("Don't ask again"));
+        QVERIFY(!box->checkBox()->isChecked());
+        QCOMPARE(box->buttonRole(buttonWithText(box, QStringLiteral("Cancel"))), QMessageBox::RejectRole);
+        QCOMPARE(box->defaultButton(), buttonWithText(box, QStringLiteral("Omit")));
+
+        if (tickBox)
+            QTest::mouseClick(box->checkBox(), Qt::LeftButton, {}, QPoint(5, box->checkBox()->height() / 2));
+        QCOMPARE(box->checkBox()->isChecked(), tickBox);
+        if (answer == QLatin1String("escape"))
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            QTest::mouseClick(buttonWithText(box, answer), Qt::LeftButton);
+
+        const ConfirmationAlert::Answer result = QCoro::waitFor(std::move(task));
+        QCOMPARE(result.confirmed, confirmed);
+        QCOMPARE(result.suppressChecked, tickBox);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+    void showError_hasOneOkButton() {
+        auto task = m_widgetDialogs.showError(QStringLiteral("Couldn't compress"),
+                                              QStringLiteral("The disk is full."));
+        QMessageBox* box = waitForModal<QMessageBox>();
+        QVERIFY(box);
+        QCOMPARE(box->informativeText(), QStringLiteral("The disk is full."));
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->buttons().constFirst()->text(), qtTrId("confirm.ok"));
+        QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
+        QCoro::waitFor(std::move(task));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+    void chooseFolder_cancelled_givesEmptyUrl() {
+        auto task = m_widgetDialogs.chooseFolder(QStringLiteral("Choose"));
+        QFileDialog* dialog = waitForModal<QFileDialog>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
+        dialog->reject();
+        QCOMPARE(QCoro::waitFor(std::move(task)), QUrl());
+    }
+
+    void chooseItems_data() {
+        QTest::addColumn<QString>("typed"); // empty: the panel is cancelled
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("a file and a folder") << "\"a.txt\" \"folder\"" << QStringList{"a.txt", "folder"};
+        QTest::newRow("one folder is chosen, not entered") << "folder" << QStringList{"folder"};
+        QTest::newRow("one file") << "a.txt" << QStringList{"a.txt"};
+        QTest::newRow("cancelled") << "" << QStringList{};
+    }
+
+    void chooseItems() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, expected);
+
+        auto task = m_widgetDialogs.chooseItems(QStringLiteral("Add"));
+        QFileDialog* dialog = waitForModal<QFileDialog>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("Add"));
+        dialog->setDirectory(m_root.path());
+        if (typed.isEmpty()) {
+            // Accepting without a choice must not take the open folder itself.
+            QMetaObject::invokeMethod(dialog, "accept");
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+        } else {
+            auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit");
+            nameField->setText(typed);
+            QTest::keyClick(nameField, Qt::Key_Return);
+        }
+        QList<QUrl> urls;
+        for (const QString& name : expected)
+            urls.append(QUrl::fromLocalFile(m_root.filePath(name)));
+        QCOMPARE(QCoro::waitFor(std::move(task)), urls);
+    }
     void launch_outsideApplicationsFolder_alertsAndExitsWithCodeOne() {
         AppDelegate delegate(m_dialogs, m_desktop);
         delegate.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("opt")});
@@ -141,39 +275,23 @@ private slots:
         QVERIFY(m_dialogs.errors.isEmpty());
     }
 
-    void launch_installed_showsMainWindowThatCloseHidesAndReopenShows() {
-        m_launched = std::make_unique<AppDelegate>(m_dialogs, m_desktop);
-        m_launched->setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
-        QVERIFY(m_launched->applicationDidFinishLaunching());
-        QCOMPARE(AppDelegate::current(), m_launched.get());
-        QPointer<MainWindowController> window = m_launched->windowController();
+    void launch_installed_showsMainWindowThatCloseHidesAndReopenBringsBack() {
+        AppDelegate launched(m_dialogs, m_desktop);
+        launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
+        QVERIFY(launched.applicationDidFinishLaunching());
+        QCOMPARE(AppDelegate::current(), &launched);
+        QPointer<MainWindowController> window = launched.windowController();
         QVERIFY(window && window->isVisible());
         QVERIFY(qobject_cast<MainView*>(window->centralWidget()));
 
         window->close();
         QTest::qWait(10);
         QVERIFY(window && !window->isVisible());
-        // With another window on screen, a reopen leaves things as they are.
-        QWidget other;
-        other.show();
-        m_launched->reopen();
-        QVERIFY(!window->isVisible());
-        other.hide();
-        m_launched->reopen();
+        launched.reopen();
         QVERIFY(window->isVisible());
-        QCOMPARE(m_launched->windowController(), window.data());
-    }
-
-    void openUrls_runsTheWorkflowWithoutShowingTheWindow() {
-        MainWindowController* window = m_launched->windowController();
-        window->hide();
-        QSignalSpy finished(&MainModel::shared(), &MainModel::runFinished);
-        m_launched->openUrls({QUrl::fromLocalFile(path("no-such-item"))});
-        QTRY_COMPARE(finished.count(), 1);
-        QCOMPARE(m_dialogs.errors.size(), 1); // the missing item, reported by the workflow
-        QVERIFY(!window->isVisible());
+        QCOMPARE(launched.windowController(), window.data());
     }
 };
 
-QTEST_MAIN(LaunchTest)
-#include "tst_launch.moc"
+QTEST_MAIN(ShellTest)
+#include "tst_shell.moc"
