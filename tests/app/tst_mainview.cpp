@@ -363,6 +363,21 @@ private slots:
         }
     }
 
+    void changeButton_cancelKeepsFolder_choiceReplacesIt() {
+        MainViewHarness harness;
+        harness.preferences->setSelectedAction(ArchiveAction::archive);
+        QVERIFY(harness.show());
+        const QString before = harness.preferences->archiveFolderPath();
+        QTest::mouseClick(harness.find("archive.change"), Qt::LeftButton);
+        QTRY_COMPARE(harness.dialogs.folderPrompts.size(), 1);
+        QCOMPARE(harness.preferences->archiveFolderPath(), before);
+        const QString chosen = harness.folder.filePath(QStringLiteral("Chosen"));
+        harness.dialogs.folderAnswers.append(QUrl::fromLocalFile(chosen));
+        QTest::mouseClick(harness.find("archive.change"), Qt::LeftButton);
+        QTRY_COMPARE(harness.preferences->archiveFolderPath(), chosen);
+        QCOMPARE(harness.find<QLineEdit>("archive.folder")->text(), chosen);
+    }
+
     void openButton_createsMissingFolderOnlyForAbsolutePaths_data() {
         QTest::addColumn<bool>("absolute");
         QTest::newRow("absolute, nested") << true;

@@ -80,7 +80,7 @@ private slots:
         MainModel::installPorts(m_dialogs, m_desktop);
     }
 
-    void isInApplicationsFolder_data() {
+    void launchCheck_passesOnlyInsideApplicationsFolders_data() {
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QStringList>("folders");
         QTest::addColumn<bool>("inside");
@@ -102,7 +102,7 @@ private slots:
         QTest::newRow("empty folder entry") << "usr/bin/balewick" << QStringList{""} << false;
     }
 
-    void isInApplicationsFolder() {
+    void launchCheck_passesOnlyInsideApplicationsFolders() {
         QFETCH(QString, executable);
         QFETCH(QStringList, folders);
         QFETCH(bool, inside);
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(LaunchLocation::isInApplicationsFolder(path(executable), folders), inside);
     }
 
-    void commandLineFiles_data() {
+    void commandLine_turnsPathsAndFileUrlsIntoItems_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("expected");
 
@@ -134,7 +134,7 @@ private slots:
             << QStringList{"a:b.txt"} << QStringList{"file:///work/here/a:b.txt"};
     }
 
-    void commandLineFiles() {
+    void commandLine_turnsPathsAndFileUrlsIntoItems() {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, expected);
         QStringList actual;
@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(actual, expected);
     }
 
-    void askConfirmation_data() {
+    void confirmationBox_reportsButtonAndSuppressionBox_data() {
         QTest::addColumn<QString>("answer"); // a button's text, or "escape"
         QTest::addColumn<bool>("tickBox");
         QTest::addColumn<QString>("message"); // empty: none
@@ -157,7 +157,7 @@ private slots:
         QTest::newRow("title only") << "Omit" << false << "" << true;
     }
 
-    void askConfirmation() {
+    void confirmationBox_reportsButtonAndSuppressionBox() {
         QFETCH(QString, answer);
         QFETCH(bool, tickBox);
         QFETCH(QString, message);
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(QCoro::waitFor(std::move(task)), QUrl());
     }
 
-    void chooseItems_data() {
+    void openPanel_returnsChosenItemsOrNothing_data() {
         QTest::addColumn<QString>("typed"); // empty: the panel is cancelled
         QTest::addColumn<QStringList>("expected");
 
@@ -222,7 +222,7 @@ private slots:
         QTest::newRow("cancelled") << "" << QStringList{};
     }
 
-    void chooseItems() {
+    void openPanel_returnsChosenItemsOrNothing() {
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
 
