@@ -223,6 +223,23 @@ private slots:
         QCOMPARE(storedLog(file), std::optional(store.entries()));
     }
 
+    void resolvedFormat_trustsOnlyValidStoredFormats_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<std::optional<int>>("stored");
+        QTest::addColumn<F>("expected");
+        QTest::newRow("stored wins over the name") << "/a/b.tar.gz" << std::optional(6) << F::encryptedZip;
+        QTest::newRow("absent: from the name") << "/a/B.TGZ" << std::optional<int>() << F::gzip;
+        QTest::newRow("out of range: from the name") << "/a/disk.dmg" << std::optional(9) << F::diskImage;
+        QTest::newRow("negative: from the name") << "/a/notes.txt" << std::optional(-1) << F::zip;
+    }
+
+    void resolvedFormat_trustsOnlyValidStoredFormats() {
+        QFETCH(QString, path);
+        QFETCH(std::optional<int>, stored);
+        QFETCH(F, expected);
+        QCOMPARE((ArchiveLogEntry{QUuid::createUuid(), epoch, path, stored}.resolvedFormat()), expected);
+    }
+
     void confirmUnlessSuppressed_followsTheSuppressionRule_data() {
         QTest::addColumn<QVariant>("stored"); // the suppression key's value before
         QTest::addColumn<bool>("confirmed");
