@@ -186,6 +186,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         std::lock_guard guard(m_lock);
         m_launching = true;
         m_terminatePending = false;
+        m_terminationRequested = false;
     }
     pid_t processId = -1;
     const int spawnResult = ::posix_spawn(&processId, executablePath.constData(), &setup.actions,
@@ -212,7 +213,13 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     errorFileRemoval.read = true;
     const QString errorText = decodedOrEmpty(readAndRemove(errorFilePath));
 
-    if (outcome.signalled)
+    bool terminationRequested = false;
+    {
+        std::lock_guard guard(m_lock);
+        terminationRequested = m_terminationRequested;
+    }
+    // zip catches SIGTERM, removes its temporary file and exits with status 9: still a stop.
+    if (outcome.signalled || (terminationRequested && outcome.exitStatus != 0))
         throw CompressionError::cancelled();
     if (outcome.exitStatus != 0)
         throw CompressionError::toolFailed(errorText);
@@ -272,11 +279,14 @@ void ToolRunner::terminateCurrent() {
         std::lock_guard guard(m_lock);
         if (m_processFd >= 0) {
             processFd = ::fcntl(m_processFd, F_DUPFD_CLOEXEC, 0);
+            m_terminationRequested = true;
         } else if (m_processId > 0) {
             ::kill(m_processId, SIGTERM); // does not block; the pid cannot be reaped while we hold the lock
+            m_terminationRequested = true;
             return;
         } else if (m_launching) {
             m_terminatePending = true;
+            m_terminationRequested = true;
             return;
         }
     }

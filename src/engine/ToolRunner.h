@@ -42,4 +42,6 @@ private:
     int m_processId = -1;
     bool m_launching = false;
     bool m_terminatePending = false;
+    // Set once this run's tool was asked to stop; a tool may catch the signal and exit instead.
+    bool m_terminationRequested = false;
 };

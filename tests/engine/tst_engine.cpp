@@ -496,6 +496,10 @@ private slots:
             << QByteArray("exec /usr/bin/tar \"$@\" --checkpoint=1 --checkpoint-action=sleep=60");
         QTest::newRow("zip, killed after writing a whole archive")
             << ArchiveFormat::zip << QByteArray("/usr/bin/zip \"$@\" || exit $?\nexec sleep 60");
+        // The real zip catches SIGTERM, cleans up and exits with status 9.
+        QTest::newRow("zip, exiting on the stop instead of dying")
+            << ArchiveFormat::zip
+            << QByteArray("/usr/bin/zip \"$@\" || exit $?\ntrap 'exit 9' TERM\nsleep 60 & wait");
     }
     void createArchive_terminatedTool_leavesNothingBehind() {
         QFETCH(ArchiveFormat, format);
