@@ -34,8 +34,13 @@ QCoro::Task<QUrl> DestinationResolver::destinationFolder(const AppPreferences& p
     co_return archiveFolderURL(preferences.archiveFolderPath());
 }
 
-QUrl DestinationResolver::archiveFolderURL(const QString& path) {
-    if (path.isEmpty())
+QUrl DestinationResolver::archiveFolderURL(const QString& storedPath) {
+    // The folder field takes typed text: "~/Archives" means the home folder's, and a relative path
+    // would otherwise be made wherever the process happened to start.
+    QString path = storedPath;
+    if (path == u'~' || path.startsWith(QLatin1String("~/")))
+        path.replace(0, 1, QDir::homePath());
+    if (!QDir::isAbsolutePath(path))
         throw CompressionError::folderCreate();
     const QFileInfo info(path);
     if (info.exists()) {

@@ -2,6 +2,7 @@
 
 #include "Translations.h"
 #include "engine/CompressionError.h"
+#include "workflow/DestinationResolver.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -162,6 +163,29 @@ private slots:
         for (QString& item : trashed)
             item = fixture.item(item);
         QCOMPARE(fixture.desktop.trashed, trashed);
+    }
+
+    void archiveFolder_typedPath_isAnchoredOrRefused_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("made"); // under the home folder; empty: refused, nothing made
+        QTest::newRow("home shorthand") << u"~/Archives"_s << u"Archives"_s;
+        QTest::newRow("relative") << u"Archives"_s << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+
+    void archiveFolder_typedPath_isAnchoredOrRefused() {
+        QFETCH(QString, typed);
+        QFETCH(QString, made);
+        const QString home = QDir::homePath();
+        QDir::setCurrent(home);
+        QDir(home + u"/Archives"_s).removeRecursively();
+        if (made.isEmpty()) {
+            QVERIFY_THROWS_EXCEPTION(CompressionError, DestinationResolver::archiveFolderURL(typed));
+            QVERIFY(!QFileInfo::exists(home + u"/Archives"_s));
+        } else {
+            QCOMPARE(DestinationResolver::archiveFolderURL(typed), QUrl::fromLocalFile(home + u'/' + made));
+            QVERIFY(QFileInfo(home + u'/' + made).isDir());
+        }
     }
 
     void prompts_validateThenCloseOrEnd_data() {
