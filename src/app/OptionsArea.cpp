@@ -3,6 +3,7 @@
 #include "OptionSwitch.h"
 #include "persistence/AppPreferences.h"
 #include "workflow/DesktopServices.h"
+#include "workflow/DestinationResolver.h"
 #include "workflow/Dialogs.h"
 
 #include <QDir>
@@ -210,7 +211,7 @@ void OptionsArea::scheduleFocusClearing() {
 }
 
 void OptionsArea::openArchiveFolder() {
-    const QString path = m_preferences.archiveFolderPath();
+    const QString path = DestinationResolver::expandedFolderPath(m_preferences.archiveFolderPath());
     if (path.trimmed().isEmpty())
         return;
     // A relative path would be made relative to wherever the process happened to start.

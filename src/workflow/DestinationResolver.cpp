@@ -34,12 +34,16 @@ QCoro::Task<QUrl> DestinationResolver::destinationFolder(const AppPreferences& p
     co_return archiveFolderURL(preferences.archiveFolderPath());
 }
 
+QString DestinationResolver::expandedFolderPath(const QString& path) {
+    if (path == u'~' || path.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + path.mid(1);
+    return path;
+}
+
 QUrl DestinationResolver::archiveFolderURL(const QString& storedPath) {
     // The folder field takes typed text: "~/Archives" means the home folder's, and a relative path
     // would otherwise be made wherever the process happened to start.
-    QString path = storedPath;
-    if (path == u'~' || path.startsWith(QLatin1String("~/")))
-        path.replace(0, 1, QDir::homePath());
+    const QString path = expandedFolderPath(storedPath);
     if (!QDir::isAbsolutePath(path))
         throw CompressionError::folderCreate();
     const QFileInfo info(path);

@@ -19,6 +19,8 @@ public:
     static QCoro::Task<QUrl> destinationFolder(const AppPreferences& preferences, Dialogs& dialogs,
                                                QList<QUrl> items, ArchiveAction action);
     // The archive folder at path, created with its parents when missing; throws folderCreate.
+    // A typed folder path with a leading "~" made to name the home folder; other paths as given.
+    static QString expandedFolderPath(const QString& path);
     static QUrl archiveFolderURL(const QString& path);
     // The user's desktop folder, not checked.
     static QUrl desktopFolderURL();
