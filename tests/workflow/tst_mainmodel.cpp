@@ -188,6 +188,30 @@ private slots:
         }
     }
 
+    void showLastArchive_revealsItOrSaysWhy_data() {
+        QTest::addColumn<QString>("recorded"); // "BWLastArchive"; empty: never written
+        QTest::addColumn<QString>("error");    // empty: revealed
+        QTest::newRow("none yet") << QString() << u"error.noLast"_s;
+        QTest::newRow("moved away") << u"gone.zip"_s << u"error.missingLast"_s;
+        QTest::newRow("still there") << u"items/kept.zip"_s << QString();
+    }
+
+    void showLastArchive_revealsItOrSaysWhy() {
+        QFETCH(QString, recorded);
+        QFETCH(QString, error);
+        WorkflowFixture fixture;
+        fixture.makeFiles({u"kept.zip"_s});
+        if (!recorded.isEmpty())
+            fixture.preferences.defaults().setValue(u"BWLastArchive"_s, fixture.path(recorded));
+
+        QCoro::waitFor(fixture.model.showLastArchive());
+
+        QCOMPARE(fixture.dialogs.errorMessages(),
+                 error.isEmpty() ? QStringList{} : QStringList{qtTrId(error.toUtf8().constData())});
+        const QList<QList<QUrl>> revealed{{QUrl::fromLocalFile(fixture.path(recorded))}};
+        QCOMPARE(fixture.desktop.revealed, error.isEmpty() ? revealed : QList<QList<QUrl>>{});
+    }
+
     void prompts_validateThenCloseOrEnd_data() {
         QTest::addColumn<bool>("password"); // the password sheet, else the name sheet
         QTest::addColumn<QString>("typed");
