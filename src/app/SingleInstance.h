@@ -21,14 +21,17 @@ public:
     ~SingleInstance() override;
     Q_DISABLE_COPY_MOVE(SingleInstance)
 
-    // The socket of this user: in the private runtime folder, named after the user id.
+    // The socket of this user: in the private runtime folder, named after the user id. Without a
+    // runtime folder, in a 0700 folder of ours in the temporary folder; empty when that folder is
+    // not safely ours (claim() then runs without a socket).
     static QString defaultServerName();
 
-    // Hands the files to the running instance when one answers (HandedOff); otherwise becomes the
-    // running instance, replacing a stale socket left by a crash, and listens (Primary).
+    // Hands the files to the running instance when one accepts the connection (HandedOff);
+    // otherwise becomes the running instance, replacing a socket that refuses connections (left
+    // by a crash), and listens (Primary).
     Role claim(const QList<QUrl>& files);
 
-    // How long a running instance may take to answer before its socket counts as stale.
+    // How long to wait for the running instance to accept and to answer.
     void setReplyTimeout(int milliseconds) { m_replyTimeoutMs = milliseconds; }
     bool isListening() const;
 
@@ -37,7 +40,9 @@ signals:
     void reopenRequested();
 
 private:
-    bool handOff(const QList<QUrl>& files) const;
+    enum class HandOff { Delivered, Stale, Unreachable };
+
+    HandOff handOff(const QList<QUrl>& files) const;
     bool listen();
     void acceptConnections();
     void readMessage(QLocalSocket* socket);

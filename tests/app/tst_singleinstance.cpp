@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,13 +110,37 @@ private slots:
         primary->waitForFinished();
     }
 
-    void staleSocket_isReplacedAndServesLaterLaunches_data() {
-        QTest::addColumn<bool>("listening");
-        QTest::newRow("nobody listening") << false;
-        QTest::newRow("listening but never answering") << true;
+    void malformedMessage_isDroppedAndInstanceKeepsServing_data() {
+        QTest::addColumn<QByteArray>("message");
+        const QByteArray magic = QByteArray::fromHex("42574b31");
+        QTest::newRow("count of four billion paths") << magic + QByteArray::fromHex("ffffffff");
+        QTest::newRow("more paths than allowed") << magic + QByteArray::fromHex("000186a1");
+        QTest::newRow("foreign magic") << QByteArray::fromHex("0000000100000000");
     }
 
-    void staleSocket_isReplacedAndServesLaterLaunches() {
+    void malformedMessage_isDroppedAndInstanceKeepsServing() {
+        QFETCH(QByteArray, message);
+        const auto primary = startInstance({});
+        QVERIFY(waitForLine(primary.get(), QStringLiteral("ready")));
+        QLocalSocket socket;
+        socket.connectToServer(m_serverName);
+        QVERIFY(socket.waitForConnected(5000));
+        socket.write(message);
+        // Dropped at once, not left waiting for paths that will never come.
+        QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(launchAgain({"/data/one"}), QStringLiteral("handed-off"));
+        QVERIFY(waitForLine(primary.get(), QStringLiteral("files file:///data/one")));
+        primary->kill();
+        primary->waitForFinished();
+    }
+
+    void leftoverSocket_isReplacedOnlyWhenItRefuses_data() {
+        QTest::addColumn<bool>("listening");
+        QTest::newRow("refusing: left by a crash") << false;
+        QTest::newRow("accepting but not answering: busy instance") << true;
+    }
+
+    void leftoverSocket_isReplacedOnlyWhenItRefuses() {
         QFETCH(bool, listening);
         const int hung = leaveSocketBehind(m_serverName, listening);
         QVERIFY(QFileInfo::exists(m_serverName));
@@ -124,10 +149,20 @@ private slots:
         QList<QUrl> received;
         connect(&instance, &SingleInstance::filesOpened, this,
                 [&received](const QList<QUrl>& urls) { received = urls; });
-        QCOMPARE(instance.claim({QUrl::fromLocalFile(QStringLiteral("/x"))}), SingleInstance::Role::Primary);
-        QVERIFY(instance.isListening());
-        QCOMPARE(launchAgain({"/data/one"}), QStringLiteral("handed-off"));
-        QTRY_COMPARE(received, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/data/one"))});
+        const auto role = instance.claim({QUrl::fromLocalFile(QStringLiteral("/x"))});
+        if (listening) {
+            // A live instance keeps its socket and reads the message once it wakes.
+            QCOMPARE(role, SingleInstance::Role::HandedOff);
+            QVERIFY(!instance.isListening());
+            QVERIFY(QFileInfo::exists(m_serverName));
+        } else {
+            QCOMPARE(role, SingleInstance::Role::Primary);
+            QVERIFY(instance.isListening());
+            QCOMPARE(QFileInfo(m_serverName).permissions() & (QFile::ReadOther | QFile::WriteOther),
+                     QFileDevice::Permissions());
+            QCOMPARE(launchAgain({"/data/one"}), QStringLiteral("handed-off"));
+            QTRY_COMPARE(received, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/data/one"))});
+        }
         if (hung >= 0)
             ::close(hung);
     }
