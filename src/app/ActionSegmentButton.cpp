@@ -1,7 +1,7 @@
 #include "ActionSegmentButton.h"
 
-#include "Appearance.h"
-#include "SymbolIcons.h"
+#include "widgets/Appearance.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #include "ActionSegmentedControl.h"
 
 #include "ActionSegmentButton.h"
-#include "Appearance.h"
+#include "widgets/Appearance.h"
 
 #include <QButtonGroup>
 #include <QEvent>

@@ -1,9 +1,9 @@
 #include "AppDelegate.h"
 
-#include "AppInfo.h"
 #include "LaunchLocation.h"
 #include "MainWindowController.h"
 #include "persistence/AppPreferences.h"
+#include "platform/AppInfo.h"
 #include "workflow/MainModel.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 #include "BalewickApp.h"
 
 #include "AppDelegate.h"
-#include "AppInfo.h"
 #include "CommandLineFiles.h"
 #include "SingleInstance.h"
 #include "Translations.h"
 #include "WidgetDialogs.h"
+#include "platform/AppInfo.h"
 #include "platform/LinuxDesktopServices.h"
 #include "workflow/MainModel.h"
 

@@ -1,9 +1,9 @@
 #include "BottomBar.h"
 
-#include "Appearance.h"
 #include "RecentsMenu.h"
 #include "RecentsMenuActions.h"
-#include "SymbolIcons.h"
+#include "widgets/Appearance.h"
+#include "widgets/SymbolIcons.h"
 #include "workflow/MainModel.h"
 
 #include <QCursor>

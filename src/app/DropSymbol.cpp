@@ -1,7 +1,7 @@
 #include "DropSymbol.h"
 
-#include "Appearance.h"
-#include "SymbolIcons.h"
+#include "widgets/Appearance.h"
+#include "widgets/SymbolIcons.h"
 
 #include <QPainter>
 

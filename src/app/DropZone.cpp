@@ -1,8 +1,8 @@
 #include "DropZone.h"
 
-#include "Appearance.h"
 #include "DropSymbol.h"
 #include "DropView.h"
+#include "widgets/Appearance.h"
 #include "workflow/MainModel.h"
 
 #include <QEvent>

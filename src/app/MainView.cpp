@@ -1,16 +1,16 @@
 #include "MainView.h"
 
 #include "ActionSegmentedControl.h"
-#include "Appearance.h"
 #include "BottomBar.h"
 #include "DropZone.h"
 #include "FormatRow.h"
-#include "LineLimitedLabel.h"
 #include "NameSheet.h"
 #include "OptionsArea.h"
 #include "PasswordSheet.h"
 #include "ResultBanner.h"
 #include "persistence/AppPreferences.h"
+#include "widgets/Appearance.h"
+#include "widgets/LineLimitedLabel.h"
 #include "workflow/MainModel.h"
 
 #include <QEvent>

@@ -1,7 +1,7 @@
 #include "MainWindowController.h"
 
-#include "AppInfo.h"
 #include "MainView.h"
+#include "platform/AppInfo.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PromptSheet.h"
+#include "widgets/PromptSheet.h"
 
 class AppPreferences;
 class MainModel;

@@ -1,7 +1,7 @@
 #include "OptionsArea.h"
 
-#include "OptionSwitch.h"
 #include "persistence/AppPreferences.h"
+#include "widgets/OptionSwitch.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/DestinationResolver.h"
 #include "workflow/Dialogs.h"

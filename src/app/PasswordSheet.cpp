@@ -1,7 +1,7 @@
 #include "PasswordSheet.h"
 
-#include "Appearance.h"
 #include "persistence/AppPreferences.h"
+#include "widgets/Appearance.h"
 #include "workflow/MainModel.h"
 
 #include <QLabel>

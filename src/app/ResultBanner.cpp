@@ -1,8 +1,8 @@
 #include "ResultBanner.h"
 
-#include "Appearance.h"
 #include "DropView.h"
-#include "LineLimitedLabel.h"
+#include "widgets/Appearance.h"
+#include "widgets/LineLimitedLabel.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"
 

@@ -1,10 +1,10 @@
 #include "MainViewHarness.h"
 #include "Translations.h"
 #include "app/DropView.h"
-#include "app/LineLimitedLabel.h"
 #include "app/MainWindowController.h"
-#include "app/OptionSwitch.h"
 #include "app/ResultBanner.h"
+#include "widgets/LineLimitedLabel.h"
+#include "widgets/OptionSwitch.h"
 
 #include <QAction>
 #include <QComboBox>
