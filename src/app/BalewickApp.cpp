@@ -23,7 +23,8 @@ int run(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Balewick"));
     QApplication::setApplicationDisplayName(info.windowTitle());
     QApplication::setApplicationVersion(info.shortVersion.value_or(QString()));
-    QApplication::setDesktopFileName(QStringLiteral("balewick"));
+    // The installed desktop entry's name, so that docks and Wayland match the window to it.
+    QApplication::setDesktopFileName(QStringLiteral("example.balewick.Balewick"));
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("balewick"), QIcon(QStringLiteral(":/icons/balewick.svg"))));
     // Balewick stays running with its window closed; launching it again brings the window back.
