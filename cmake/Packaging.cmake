@@ -41,8 +41,8 @@ Formats are zip, tar, tar.gz, tar.bz2, password-protected zip and disk images.
 Balewick runs the system's own zip and tar, keeps a log of every archive it
 made, and can move the originals to the Trash.
 
-\"Compress with Balewick\" is added to the context menus of Dolphin, Nemo and
-Caja (with caja-actions), and to Thunar's \"Send To\" menu.")
+The context menus of Dolphin, Nemo and Caja (with caja-actions), and Thunar's
+Send To menu, offer to compress the selected items with Balewick.")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
