@@ -22,6 +22,30 @@ endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/balewick)
 
+# The Debian changelog entry for this version, dated like the newest release in the AppStream
+# metadata so that the package is the same whenever it is built.
+set(balewick_metainfo ${PROJECT_SOURCE_DIR}/resources/${BALEWICK_APP_ID}.metainfo.xml.in)
+file(STRINGS ${balewick_metainfo} balewick_release REGEX "<release " LIMIT_COUNT 1)
+string(REGEX MATCH "date=\"([0-9-]+)\"" _ "${balewick_release}")
+execute_process(COMMAND date -u -R -d "${CMAKE_MATCH_1} 12:00" OUTPUT_VARIABLE balewick_release_date
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+file(WRITE ${PROJECT_BINARY_DIR}/changelog "balewick (${PROJECT_VERSION}) stable; urgency=medium
+
+  * Balewick ${PROJECT_VERSION}; release notes: ${BALEWICK_WEB_HOST}/support/balewick
+
+ -- ${BALEWICK_MAINTAINER}  ${balewick_release_date}
+")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${balewick_metainfo})
+
+# Compressed without a time stamp, as Debian installs documentation.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/balewick.1.gz
+  COMMAND gzip -9nc ${PROJECT_BINARY_DIR}/changelog > ${PROJECT_BINARY_DIR}/changelog.gz
+  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/resources/man/balewick.1 > ${PROJECT_BINARY_DIR}/balewick.1.gz
+  DEPENDS ${PROJECT_BINARY_DIR}/changelog ${PROJECT_SOURCE_DIR}/resources/man/balewick.1)
+add_custom_target(balewick_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/balewick.1.gz)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/balewick)
+install(FILES ${PROJECT_BINARY_DIR}/balewick.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME balewick)
 set(CPACK_PACKAGE_VENDOR "The Balewick developers")
@@ -50,8 +74,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BALEWICK_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BALEWICK_WEB_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The tools Balewick runs as child processes or hands e-mail to: no library link names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar, gzip, bzip2, xdg-utils")
+# The tools Balewick runs as child processes or hands e-mail to: no library link names them. tar
+# and gzip are essential packages, which Debian names only with a version (the ones tested).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, xdg-utils")
 # Qt's own texts in the user's language, and Wayland sessions without XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "caja-actions")
