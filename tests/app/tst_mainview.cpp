@@ -222,17 +222,22 @@ private slots:
             harness.preferences->setSelectedAction(action);
             harness.view->resize(520, 520);
             QTRY_COMPARE(harness.view->size(), QSize(520, 520));
-            QApplication::processEvents();
-            int previousBottom = -1;
-            for (const QString& name : order) {
-                QWidget* child = harness.find(name);
-                QVERIFY2(child && child->isVisible(), qPrintable(name));
-                const QRect geometry = child->geometry();
-                QVERIFY2(geometry.top() > previousBottom, qPrintable(name));
-                QVERIFY2(harness.view->rect().contains(geometry), qPrintable(name));
-                QVERIFY2(geometry.height() >= child->minimumSizeHint().height(), qPrintable(name));
-                previousBottom = geometry.bottom();
-            }
+            // The layout settles through posted events, so wait for it rather than sample it once.
+            const auto firstMisplaced = [&]() -> QString {
+                int previousBottom = -1;
+                for (const QString& name : order) {
+                    QWidget* child = harness.find(name);
+                    if (!child || !child->isVisible())
+                        return name + QStringLiteral(" hidden");
+                    const QRect geometry = child->geometry();
+                    if (geometry.top() <= previousBottom || !harness.view->rect().contains(geometry) ||
+                        geometry.height() < child->minimumSizeHint().height())
+                        return name;
+                    previousBottom = geometry.bottom();
+                }
+                return {};
+            };
+            QTRY_COMPARE(firstMisplaced(), QString());
             QWidget* prompt = harness.find("dropPrompt");
             QVERIFY(prompt->height() >= prompt->minimumSizeHint().height());
             QVERIFY(harness.find("dropZone")->rect().contains(prompt->geometry()));
