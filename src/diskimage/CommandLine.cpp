@@ -1,0 +1,47 @@
+#include "CommandLine.h"
+
+#include "DiskImageError.h"
+
+#include <string_view>
+#include <vector>
+
+namespace {
+
+const char* const usage = "usage: balewick-diskimage create -srcfolder FOLDER -volname NAME -format UDZO "
+                          "[-encryption AES-256 -stdinpass] OUTPUT";
+
+void expect(const std::vector<std::string_view>& arguments, std::size_t index, std::string_view word) {
+    if (arguments[index] != word)
+        throw DiskImageError("Unexpected argument \"" + std::string(arguments[index]) + "\"; " + usage);
+}
+
+} // namespace
+
+CreateRequest CommandLine::parse(int argc, const char* const* argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + (argc > 1 ? argc : 1));
+    if (arguments.size() != 8 && arguments.size() != 11)
+        throw DiskImageError(usage);
+    expect(arguments, 0, "create");
+    expect(arguments, 1, "-srcfolder");
+    expect(arguments, 3, "-volname");
+    expect(arguments, 5, "-format");
+    if (arguments[6] != "UDZO")
+        throw DiskImageError("Unsupported image format \"" + std::string(arguments[6]) +
+                             "\"; only UDZO is written");
+
+    CreateRequest request;
+    request.sourceFolder = arguments[2];
+    request.volumeName = arguments[4];
+    if (arguments.size() == 11) {
+        expect(arguments, 7, "-encryption");
+        if (arguments[8] != "AES-256")
+            throw DiskImageError("Unsupported encryption \"" + std::string(arguments[8]) +
+                                 "\"; only AES-256 is written");
+        expect(arguments, 9, "-stdinpass");
+        request.encrypted = true;
+    }
+    request.outputPath = arguments.back();
+    if (request.sourceFolder.empty() || request.outputPath.empty() || request.outputPath.front() == '-')
+        throw DiskImageError(usage);
+    return request;
+}
