@@ -8,6 +8,7 @@
 #include "SystemError.h"
 #include "ToolRunner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,6 +35,11 @@ QString withoutLastExtension(const QString& name) {
 }
 
 } // namespace
+
+QString bundledDiskImageTool() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(BALEWICK_DISK_IMAGE_TOOL_FROM_BIN));
+}
 
 ArchiveBuilder::ArchiveBuilder(ArchiveTools tools, ToolRunner* runner)
     : m_tools(std::move(tools))

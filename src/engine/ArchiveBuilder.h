@@ -14,11 +14,14 @@
 
 class ToolRunner;
 
+// Balewick's own disk-image tool, installed beside the running executable.
+QString bundledDiskImageTool();
+
 // The executables the builder runs; tests substitute slow or failing stand-ins.
 struct ArchiveTools {
     QString zip = QStringLiteral("/usr/bin/zip");
     QString tar = QStringLiteral("/usr/bin/tar");
-    QString diskImage = QStringLiteral("/usr/bin/hdiutil");
+    QString diskImage = bundledDiskImageTool();
 };
 
 // One tool invocation as the builder would run it.
