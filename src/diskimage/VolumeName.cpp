@@ -13,5 +13,9 @@ std::string VolumeName::cut(const std::string& name, std::size_t maximumBytes) {
             break;
         fitting = boundary;
     }
-    return text.left(fitting).toStdString();
+    // The label is padded with spaces, so trailing ones would be lost anyway.
+    QString label = text.left(fitting);
+    while (!label.isEmpty() && label.back().isSpace())
+        label.chop(1);
+    return label.toStdString();
 }
