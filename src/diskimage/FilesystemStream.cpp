@@ -65,7 +65,8 @@ FilesystemStream::FilesystemStream(const std::string& folder, const std::string&
     const int added = absolute ? iso_tree_add_dir_rec(m_image, root, absolute) : -1;
     std::free(absolute);
     check(added, "The folder \"" + folder + "\" could not be read");
-    iso_node_set_permissions(reinterpret_cast<IsoNode*>(root), folderStatus.st_mode & 07777);
+    // The staging folder is private to its user; the volume's root is open like any volume's.
+    iso_node_set_permissions(reinterpret_cast<IsoNode*>(root), 0755);
     iso_node_set_mtime(reinterpret_cast<IsoNode*>(root), folderStatus.st_mtime);
 
     IsoWriteOpts* options = nullptr;
