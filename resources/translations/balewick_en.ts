@@ -419,5 +419,165 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>The archive “%1” could not be saved: %2</translation>
     </message>
+    <message id="menu.checkUpdates">
+        <source>Check for Updates…</source>
+        <translation>Check for Updates…</translation>
+    </message>
+    <message id="menu.settings">
+        <source>Settings…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message id="preferences.tab.general">
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message id="preferences.tab.updates">
+        <source>Updates</source>
+        <translation>Updates</translation>
+    </message>
+    <message id="general.section.destination">
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message id="general.destination">
+        <source>Save archives</source>
+        <translation>Save archives</translation>
+    </message>
+    <message id="general.destination.same">
+        <source>Next to the originals</source>
+        <translation>Next to the originals</translation>
+    </message>
+    <message id="general.destination.ask">
+        <source>Ask each time</source>
+        <translation>Ask each time</translation>
+    </message>
+    <message id="general.destination.desktop">
+        <source>On the desktop</source>
+        <translation>On the desktop</translation>
+    </message>
+    <message id="general.destination.archiveFolder">
+        <source>In the archive folder</source>
+        <translation>In the archive folder</translation>
+    </message>
+    <message id="general.section.options">
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message id="general.promptForName">
+        <source>Ask for the archive’s name</source>
+        <translation>Ask for the archive’s name</translation>
+    </message>
+    <message id="general.promptForName.subtitle">
+        <source>Before each archive is made, suggest a name that you can change.</source>
+        <translation>Before each archive is made, suggest a name that you can change.</translation>
+    </message>
+    <message id="general.skipArchives">
+        <source>Skip items that are already archives</source>
+        <translation>Skip items that are already archives</translation>
+    </message>
+    <message id="general.skipArchives.subtitle">
+        <source>Zip files, disk images and other compressed files are left as they are.</source>
+        <translation>Zip files, disk images and other compressed files are left as they are.</translation>
+    </message>
+    <message id="general.individual">
+        <source>One archive per item</source>
+        <translation>One archive per item</translation>
+    </message>
+    <message id="general.individual.subtitle">
+        <source>When several items are dropped, each one gets an archive of its own.</source>
+        <translation>When several items are dropped, each one gets an archive of its own.</translation>
+    </message>
+    <message id="general.resetDialogs">
+        <source>Show All Confirmations Again</source>
+        <translation>Show All Confirmations Again</translation>
+    </message>
+    <message id="updates.section.automatic">
+        <source>Automatic Checking</source>
+        <translation>Automatic Checking</translation>
+    </message>
+    <message id="updates.automatic.title">
+        <source>Check for updates at start</source>
+        <translation>Check for updates at start</translation>
+    </message>
+    <message id="updates.automatic.subtitle">
+        <source>Each time Balewick starts, it asks its web site whether a newer version exists.</source>
+        <translation>Each time Balewick starts, it asks its web site whether a newer version exists.</translation>
+    </message>
+    <message id="updates.section.manual">
+        <source>Check Now</source>
+        <translation>Check Now</translation>
+    </message>
+    <message id="updates.manual.title">
+        <source>Look for a newer version</source>
+        <translation>Look for a newer version</translation>
+    </message>
+    <message id="updates.manual.button">
+        <source>Check Now</source>
+        <translation>Check Now</translation>
+    </message>
+    <message id="updates.lastChecked">
+        <source>Last checked</source>
+        <translation>Last checked</translation>
+    </message>
+    <message id="updates.lastChecked.dateTime">
+        <source>%1 at %2</source>
+        <translation>%1 at %2</translation>
+    </message>
+    <message id="updates.newVersion">
+        <source>Version %1 is available.</source>
+        <translation>Version %1 is available.</translation>
+    </message>
+    <message id="updates.check.failed">
+        <source>The version information could not be read.</source>
+        <translation>The version information could not be read.</translation>
+    </message>
+    <message id="updates.alert.upToDate.title">
+        <source>You’re up to date</source>
+        <translation>You’re up to date</translation>
+    </message>
+    <message id="updates.alert.upToDate.message">
+        <source>%1 is the newest version available.</source>
+        <translation>%1 is the newest version available.</translation>
+    </message>
+    <message id="updates.alert.unavailable.title">
+        <source>Checking for updates isn’t possible right now</source>
+        <translation>Checking for updates isn’t possible right now</translation>
+    </message>
+    <message id="updates.alert.unavailable.message">
+        <source>You are using version %1. Check your internet connection, or visit the Balewick web site to see whether a newer version exists.</source>
+        <translation>You are using version %1. Check your internet connection, or visit the Balewick web site to see whether a newer version exists.</translation>
+    </message>
+    <message id="updates.alert.openPage">
+        <source>Open Web Site</source>
+        <translation>Open Web Site</translation>
+    </message>
+    <message id="updates.alert.ignore">
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message id="updates.window.defaultTitle">
+        <source>A new version of Balewick is available</source>
+        <translation>A new version of Balewick is available</translation>
+    </message>
+    <message id="updates.window.versionLine">
+        <source>Version %1 is available; you have version %2.</source>
+        <translation>Version %1 is available; you have version %2.</translation>
+    </message>
+    <message id="updates.window.disableChecking">
+        <source>Don’t Check Automatically</source>
+        <translation>Don’t Check Automatically</translation>
+    </message>
+    <message id="updates.window.enableChecking">
+        <source>Check Automatically</source>
+        <translation>Check Automatically</translation>
+    </message>
+    <message id="updates.window.disableChecking.tip">
+        <source>Stop looking for new versions each time Balewick starts</source>
+        <translation>Stop looking for new versions each time Balewick starts</translation>
+    </message>
+    <message id="updates.window.enableChecking.tip">
+        <source>Look for new versions each time Balewick starts</source>
+        <translation>Look for new versions each time Balewick starts</translation>
+    </message>
 </context>
 </TS>

@@ -4,11 +4,19 @@
 #include "MainWindowController.h"
 #include "persistence/AppPreferences.h"
 #include "platform/AppInfo.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsView.h"
+#include "settings/UpdatesSettingsView.h"
+#include "updates/VersionChecker.h"
 #include "workflow/MainModel.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -33,8 +41,73 @@ bool AppDelegate::applicationDidFinishLaunching() {
         return false;
     m_windowController = std::make_unique<MainWindowController>(MainModel::shared(), AppPreferences::shared(),
                                                                 m_dialogs, m_desktop);
+    connect(m_windowController.get(), &MainWindowController::checkForUpdatesRequested, this,
+            [this] { versionChecker().checkForUpdates(true); });
+    connect(m_windowController.get(), &MainWindowController::settingsRequested, this,
+            &AppDelegate::showSettingsWindow);
     m_windowController->showWindow();
+    // With automatic checks off, no checker is made and nothing reaches the network.
+    if (AppPreferences::shared().autoCheckForUpdates())
+        versionChecker().checkForUpdates(false);
     return true;
+}
+
+VersionChecker& AppDelegate::versionChecker() {
+    if (!m_versionChecker)
+        m_versionChecker = new VersionChecker(AppPreferences::shared(), m_desktop, this);
+    return *m_versionChecker;
+}
+
+void AppDelegate::showPreferences() {
+    QTimer::singleShot(0, this, &AppDelegate::openSettingsWindow);
+}
+
+void AppDelegate::openSettingsWindow() {
+    if (!openSettingsFromMenu())
+        showSettingsWindow();
+}
+
+void AppDelegate::showSettings(SettingsTab tab) {
+    SettingsModel& model = SettingsModel::shared();
+    model.setPendingTab(tab);
+    model.setSelectedTab(tab);
+    openSettingsWindow();
+    // Once more after the window has settled, in case showing it restored another pane.
+    QTimer::singleShot(200, &model, [&model, tab] { model.setSelectedTab(tab); });
+}
+
+bool AppDelegate::openSettingsFromMenu() {
+    if (!m_windowController)
+        return false;
+    const QList<QAction*> menus = m_windowController->menuBar()->actions();
+    if (menus.isEmpty() || !menus.constFirst()->menu())
+        return false;
+    const QKeySequence settingsShortcut(Qt::CTRL | Qt::Key_Comma);
+    for (QAction* item : menus.constFirst()->menu()->actions()) {
+        if (item->shortcut() == settingsShortcut && item->isEnabled()) {
+            item->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+void AppDelegate::showSettingsWindow() {
+    if (!m_settingsWindow) {
+        m_settingsWindow = std::make_unique<SettingsView>(SettingsModel::shared(), AppPreferences::shared());
+        UpdatesSettingsView* pane = m_settingsWindow->updatesPane();
+        connect(pane, &UpdatesSettingsView::checkRequested, this,
+                [this] { versionChecker().checkForUpdates(true); });
+        // The pane hears every check, also those begun before the window existed.
+        connect(&versionChecker(), &VersionChecker::versionCheckDidFinish, pane,
+                &UpdatesSettingsView::versionCheckDidFinish);
+    }
+    if (m_settingsWindow->isMinimized())
+        m_settingsWindow->showNormal();
+    else
+        m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
 }
 
 void AppDelegate::openUrls(const QList<QUrl>& urls) {

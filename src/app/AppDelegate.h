@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsTab.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,6 +14,8 @@
 class DesktopServices;
 class Dialogs;
 class MainWindowController;
+class SettingsView;
+class VersionChecker;
 
 // Decides what exists at start-up and in which order, and keeps the application's windows.
 class AppDelegate final : public QObject {
@@ -38,15 +42,32 @@ public:
 
     MainWindowController* windowController() const { return m_windowController.get(); }
 
+    // The settings window at the pane shown last, once the current event is handled.
+    void showPreferences();
+    // Brings the settings window up through the menu's Settings item, or directly without one.
+    void openSettingsWindow();
+    // The same, at the given pane.
+    void showSettings(SettingsTab tab);
+    // What the Settings item does: makes the window once, then shows it (again) in front.
+    void showSettingsWindow();
+    SettingsView* settingsWindow() const { return m_settingsWindow.get(); }
+
+    // Made on the first check, so that without one nothing touches the network.
+    VersionChecker& versionChecker();
+    bool hasVersionChecker() const { return m_versionChecker != nullptr; }
+
     // Lets tests run the launch check against their own executable and folders.
     void setLaunchLocationForTesting(const QString& executablePath, const QStringList& applicationsFolders);
 
 private:
     static bool hasVisibleWindows();
+    bool openSettingsFromMenu();
 
     Dialogs& m_dialogs;
     DesktopServices& m_desktop;
     std::unique_ptr<MainWindowController> m_windowController;
+    std::unique_ptr<SettingsView> m_settingsWindow;
+    VersionChecker* m_versionChecker = nullptr;
     std::optional<QString> m_executablePathOverride;
     std::optional<QStringList> m_applicationsFoldersOverride;
     bool m_launchRefused = false;

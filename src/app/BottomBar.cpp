@@ -1,5 +1,6 @@
 #include "BottomBar.h"
 
+#include "AppDelegate.h"
 #include "RecentsMenu.h"
 #include "RecentsMenuActions.h"
 #include "widgets/Appearance.h"
@@ -25,12 +26,18 @@ BottomBar::BottomBar(MainModel& model, QWidget* parent)
     layout->setSpacing(8);
     m_addButton = makeButton(QStringLiteral("main.add"), qtTrId("main.add"));
     layout->addWidget(m_addButton);
+    m_settingsButton = makeButton(QStringLiteral("preferences.title"), qtTrId("preferences.title"));
+    layout->addWidget(m_settingsButton);
     layout->addStretch(1);
     m_recentsButton = makeButton(QStringLiteral("menu.recents"), qtTrId("menu.recents"));
     layout->addWidget(m_recentsButton);
     refreshIcons();
 
     connect(m_addButton, &QToolButton::clicked, this, [this] { m_model.addItems(); });
+    connect(m_settingsButton, &QToolButton::clicked, this, [] {
+        if (AppDelegate* delegate = AppDelegate::current())
+            delegate->showPreferences();
+    });
     connect(m_recentsButton, &QToolButton::clicked, this, &BottomBar::showRecents);
     connect(&m_model, &MainModel::isBusyChanged, this,
             [this] { m_addButton->setEnabled(!m_model.isBusy()); });
@@ -51,6 +58,8 @@ QToolButton* BottomBar::makeButton(const QString& name, const QString& toolTip) 
 void BottomBar::refreshIcons() {
     const QColor color = palette().color(QPalette::Active, QPalette::ButtonText);
     m_addButton->setIcon(SymbolIcons::themed(QStringLiteral("list-add"), QStringLiteral("plus"), color));
+    m_settingsButton->setIcon(
+        SymbolIcons::themed(QStringLiteral("preferences-system"), QStringLiteral("gear"), color));
     m_recentsButton->setIcon(
         SymbolIcons::themed(QStringLiteral("document-open-recent"), QStringLiteral("clock"), color));
 }

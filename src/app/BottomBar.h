@@ -6,7 +6,7 @@ class MainModel;
 class QToolButton;
 class RecentsMenuActions;
 
-// The row of buttons at the foot of the main window: add items, and the recents menu.
+// The row of buttons at the foot of the main window: add items, settings, and the recents menu.
 class BottomBar final : public QWidget {
     Q_OBJECT
 
@@ -26,6 +26,7 @@ private:
 
     MainModel& m_model;
     QToolButton* m_addButton;
+    QToolButton* m_settingsButton;
     QToolButton* m_recentsButton;
     RecentsMenuActions* m_recentsActions = nullptr;
 };

@@ -52,6 +52,18 @@ std::optional<QUrl> MainWindowController::pageUrl(const QString& host, const QSt
 void MainWindowController::buildMenus() {
     QMenu* applicationMenu = menuBar()->addMenu(AppInfo::bundled().applicationName());
     applicationMenu->setObjectName(QStringLiteral("applicationMenu"));
+    QAction* checkUpdates = applicationMenu->addAction(
+        QIcon::fromTheme(QStringLiteral("system-software-update")), qtTrId("menu.checkUpdates"), this,
+        &MainWindowController::checkForUpdatesRequested);
+    checkUpdates->setObjectName(QStringLiteral("checkUpdatesAction"));
+    applicationMenu->addSeparator();
+    QAction* settings =
+        applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("preferences-system")),
+                                   qtTrId("menu.settings"), this, &MainWindowController::settingsRequested);
+    settings->setObjectName(QStringLiteral("settingsAction"));
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    settings->setMenuRole(QAction::PreferencesRole);
+    applicationMenu->addSeparator();
     QAction* quit = applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")),
                                                qtTrId("menu.quit"), qApp, &QCoreApplication::quit);
     quit->setObjectName(QStringLiteral("quitAction"));

@@ -32,6 +32,11 @@ public:
     // The maker's page at the path on the given host; nothing when the address does not parse.
     static std::optional<QUrl> pageUrl(const QString& host, const QString& path);
 
+signals:
+    // The application menu's items that the delegate answers.
+    void checkForUpdatesRequested();
+    void settingsRequested();
+
 private:
     void buildMenus();
     void openPage(const QString& path);

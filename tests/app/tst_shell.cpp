@@ -5,18 +5,23 @@
 #include "app/MainView.h"
 #include "app/MainWindowController.h"
 #include "app/WidgetDialogs.h"
+#include "persistence/AppPreferences.h"
+#include "settings/SettingsView.h"
 #include "support/FakeDesktopServices.h"
 #include "support/FakeDialogs.h"
 #include "workflow/MainModel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoroTask>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -278,7 +283,10 @@ private slots:
     void launch_installed_showsMainWindowThatCloseHidesAndReopenBringsBack() {
         AppDelegate launched(m_dialogs, m_desktop);
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
+        AppPreferences::shared().setAutoCheckForUpdates(false);
         QVERIFY(launched.applicationDidFinishLaunching());
+        // With automatic checks off, start-up makes no checker and so no request.
+        QVERIFY(!launched.hasVersionChecker());
         QCOMPARE(AppDelegate::current(), &launched);
         QPointer<MainWindowController> window = launched.windowController();
         QVERIFY(window && window->isVisible());
@@ -290,6 +298,30 @@ private slots:
         launched.reopen();
         QVERIFY(window->isVisible());
         QCOMPARE(launched.windowController(), window.data());
+    }
+
+    void settings_openThroughTheMenuItemOrWithoutIt() {
+        AppDelegate launched(m_dialogs, m_desktop);
+        launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
+        AppPreferences::shared().setAutoCheckForUpdates(false);
+        AppPreferences::shared().defaults().setValue("BWSelectedPane", "Junk");
+        QVERIFY(launched.applicationDidFinishLaunching());
+        auto* item = launched.windowController()->findChild<QAction*>("settingsAction");
+        QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+        QSignalSpy triggered(item, &QAction::triggered);
+        launched.showPreferences();
+        QTRY_VERIFY(launched.settingsWindow() && launched.settingsWindow()->isVisible());
+        QCOMPARE(triggered.size(), 1);
+        QCOMPARE(AppPreferences::shared().defaults().value("BWSelectedPane").toString(),
+                 QStringLiteral("GeneralPane"));
+
+        launched.settingsWindow()->close();
+        // Without the menu item the window still comes, directly.
+        launched.windowController()->findChild<QMenu*>("applicationMenu")->removeAction(item);
+        launched.showSettings(SettingsTab::updates);
+        QVERIFY(launched.settingsWindow()->isVisible());
+        QCOMPARE(launched.settingsWindow()->windowTitle(), qtTrId("preferences.tab.updates"));
+        QCOMPARE(triggered.size(), 1);
     }
 };
 

@@ -1,0 +1,33 @@
+#include "SettingsModel.h"
+
+#include "persistence/StandardSettings.h"
+
+#include <QSettings>
+
+namespace {
+const QString selectedPaneKey = QStringLiteral("BWSelectedPane");
+} // namespace
+
+SettingsModel::SettingsModel(QSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings) {}
+
+SettingsModel& SettingsModel::shared() {
+    // Never destroyed, like the store it writes to.
+    static SettingsModel* const model = new SettingsModel(standardSettings());
+    return *model;
+}
+
+void SettingsModel::setSelectedTab(SettingsTab tab) {
+    m_settings.setValue(selectedPaneKey, storedName(tab));
+    m_settings.sync();
+    if (tab == m_selectedTab)
+        return;
+    m_selectedTab = tab;
+    emit selectedTabChanged();
+}
+
+void SettingsModel::restoreSelection() {
+    setSelectedTab(
+        settingsTabFromStored(m_settings.value(selectedPaneKey).toString()).value_or(SettingsTab::general));
+}

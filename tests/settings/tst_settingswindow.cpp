@@ -1,0 +1,146 @@
+#include "Translations.h"
+#include "persistence/AppPreferences.h"
+#include "persistence/TemporarySettings.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsView.h"
+#include "settings/UpdatesSettingsView.h"
+#include "widgets/OptionSwitch.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+
+// The settings window over a settings file of its own.
+class SettingsWindowTest final : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TemporarySettings> m_store;
+    std::unique_ptr<AppPreferences> m_preferences;
+    std::unique_ptr<SettingsModel> m_model;
+    std::unique_ptr<SettingsView> m_window;
+
+    void open(const QVariantMap& stored = {}) {
+        m_store = std::make_unique<TemporarySettings>();
+        m_store->seed(stored);
+        m_preferences = std::make_unique<AppPreferences>(m_store->settings());
+        m_model = std::make_unique<SettingsModel>(*m_store->settings());
+        m_window = std::make_unique<SettingsView>(*m_model, *m_preferences);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    QString storedPane() { return m_store->reopenFromDisk()->value("BWSelectedPane").toString(); }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        Translations::install(*QCoreApplication::instance());
+    }
+
+    void cleanup() { m_window.reset(); }
+
+    void opening_showsTheStoredPaneOrGeneral_data() {
+        QTest::addColumn<QVariantMap>("stored");
+        QTest::addColumn<QString>("pane");
+        QTest::newRow("Updates stored") << QVariantMap{{"BWSelectedPane", "UpdatesPane"}} << "UpdatesPane";
+        QTest::newRow("nothing stored") << QVariantMap{} << "GeneralPane";
+        QTest::newRow("another text") << QVariantMap{{"BWSelectedPane", "updatespane"}} << "GeneralPane";
+    }
+
+    void opening_showsTheStoredPaneOrGeneral() {
+        QFETCH(QVariantMap, stored);
+        QFETCH(QString, pane);
+        open(stored);
+        const bool updates = pane == QLatin1String("UpdatesPane");
+        QCOMPARE(m_window->findChild<QTabWidget*>()->currentIndex(), updates ? 1 : 0);
+        QCOMPARE(m_window->windowTitle(), updates ? QStringLiteral("Updates") : QStringLiteral("General"));
+        QCOMPARE(storedPane(), pane);
+    }
+
+    void pendingTab_winsOverTheStoredPane() {
+        open({{"BWSelectedPane", "GeneralPane"}});
+        m_window->hide();
+        m_model->setPendingTab(SettingsTab::updates);
+        m_window->show();
+        QCOMPARE(m_model->selectedTab(), SettingsTab::updates);
+        QVERIFY(!m_model->takePendingTab());
+        QCOMPARE(storedPane(), QStringLiteral("UpdatesPane"));
+    }
+
+    void switchingPanes_storesAtOnceAndRefitsWithTheTopEdgeKept() {
+        open();
+        QTRY_COMPARE(m_window->minimumHeight(), SettingsView::minimumContentHeight);
+        const int top = m_window->geometry().top();
+        const int generalHeight = m_window->height();
+        QCOMPARE(generalHeight, m_window->layout()->totalHeightForWidth(m_window->width()));
+
+        m_window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QCOMPARE(storedPane(), QStringLiteral("UpdatesPane"));
+        QTRY_VERIFY(m_window->height() != generalHeight);
+        QCOMPARE(m_window->geometry().top(), top);
+        QCOMPARE(m_window->height(), m_window->layout()->totalHeightForWidth(m_window->width()));
+
+        // A height within a point of the fitted one is left alone.
+        m_window->resize(m_window->width(), m_window->height() + 1);
+        const int nudged = m_window->height();
+        fitSettingsWindow();
+        QCOMPARE(m_window->height(), nudged);
+    }
+
+    void general_switchesAndPickerWriteThrough_resetKeepsOptions() {
+        open({{"BWSuppressTrash", true}, {"BWSuppressEncryptedZip", true}, {"BWTrashOriginals", true}});
+        auto* picker = m_window->findChild<QComboBox*>("general.destination");
+        QCOMPARE(picker->count(), 4);
+        picker->setCurrentIndex(2);
+        emit picker->activated(2);
+        QCOMPARE(m_preferences->destination(), ArchiveDestination::desktop);
+        QTest::mouseClick(m_window->findChild<OptionSwitch*>("general.individual"), Qt::LeftButton);
+        QVERIFY(m_preferences->individualArchives());
+        QVERIFY(m_window->findChild<OptionSwitch*>("general.individual")->isChecked());
+
+        QTest::mouseClick(m_window->findChild<QPushButton*>("general.resetDialogs"), Qt::LeftButton);
+        const std::unique_ptr<QSettings> stored = m_store->reopenFromDisk();
+        QCOMPARE(stored->value("BWDestination").toString(), QStringLiteral("desktop"));
+        QVERIFY(!stored->contains("BWSuppressTrash"));
+        QVERIFY(!stored->contains("BWSuppressEncryptedZip"));
+        QCOMPARE(stored->value("BWTrashOriginals").toBool(), true);
+        QCOMPARE(stored->value("BWIndividualArchives").toBool(), true);
+    }
+
+    void updatesPane_followsEveryFinishedCheck() {
+        open({{"BWSelectedPane", "UpdatesPane"}});
+        UpdatesSettingsView* pane = m_window->updatesPane();
+        auto* status = pane->findChild<QLabel*>("updates.status");
+        auto* details = pane->findChild<QLabel*>("updates.details");
+        auto* button = pane->findChild<QPushButton*>("updates.manual.button");
+        QVERIFY(status->isHidden());
+
+        QSignalSpy requested(pane, &UpdatesSettingsView::checkRequested);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(requested.size(), 1);
+        QVERIFY(pane->isChecking() && !button->isEnabled());
+
+        // A check from the menu finishing, after a successful read of the document.
+        const QDateTime when(QDate(2026, 3, 14), QTime(9, 26));
+        m_store->settings()->setValue("BWAutoCheckLastDate", when);
+        pane->versionCheckDidFinish({{"latestVersion", "3.1"}, {"requestedByUser", true}});
+        QVERIFY(!pane->isChecking() && button->isEnabled());
+        QVERIFY(status->text().contains(QLocale().toString(when.date(), QLocale::LongFormat)));
+        QCOMPARE(details->text(), qtTrId("updates.newVersion").arg("3.1"));
+
+        pane->versionCheckDidFinish({{"error", "timed out"}, {"requestedByUser", false}});
+        QVERIFY(details->isHidden());
+        QVERIFY(!status->isHidden());
+    }
+};
+
+QTEST_MAIN(SettingsWindowTest)
+#include "tst_settingswindow.moc"
