@@ -78,6 +78,10 @@ VersionChecker::VersionChecker(AppPreferences& preferences, DesktopServices& des
 
 VersionChecker::~VersionChecker() = default;
 
+VersionCheckUpdateView* VersionChecker::updateWindow() const {
+    return m_updateWindow.data();
+}
+
 QString VersionChecker::runningLanguage() {
     // The same lookup that chose the catalogue at start, so the document's texts match the rest.
     QTranslator probe;

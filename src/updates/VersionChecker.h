@@ -52,7 +52,7 @@ public:
     // Opens a new window announcing the version in `result` (the keys of a newer-version outcome).
     void showUpdateWindow(const QVariantMap& result);
     // The announcement window opened last, until its Cancel or OK closes it.
-    VersionCheckUpdateView* updateWindow() const { return m_updateWindow.data(); }
+    VersionCheckUpdateView* updateWindow() const;
 
     // The language of the translation the application runs in; "en" without one.
     static QString runningLanguage();
