@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -78,6 +79,16 @@ void SettingsView::showSelectedTab() {
 void SettingsView::showEvent(QShowEvent* event) {
     // Only a real show, not one of the window system's after un-minimising.
     if (!event->spontaneous()) {
+        if (!m_placed) {
+            // The first time in the middle of the screen; later where the user left it.
+            m_placed = true;
+            adjustSize();
+            if (const QScreen* target = screen()) {
+                QRect frame = geometry();
+                frame.moveCenter(target->availableGeometry().center());
+                move(frame.topLeft());
+            }
+        }
         if (const std::optional<SettingsTab> pending = m_model.takePendingTab())
             m_model.setSelectedTab(*pending);
         else

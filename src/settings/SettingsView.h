@@ -41,6 +41,7 @@ private:
     GeneralSettingsView* m_general;
     UpdatesSettingsView* m_updates;
     bool m_fitScheduled = false;
+    bool m_placed = false;
 };
 
 // Fits the settings window's height to the shown pane, keeping its top edge; a difference of a
