@@ -65,16 +65,6 @@ private slots:
         QCOMPARE(storedPane(), pane);
     }
 
-    void pendingTab_winsOverTheStoredPane() {
-        open({{"BWSelectedPane", "GeneralPane"}});
-        m_window->hide();
-        m_model->setPendingTab(SettingsTab::updates);
-        m_window->show();
-        QCOMPARE(m_model->selectedTab(), SettingsTab::updates);
-        QVERIFY(!m_model->takePendingTab());
-        QCOMPARE(storedPane(), QStringLiteral("UpdatesPane"));
-    }
-
     void switchingPanes_storesAtOnceAndRefitsWithTheTopEdgeKept() {
         open();
         QTRY_COMPARE(m_window->minimumHeight(), SettingsView::minimumContentHeight);
