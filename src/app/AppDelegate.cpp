@@ -2,6 +2,7 @@
 
 #include "LaunchLocation.h"
 #include "MainWindowController.h"
+#include "log/LogWindow.h"
 #include "persistence/AppPreferences.h"
 #include "platform/AppInfo.h"
 #include "workflow/MainModel.h"
@@ -49,6 +50,10 @@ void AppDelegate::reopen() {
         return;
     if (m_windowController)
         m_windowController->showWindow();
+}
+
+void AppDelegate::showLogWindow() {
+    LogWindow::showLogWindow(m_desktop, &m_logWindow);
 }
 
 bool AppDelegate::verifyLaunchLocation() {

@@ -11,6 +11,7 @@
 
 class DesktopServices;
 class Dialogs;
+class LogWindow;
 class MainWindowController;
 
 // Decides what exists at start-up and in which order, and keeps the application's windows.
@@ -38,6 +39,10 @@ public:
 
     MainWindowController* windowController() const { return m_windowController.get(); }
 
+    // The log window once shown; it is kept, hidden when closed, for the rest of the process.
+    LogWindow* logWindow() const { return m_logWindow.get(); }
+    void showLogWindow();
+
     // Lets tests run the launch check against their own executable and folders.
     void setLaunchLocationForTesting(const QString& executablePath, const QStringList& applicationsFolders);
 
@@ -47,6 +52,7 @@ private:
     Dialogs& m_dialogs;
     DesktopServices& m_desktop;
     std::unique_ptr<MainWindowController> m_windowController;
+    std::unique_ptr<LogWindow> m_logWindow;
     std::optional<QString> m_executablePathOverride;
     std::optional<QStringList> m_applicationsFoldersOverride;
     bool m_launchRefused = false;
