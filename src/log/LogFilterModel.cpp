@@ -84,6 +84,10 @@ int LogFilterModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_source.columnCount();
 }
 
+QVariant LogFilterModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    return orientation == Qt::Horizontal ? m_source.headerData(section, orientation, role) : QVariant();
+}
+
 QModelIndex LogFilterModel::mapToSource(const QModelIndex& proxyIndex) const {
     if (!proxyIndex.isValid() || proxyIndex.row() >= m_rows.size())
         return {};

@@ -7,8 +7,11 @@
 
 namespace {
 
-// The locale's short numeric date, with the full year so that old entries are not ambiguous.
+// The locale's short numeric date, with the full year so that old entries are not ambiguous. The C
+// locale's short date spells the month, so it gets the ISO form instead.
 QString numericDateFormat(const QLocale& locale) {
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("yyyy-MM-dd");
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (!format.contains(QLatin1String("yyyy")))
         format.replace(QLatin1String("yy"), QLatin1String("yyyy"));

@@ -95,6 +95,8 @@ private slots:
         LogView view(store, m_desktop);
         view.findChild<QLineEdit*>("log.searchField")->setText(query);
         QCOMPARE(shownPaths(view), seedPaths(expected));
+        const QAbstractItemModel* rows = view.findChild<QTableView*>("log.table")->model();
+        QCOMPARE(rows->headerData(LogTableModel::pathColumn, Qt::Horizontal), qtTrId("log.column.path"));
     }
 
     void clearButton_emptiesTheFieldOnly() {
