@@ -579,5 +579,41 @@
         <source>Look for new versions each time Balewick starts</source>
         <translation>Look for new versions each time Balewick starts</translation>
     </message>
+    <message id="menu.showLog">
+        <source>Show Archive Log</source>
+        <translation>Show Archive Log</translation>
+    </message>
+    <message id="log.title">
+        <source>Archive Log</source>
+        <translation>Archive Log</translation>
+    </message>
+    <message id="log.search">
+        <source>Search:</source>
+        <translation>Search:</translation>
+    </message>
+    <message id="log.clear">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="log.column.file">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="log.column.format">
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message id="log.column.date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="log.column.path">
+        <source>Path</source>
+        <translation>Path</translation>
+    </message>
+    <message id="log.reveal">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
 </context>
 </TS>

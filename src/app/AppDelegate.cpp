@@ -2,6 +2,7 @@
 
 #include "LaunchLocation.h"
 #include "MainWindowController.h"
+#include "log/LogWindow.h"
 #include "persistence/AppPreferences.h"
 #include "platform/AppInfo.h"
 #include "settings/SettingsModel.h"
@@ -122,6 +123,10 @@ void AppDelegate::reopen() {
         return;
     if (m_windowController)
         m_windowController->showWindow();
+}
+
+void AppDelegate::showLogWindow() {
+    LogWindow::showLogWindow(m_desktop, &m_logWindow);
 }
 
 bool AppDelegate::verifyLaunchLocation() {

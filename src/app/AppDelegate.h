@@ -13,6 +13,7 @@
 
 class DesktopServices;
 class Dialogs;
+class LogWindow;
 class MainWindowController;
 class SettingsView;
 class VersionChecker;
@@ -55,6 +56,9 @@ public:
     // Made on the first check, so that without one nothing touches the network.
     VersionChecker& versionChecker();
     bool hasVersionChecker() const { return m_versionChecker != nullptr; }
+    // The log window once shown; it is kept, hidden when closed, for the rest of the process.
+    LogWindow* logWindow() const { return m_logWindow.get(); }
+    void showLogWindow();
 
     // Lets tests run the launch check against their own executable and folders.
     void setLaunchLocationForTesting(const QString& executablePath, const QStringList& applicationsFolders);
@@ -68,6 +72,7 @@ private:
     std::unique_ptr<MainWindowController> m_windowController;
     std::unique_ptr<SettingsView> m_settingsWindow;
     VersionChecker* m_versionChecker = nullptr;
+    std::unique_ptr<LogWindow> m_logWindow;
     std::optional<QString> m_executablePathOverride;
     std::optional<QStringList> m_applicationsFoldersOverride;
     bool m_launchRefused = false;

@@ -17,9 +17,10 @@ constexpr int buttonSize = 36;
 constexpr int symbolSize = 18;
 } // namespace
 
-BottomBar::BottomBar(MainModel& model, QWidget* parent)
+BottomBar::BottomBar(MainModel& model, DesktopServices& desktop, QWidget* parent)
     : QWidget(parent)
-    , m_model(model) {
+    , m_model(model)
+    , m_desktop(desktop) {
     setObjectName(QStringLiteral("bottomBar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -72,6 +73,6 @@ void BottomBar::changeEvent(QEvent* event) {
 
 void BottomBar::showRecents() {
     if (!m_recentsActions)
-        m_recentsActions = new RecentsMenuActions(m_model, this);
+        m_recentsActions = new RecentsMenuActions(m_model, m_desktop, this);
     RecentsMenu::popUp(*m_recentsActions, this, QCursor::pos());
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class DesktopServices;
 class MainModel;
 class QToolButton;
 class RecentsMenuActions;
@@ -11,7 +12,7 @@ class BottomBar final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BottomBar(MainModel& model, QWidget* parent = nullptr);
+    BottomBar(MainModel& model, DesktopServices& desktop, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(BottomBar)
 
     // Pops up the recents menu at the mouse pointer.
@@ -25,6 +26,7 @@ private:
     void refreshIcons();
 
     MainModel& m_model;
+    DesktopServices& m_desktop;
     QToolButton* m_addButton;
     QToolButton* m_settingsButton;
     QToolButton* m_recentsButton;

@@ -64,7 +64,7 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
     refreshDividerColor();
     addPadded(layout, m_divider, 0, 10, 0, 0);
 
-    m_bottomBar = new BottomBar(model, this);
+    m_bottomBar = new BottomBar(model, desktop, this);
     addPadded(layout, m_bottomBar, 10, 8, 10, 8);
 
     m_banner = new ResultBanner(model, desktop, this);

@@ -13,6 +13,9 @@ QMenu* build(RecentsMenuActions& actions, QWidget* parent) {
     QAction* showLast = menu->addAction(qtTrId("menu.showLast"));
     showLast->setObjectName(QStringLiteral("menu.showLast"));
     QObject::connect(showLast, &QAction::triggered, &actions, &RecentsMenuActions::showLast);
+    QAction* showLog = menu->addAction(qtTrId("menu.showLog"));
+    showLog->setObjectName(QStringLiteral("menu.showLog"));
+    QObject::connect(showLog, &QAction::triggered, &actions, &RecentsMenuActions::showLog);
     return menu;
 }
 

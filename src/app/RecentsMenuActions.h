@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class DesktopServices;
 class MainModel;
 
 // The target of the recents menu's items. Each action returns at once and does its work on the
@@ -10,12 +11,15 @@ class RecentsMenuActions final : public QObject {
     Q_OBJECT
 
 public:
-    explicit RecentsMenuActions(MainModel& model, QObject* parent = nullptr);
+    // The desktop serves a log window opened before the delegate exists (tests do that).
+    RecentsMenuActions(MainModel& model, DesktopServices& desktop, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(RecentsMenuActions)
 
 public slots:
     void showLast();
+    void showLog();
 
 private:
     MainModel& m_model;
+    DesktopServices& m_desktop;
 };

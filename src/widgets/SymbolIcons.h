@@ -6,7 +6,7 @@
 #include <QString>
 
 // Monochrome symbols bundled with the application ("plus", "clock", "compress", "envelope",
-// "archivebox", "arrow-down").
+// "archivebox", "arrow-down", "magnifyingglass").
 namespace SymbolIcons {
 
 // The symbol drawn in one colour, size in device-independent pixels.

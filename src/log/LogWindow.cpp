@@ -1,0 +1,54 @@
+#include "LogWindow.h"
+
+#include "LogView.h"
+#include "persistence/ArchiveLogStore.h"
+
+#include <QScreen>
+#include <QVBoxLayout>
+
+LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowMaximizeButtonHint)
+    , m_view(new LogView(store, desktop, this)) {
+    setObjectName(QStringLiteral("logWindow"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(qtTrId("log.title"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    setMinimumSize(minimumWidth, minimumHeight);
+    resize(contentWidth, contentHeight);
+}
+
+LogWindow* LogWindow::showLogWindow(DesktopServices& desktop, std::unique_ptr<LogWindow>* kept) {
+    if (kept && *kept) {
+        (*kept)->bringToFront();
+        return kept->get();
+    }
+    auto* window = new LogWindow(ArchiveLogStore::shared(), desktop);
+    window->centreOnScreen();
+    window->bringToFront();
+    if (kept)
+        kept->reset(window);
+    else
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+void LogWindow::bringToFront() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
+void LogWindow::centreOnScreen() {
+    const QScreen* target = screen();
+    if (!target)
+        return;
+    QRect frame = geometry();
+    frame.moveCenter(target->availableGeometry().center());
+    move(frame.topLeft());
+}

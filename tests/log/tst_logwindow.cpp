@@ -1,0 +1,188 @@
+#include "Translations.h"
+#include "log/LogTableModel.h"
+#include "log/LogView.h"
+#include "log/LogWindow.h"
+#include "persistence/ArchiveLogCoding.h"
+#include "persistence/ArchiveLogStore.h"
+#include "persistence/TemporarySettings.h"
+#include "support/FakeDesktopServices.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+struct Seed {
+    QString path;
+    std::optional<int> format;
+};
+
+QVariantMap logValue(const QList<Seed>& seeds) {
+    QList<ArchiveLogEntry> entries;
+    for (const Seed& seed : seeds)
+        entries.append({QUuid::createUuid(), QDateTime(QDate(2026, 5, 12), QTime(9, 30), Qt::UTC), seed.path,
+                        seed.format});
+    return {{ArchiveLogStore::key(), ArchiveLogCoding::encode(entries)}};
+}
+
+const QList<Seed> searchSeeds{
+    {"/home/ann/Archives/Report.zip", 0}, {"/home/ann/Photos/Holiday.tar.gz", 2},
+    {"/home/ann/Zipper/notes.tar", 1},    {"/home/ann/Backups/Old.dmg", std::nullopt},
+    {"/home/ann/Secret.dmg", 5},          {"/home/ann/Straße/Plan.tar.bz2", 3},
+    {"/home/ann/<b>x</b>.zip", 6},
+};
+
+QStringList shownPaths(const LogView& view) {
+    const QAbstractItemModel* rows = view.findChild<QTableView*>("log.table")->model();
+    QStringList paths;
+    for (int row = 0; row < rows->rowCount(); ++row)
+        paths.append(rows->index(row, LogTableModel::pathColumn).data().toString());
+    return paths;
+}
+
+QStringList seedPaths(const QList<int>& indexes) {
+    QStringList paths;
+    for (const int index : indexes)
+        paths.append(searchSeeds.at(index).path);
+    return paths;
+}
+
+} // namespace
+
+class LogWindowTest final : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_standardFolder;
+    FakeDesktopServices m_desktop;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        Translations::install(*QCoreApplication::instance());
+        // The shared log reads the standard settings file, here one in a private folder.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_standardFolder.path());
+        QSettings standard(QStringLiteral("Balewick"), QStringLiteral("Balewick"));
+        standard.setValue(ArchiveLogStore::key(), logValue(searchSeeds).first());
+    }
+
+    void query_matchesNamePathOrFormatName_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QList<int>>("expected");
+
+        const QList<int> all{0, 1, 2, 3, 4, 5, 6};
+        QTest::newRow("empty") << "" << all;
+        QTest::newRow("spaces only") << "   " << all;
+        // The gzip, bzip2 and password-protected zip entries match by their format names.
+        QTest::newRow("zip in any case") << "zIP" << QList<int>{0, 1, 2, 5, 6};
+        QTest::newRow("format name, inferred for .dmg") << "  disk IMAGE " << QList<int>{3, 4};
+        QTest::newRow("path") << "/HOME/ann/photos/" << QList<int>{1};
+        QTest::newRow("locale case rules") << "STRASSE" << QList<int>{5};
+        QTest::newRow("markup is text") << "<b>x" << QList<int>{6};
+        QTest::newRow("date never searched") << "2026" << QList<int>{};
+        QTest::newRow("no match") << "nothing" << QList<int>{};
+    }
+
+    void query_matchesNamePathOrFormatName() {
+        QFETCH(QString, query);
+        QFETCH(QList<int>, expected);
+        TemporarySettings settings;
+        settings.seed(logValue(searchSeeds));
+        ArchiveLogStore store(settings.settings());
+        LogView view(store, m_desktop);
+        view.findChild<QLineEdit*>("log.searchField")->setText(query);
+        QCOMPARE(shownPaths(view), seedPaths(expected));
+        const QAbstractItemModel* rows = view.findChild<QTableView*>("log.table")->model();
+        QCOMPARE(rows->headerData(LogTableModel::pathColumn, Qt::Horizontal), qtTrId("log.column.path"));
+    }
+
+    void clearButton_emptiesTheFieldOnly() {
+        TemporarySettings settings;
+        settings.seed(logValue(searchSeeds));
+        ArchiveLogStore store(settings.settings());
+        LogView view(store, m_desktop);
+        auto* field = view.findChild<QLineEdit*>("log.searchField");
+        QTest::keyClicks(field, QStringLiteral("holiday"));
+        QCOMPARE(shownPaths(view).size(), 1);
+        QTest::mouseClick(view.findChild<QPushButton*>("log.clear"), Qt::LeftButton);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(shownPaths(view), seedPaths({0, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(store.entries().size(), searchSeeds.size());
+    }
+
+    void showLogWindow_reusesTheKeptWindowWithItsQuery() {
+        std::unique_ptr<LogWindow> kept;
+        LogWindow* first = LogWindow::showLogWindow(m_desktop, &kept);
+        QCOMPARE(first, kept.get());
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        QCOMPARE(first->windowTitle(), QStringLiteral("Archive Log"));
+        QCOMPARE(first->size(), QSize(LogWindow::contentWidth, LogWindow::contentHeight));
+        QCOMPARE(first->minimumSize(), QSize(LogWindow::minimumWidth, LogWindow::minimumHeight));
+        QVERIFY(!(first->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(shownPaths(*first->view()), seedPaths({0, 1, 2, 3, 4, 5, 6}));
+
+        first->view()->setQuery(QStringLiteral("secret"));
+        first->close();
+        QCOMPARE(LogWindow::showLogWindow(m_desktop, &kept), first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(first->view()->query(), QStringLiteral("secret"));
+        QCOMPARE(shownPaths(*first->view()), seedPaths({4}));
+
+        // Without a holder every request makes its own window.
+        QPointer<LogWindow> loose = LogWindow::showLogWindow(m_desktop, nullptr);
+        QVERIFY(loose && loose != first);
+        loose->close();
+        QTRY_VERIFY(!loose);
+    }
+
+    void append_whileFiltered_showsMatchingEntriesAtTheTop() {
+        QList<Seed> seeds;
+        for (int index = 0; index < ArchiveLogStore::limit; ++index)
+            seeds.append(
+                {QStringLiteral("/data/%1.%2").arg(index).arg(index % 2 ? "tar" : "zip"), index % 2});
+        TemporarySettings settings;
+        settings.seed(logValue(seeds));
+        ArchiveLogStore store(settings.settings());
+        LogView view(store, m_desktop);
+        view.setQuery(QStringLiteral(".zip"));
+        QCOMPARE(shownPaths(view).size(), 100);
+        QCOMPARE(shownPaths(view).last(), QStringLiteral("/data/198.zip"));
+
+        store.append(QStringLiteral("/data/new.zip"), ArchiveFormat::zip);
+        store.append(QStringLiteral("/data/new.tar"), ArchiveFormat::tar);
+        // The two appends pushed out the oldest entries, 199.tar and 198.zip.
+        const QStringList shown = shownPaths(view);
+        QCOMPARE(shown.size(), 100);
+        QCOMPARE(shown.first(), QStringLiteral("/data/new.zip"));
+        QCOMPARE(shown.at(1), QStringLiteral("/data/0.zip"));
+        QCOMPARE(shown.last(), QStringLiteral("/data/196.zip"));
+
+        view.setQuery(QString());
+        QCOMPARE(shownPaths(view).first(), QStringLiteral("/data/new.tar"));
+        QCOMPARE(shownPaths(view).size(), ArchiveLogStore::limit);
+    }
+
+    void revealButton_revealsThatRowsArchive() {
+        TemporarySettings settings;
+        settings.seed(logValue(searchSeeds));
+        ArchiveLogStore store(settings.settings());
+        LogView view(store, m_desktop);
+        view.resize(LogWindow::contentWidth, LogWindow::contentHeight);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.setQuery(QStringLiteral("tar"));
+        auto* table = view.findChild<QTableView*>("log.table");
+        const QModelIndex button = table->model()->index(1, LogTableModel::revealColumn);
+        QCOMPARE(button.data(Qt::ToolTipRole).toString(), qtTrId("log.reveal"));
+        m_desktop.revealed.clear();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(button).center());
+        const QList<QList<QUrl>> expected{{QUrl::fromLocalFile(searchSeeds.at(2).path)}};
+        QCOMPARE(m_desktop.revealed, expected);
+    }
+};
+
+QTEST_MAIN(LogWindowTest)
+#include "tst_logwindow.moc"
