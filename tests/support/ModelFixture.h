@@ -1,0 +1,107 @@
+#pragma once
+
+#include "support/FakeDesktopServices.h"
+#include "support/FakeDialogs.h"
+
+#include "engine/ArchiveBuilder.h"
+#include "engine/ToolRunner.h"
+#include "persistence/AppPreferences.h"
+#include "persistence/ArchiveLogStore.h"
+#include "workflow/MainModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// One model over a real settings file, log and engine, real files in a temporary folder, scripted
+// dialogs and a recording desktop; archives go to out/. Given a shell snippet, zip is a script that
+// runs it before the real zip (as "$0", so it can leave marks next to itself).
+class ModelFixture {
+public:
+    explicit ModelFixture(const QByteArray& zipSnippet = {})
+        : settings(path(QStringLiteral("Balewick.conf")), QSettings::IniFormat)
+        , preferences(&settings)
+        , log(&settings)
+        , builder(tools(zipSnippet), &runner)
+        , model(preferences, log, builder, dialogs, desktop)
+        , finished(&model, &MainModel::runFinished) {
+        model.setToolRunner(runner);
+        QDir(folder.path()).mkpath(QStringLiteral("out"));
+        preferences.setDestination(ArchiveDestination::archiveFolder);
+        preferences.setArchiveFolderPath(path(QStringLiteral("out")));
+        // Progress never shows unless a test asks for it.
+        model.setProgressDelay(std::chrono::hours(1));
+    }
+
+    ~ModelFixture() { stopRun(); }
+    Q_DISABLE_COPY_MOVE(ModelFixture)
+
+    QString path(const QString& relative) const { return folder.filePath(relative); }
+    QString item(const QString& name) const { return path(QStringLiteral("items/") + name); }
+    QUrl itemUrl(const QString& name) const { return QUrl::fromLocalFile(item(name)); }
+
+    // Files under items/ (parents created) that hold their own names.
+    QList<QUrl> makeFiles(const QStringList& names) const {
+        QList<QUrl> urls;
+        for (const QString& name : names) {
+            QDir().mkpath(QFileInfo(item(name)).path());
+            QFile file(item(name));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(name.toUtf8());
+            urls.append(itemUrl(name));
+        }
+        return urls;
+    }
+    QUrl makeFile(const QString& name) const { return makeFiles({name}).first(); }
+
+    bool runToEnd(const QList<QUrl>& urls) {
+        const qsizetype before = finished.size();
+        model.process(urls);
+        return waitForEnd(before);
+    }
+    // False when the run does not end, or leaves the model anything but idle, whatever its outcome.
+    bool waitForEnd(qsizetype before) {
+        return QTest::qWaitFor([&] { return finished.size() > before; }, 60000) && !model.isBusy() &&
+               !model.showProgress() && model.progressText().isEmpty();
+    }
+
+    // A stop that lands before the tool has started does not reach it; repeat until one does.
+    void stopRun() {
+        for (int attempt = 0; model.isBusy() && attempt < 100; ++attempt) {
+            model.stop();
+            finished.wait(100);
+        }
+    }
+
+    QStringList outFiles() const {
+        return QDir(path(QStringLiteral("out")))
+            .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    }
+
+    QTemporaryDir folder;
+    QSettings settings;
+    AppPreferences preferences;
+    ArchiveLogStore log;
+    ToolRunner runner;
+    ArchiveBuilder builder;
+    FakeDialogs dialogs;
+    FakeDesktopServices desktop;
+    MainModel model;
+    QSignalSpy finished;
+
+private:
+    ArchiveTools tools(const QByteArray& zipSnippet) const {
+        ArchiveTools tools;
+        if (zipSnippet.isEmpty())
+            return tools;
+        QFile script(path(QStringLiteral("zip")));
+        if (script.open(QIODevice::WriteOnly))
+            script.write("#!/bin/sh\n" + zipSnippet + "\nexec " + tools.zip.toUtf8() + " \"$@\"\n");
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        tools.zip = script.fileName();
+        return tools;
+    }
+};
