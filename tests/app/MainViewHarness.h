@@ -1,91 +1,31 @@
 #pragma once
 
 #include "app/MainView.h"
-#include "engine/ArchiveBuilder.h"
-#include "engine/ToolRunner.h"
-#include "persistence/AppPreferences.h"
-#include "persistence/ArchiveLogStore.h"
-#include "support/FakeDesktopServices.h"
-#include "support/FakeDialogs.h"
-#include "workflow/MainModel.h"
+#include "support/ModelFixture.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDragEnterEvent>
-#include <QFile>
 #include <QMimeData>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 
-// A main view over real preferences, log, engine and model, with scripted dialogs and a recording
-// desktop. Slow tools run until stopped, to hold a run busy.
-struct MainViewHarness {
-    explicit MainViewHarness(bool slowTools = false) {
-        settings = std::make_unique<QSettings>(folder.filePath(QStringLiteral("settings.ini")),
-                                               QSettings::IniFormat);
-        preferences = std::make_unique<AppPreferences>(settings.get());
-        log = std::make_unique<ArchiveLogStore>(settings.get());
-        ArchiveTools tools;
-        if (slowTools) {
-            const QString script = folder.filePath(QStringLiteral("slow-tool"));
-            writeFile(script, "#!/bin/sh\nexec sleep 60\n");
-            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            tools.zip = tools.tar = tools.diskImage = script;
-        }
-        builder = std::make_unique<ArchiveBuilder>(tools, &runner);
-        model = std::make_unique<MainModel>(*preferences, *log, *builder, dialogs, desktop);
-        model->setToolRunner(runner);
-        view = std::make_unique<MainView>(*model, *preferences, dialogs, desktop);
-        view->resize(520, 560);
-        preferences->setArchiveFolderPath(folder.filePath(QStringLiteral("Archives")));
+// The main view over a model fixture. Slow tools run until stopped, to hold a run busy.
+struct MainViewHarness : ModelFixture {
+    explicit MainViewHarness(bool slowTools = false)
+        : ModelFixture(slowTools ? QByteArray("exec sleep 60") : QByteArray())
+        , view(model, preferences, dialogs, desktop) {
+        view.resize(520, 560);
     }
-
-    ~MainViewHarness() {
-        // A stop that lands before the tool has started does not reach it; repeat until one does.
-        QSignalSpy finished(model.get(), &MainModel::runFinished);
-        for (int attempt = 0; model->isBusy() && attempt < 100; ++attempt) {
-            model->stop();
-            finished.wait(100);
-        }
-        view.reset();
-    }
+    ~MainViewHarness() { stopRun(); }
 
     bool show() {
-        view->show();
-        return QTest::qWaitForWindowExposed(view.get());
+        view.show();
+        return QTest::qWaitForWindowExposed(&view);
     }
 
-    // A file (or, with a trailing slash, a folder holding one file) in the test's folder.
-    QUrl makeItem(const QString& name) {
-        const bool isFolder = name.endsWith(QLatin1Char('/'));
-        const QString path = folder.filePath(QStringLiteral("items/") + name);
-        writeFile(isFolder ? path + QStringLiteral("inside.txt") : path, "content\n");
-        return QUrl::fromLocalFile(isFolder ? path.chopped(1) : path);
-    }
+    template <typename T = QWidget> T* find(const QString& name) const { return view.findChild<T*>(name); }
 
-    static void writeFile(const QString& path, const QByteArray& content) {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(content);
-    }
-
-    template <typename T = QWidget> T* find(const QString& name) const { return view->findChild<T*>(name); }
-
-    QTemporaryDir folder;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<AppPreferences> preferences;
-    std::unique_ptr<ArchiveLogStore> log;
-    ToolRunner runner;
-    std::unique_ptr<ArchiveBuilder> builder;
-    FakeDialogs dialogs;
-    FakeDesktopServices desktop;
-    std::unique_ptr<MainModel> model;
-    std::unique_ptr<MainView> view;
+    MainView view;
 };
 
 // Sends a drag event at `point` of `target` and tells whether it was accepted.

@@ -1,7 +1,7 @@
-#include "WorkflowFixture.h"
-
 #include "Translations.h"
 #include "engine/CompressionError.h"
+#include "support/ArchiveReading.h"
+#include "support/ModelFixture.h"
 #include "workflow/DestinationResolver.h"
 
 #include <QCoreApplication>
@@ -41,8 +41,6 @@ private slots:
         QTest::newRow("protected first")
             << QStringList{u"/Users"_s, u"@/b.txt"_s} << u"forbidden"_s << u"Users"_s;
         QTest::newRow("root with dots") << QStringList{u"/./tmp/.."_s} << u"forbidden"_s << u"/"_s;
-        QTest::newRow("trailing slashes")
-            << QStringList{u"/Applications//"_s} << u"forbidden"_s << u"Applications"_s;
         QTest::newRow("own home") << QStringList{u"~/"_s} << u"forbidden"_s << u"~"_s;
         QTest::newRow("own home, dot-dot") << QStringList{u"~/Documents/.."_s} << u"forbidden"_s << u"~"_s;
         QTest::newRow("inside own home") << QStringList{u"~/Documents"_s} << QString() << u"Documents.zip"_s;
@@ -64,7 +62,7 @@ private slots:
         QFETCH(QString, name);
         if (failure == u"unreadable"_s && ::geteuid() == 0)
             QSKIP("root reads everything, and dropping root failed");
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         fixture.preferences.setSkipAlreadyCompressed(true);
         fixture.preferences.setTrashOriginals(true);
         fixture.makeFiles({u"a.txt"_s, u"a.zip"_s, u"b.tgz"_s, u"c.zip/inside.txt"_s, u"docs/readme.txt"_s,
@@ -103,7 +101,7 @@ private slots:
     }
 
     void uniqueNames_numberTakenNames() {
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         fixture.preferences.setIndividualArchives(true);
         QFile(fixture.path(u"out/Report.zip"_s)).open(QIODevice::WriteOnly);
         QDir().mkpath(fixture.path(u"out/Report 2.zip"_s));
@@ -114,7 +112,7 @@ private slots:
         QCOMPARE(fixture.outFiles(), (QStringList{u"Report 2.zip"_s, u"Report 3.zip"_s, u"Report 4.zip"_s,
                                                   u"Report.zip"_s, u"a 2.zip"_s, u"a.zip"_s}));
         QVERIFY(!QFileInfo::exists(fixture.path(u"nowhere"_s)));
-        QCOMPARE(archiveMembers(fixture.path(u"out/a 2.zip"_s)), QStringList{u"a.png"_s});
+        QCOMPARE(archiveMembers(fixture.path(u"out/a 2.zip"_s)), QByteArrayList{"a.png"});
     }
 
     void destination_andTrash_data() {
@@ -140,7 +138,7 @@ private slots:
         QFETCH(QString, setting);
         QFETCH(QString, archives);
         QFETCH(QStringList, trashed);
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         fixture.preferences.setDestination(destination);
         fixture.preferences.setIndividualArchives(true);
         fixture.preferences.setTrashOriginals(true);
@@ -199,7 +197,7 @@ private slots:
     void showLastArchive_revealsItOrSaysWhy() {
         QFETCH(QString, recorded);
         QFETCH(QString, error);
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         fixture.makeFiles({u"kept.zip"_s});
         if (!recorded.isEmpty())
             fixture.preferences.defaults().setValue(u"BWLastArchive"_s, fixture.path(recorded));
@@ -232,7 +230,6 @@ private slots:
             << true << u"caf\u00e9"_s << u"cafe\u0301"_s << QString() << QString();
         QTest::newRow("password, empty") << true << QString() << u"x"_s << empty << u"cancel"_s;
         QTest::newRow("password, one off") << true << u"secret1"_s << u"secret2"_s << mismatch << u"stop"_s;
-        QTest::newRow("password, case") << true << u"Secret"_s << u"secret"_s << mismatch << u"cancel"_s;
         QTest::newRow("encryption declined") << true << QString() << QString() << QString() << u"decline"_s;
     }
 
@@ -242,7 +239,7 @@ private slots:
         QFETCH(QString, confirmation);
         QFETCH(QString, error);
         QFETCH(QString, ending);
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         MainModel& model = fixture.model;
         fixture.preferences.setPromptForName(!password);
         if (password)
@@ -285,7 +282,7 @@ private slots:
             QCOMPARE(progress, (QStringList{qtTrId("progress.archivingItems").arg(u"2"_s, name), QString()}));
             QCOMPARE(zipMember(fixture.path(u"out/"_s + name + u".zip"_s), u"y.txt"_s,
                                password ? typed : QString()),
-                     u"y.txt"_s);
+                     QByteArray("y.txt"));
         }
 
         // Late answers reach no run; the next run's password sheet starts empty.
@@ -328,7 +325,7 @@ private slots:
         QFETCH(QString, stopWhen);
         QFETCH(QStringList, archives);
         QFETCH(QString, error);
-        WorkflowFixture fixture(zipSnippet);
+        ModelFixture fixture(zipSnippet);
         MainModel& model = fixture.model;
         fixture.preferences.setSelectedAction(ArchiveAction::email);
         fixture.preferences.setIndividualArchives(true);
@@ -379,8 +376,8 @@ private slots:
         QTest::addColumn<ArchiveAction>("action");
         QTest::addColumn<ArchiveFormat>("format");
         for (ArchiveAction action : allArchiveActions()) {
-            for (ArchiveFormat format : {ArchiveFormat::zip, ArchiveFormat::tar, ArchiveFormat::gzip,
-                                         ArchiveFormat::bzip2, ArchiveFormat::encryptedZip})
+            for (ArchiveFormat format :
+                 {ArchiveFormat::zip, ArchiveFormat::gzip, ArchiveFormat::encryptedZip})
                 QTest::addRow("%s %s%s", qPrintable(actionWord(action)), qPrintable(fileExtension(format)),
                               isEncrypted(format) ? " encrypted" : "")
                     << action << format;
@@ -390,7 +387,7 @@ private slots:
     void completeRun_eachActionAndFormat_archiveReadsBack() {
         QFETCH(ArchiveAction, action);
         QFETCH(ArchiveFormat, format);
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         fixture.preferences.setSelectedAction(action);
         fixture.preferences.setActionFormat(format, action);
         fixture.preferences.setDestination(ArchiveDestination::desktop);
@@ -418,13 +415,13 @@ private slots:
         // The archive action uses the archive folder, keeps everything and names the archive after
         // the minute the run started (which a slow machine may have left).
         QString name = u"Compressed Archive"_s;
-        QStringList members{u"notes.txt"_s, u"photos/a.jpg"_s};
+        QByteArrayList members{"notes.txt", "photos", "photos/a.jpg"};
         if (action == ArchiveAction::archive) {
             name = QFileInfo(archive).fileName().chopped(fileExtension(format).size() + 1);
             QVERIFY2(name == u"Archive "_s + started.toString(u"yyyy-MM-dd HH.mm"_s) ||
                          name == u"Archive "_s + QDateTime::currentDateTime().toString(u"yyyy-MM-dd HH.mm"_s),
                      qPrintable(name));
-            members.insert(1, u"photos/.DS_Store"_s);
+            members.insert(2, "photos/.DS_Store");
         }
         const QString folder =
             action == ArchiveAction::archive ? fixture.path(u"out"_s) : m_home.filePath(u"Desktop"_s);
@@ -432,7 +429,7 @@ private slots:
         QCOMPARE(archiveMembers(archive), members);
         if (isEncrypted(format)) {
             QVERIFY(zipMember(archive, u"notes.txt"_s).isEmpty());
-            QCOMPARE(zipMember(archive, u"notes.txt"_s, u"pa55 wörd"_s), u"notes.txt"_s);
+            QCOMPARE(zipMember(archive, u"notes.txt"_s, u"pa55 wörd"_s), QByteArray("notes.txt"));
         }
         QCOMPARE(fixture.desktop.emails, action == ArchiveAction::email
                                              ? QList<QList<QUrl>>{{QUrl::fromLocalFile(archive)}}

@@ -4,36 +4,40 @@
 #include "support/FakeDialogs.h"
 
 #include "engine/ArchiveBuilder.h"
+#include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
 #include "workflow/MainModel.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
-// One model over the real engine and real files in a temporary folder, with scripted dialogs and
-// a recording desktop; archives go to out/. Given a shell snippet, zip is a script that runs it
-// before the real zip (as "$0", so it can leave marks next to itself).
-class WorkflowFixture final {
+// One model over a real settings file, log and engine, real files in a temporary folder, scripted
+// dialogs and a recording desktop; archives go to out/. Given a shell snippet, zip is a script that
+// runs it before the real zip (as "$0", so it can leave marks next to itself).
+class ModelFixture {
 public:
-    explicit WorkflowFixture(const QByteArray& zipSnippet = {})
+    explicit ModelFixture(const QByteArray& zipSnippet = {})
         : settings(path(QStringLiteral("Balewick.conf")), QSettings::IniFormat)
         , preferences(&settings)
         , log(&settings)
-        , builder(tools(zipSnippet))
+        , builder(tools(zipSnippet), &runner)
         , model(preferences, log, builder, dialogs, desktop)
         , finished(&model, &MainModel::runFinished) {
+        model.setToolRunner(runner);
         QDir(folder.path()).mkpath(QStringLiteral("out"));
         preferences.setDestination(ArchiveDestination::archiveFolder);
         preferences.setArchiveFolderPath(path(QStringLiteral("out")));
         // Progress never shows unless a test asks for it.
         model.setProgressDelay(std::chrono::hours(1));
     }
+
+    ~ModelFixture() { stopRun(); }
+    Q_DISABLE_COPY_MOVE(ModelFixture)
 
     QString path(const QString& relative) const { return folder.filePath(relative); }
     QString item(const QString& name) const { return path(QStringLiteral("items/") + name); }
@@ -51,6 +55,7 @@ public:
         }
         return urls;
     }
+    QUrl makeFile(const QString& name) const { return makeFiles({name}).first(); }
 
     bool runToEnd(const QList<QUrl>& urls) {
         const qsizetype before = finished.size();
@@ -63,6 +68,14 @@ public:
                !model.showProgress() && model.progressText().isEmpty();
     }
 
+    // A stop that lands before the tool has started does not reach it; repeat until one does.
+    void stopRun() {
+        for (int attempt = 0; model.isBusy() && attempt < 100; ++attempt) {
+            model.stop();
+            finished.wait(100);
+        }
+    }
+
     QStringList outFiles() const {
         return QDir(path(QStringLiteral("out")))
             .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
@@ -72,6 +85,7 @@ public:
     QSettings settings;
     AppPreferences preferences;
     ArchiveLogStore log;
+    ToolRunner runner;
     ArchiveBuilder builder;
     FakeDialogs dialogs;
     FakeDesktopServices desktop;
@@ -91,35 +105,3 @@ private:
         return tools;
     }
 };
-
-// A reader's output; empty when it fails.
-inline QString readerOutput(const QString& program, const QStringList& arguments) {
-    QProcess reader;
-    reader.start(program, arguments);
-    reader.closeWriteChannel();
-    const bool succeeded = reader.waitForFinished(30000) && reader.exitStatus() == QProcess::NormalExit &&
-                           reader.exitCode() == 0;
-    return succeeded ? QString::fromUtf8(reader.readAllStandardOutput()) : QString();
-}
-
-// The member files of an archive as its own reader lists them (folders left out, "./" dropped).
-inline QStringList archiveMembers(const QString& archive) {
-    const bool zip = archive.endsWith(QLatin1String(".zip"));
-    QStringList members;
-    for (QString line : readerOutput(zip ? QStringLiteral("unzip") : QStringLiteral("tar"),
-                                     {zip ? QStringLiteral("-Z1") : QStringLiteral("-tf"), archive})
-                            .split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(QLatin1String("./")))
-            line = line.mid(2);
-        if (!line.isEmpty() && !line.endsWith(u'/'))
-            members.append(line);
-    }
-    members.sort();
-    return members;
-}
-
-// One member's text, decrypted with password (an empty one when none is given).
-inline QString zipMember(const QString& archive, const QString& member, const QString& password = {}) {
-    return readerOutput(QStringLiteral("unzip"),
-                        {QStringLiteral("-p"), QStringLiteral("-P"), password, archive, member});
-}
