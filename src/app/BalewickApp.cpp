@@ -42,6 +42,8 @@ int run(int argc, char** argv) {
     if (!delegate.verifyLaunchLocation())
         return 1;
 
+    GracefulExit::catchTerminationSignals();
+
     const QList<QUrl> files =
         CommandLineFiles::fileUrls(QApplication::arguments().mid(1), QDir::currentPath());
     SingleInstance instance(SingleInstance::defaultServerName());
@@ -52,7 +54,6 @@ int run(int argc, char** argv) {
         LeftoverSweep::run();
 
     GracefulExit gracefulExit(MainModel::shared(), *dialogs);
-    gracefulExit.watchTerminationSignals();
     QObject::connect(&delegate, &AppDelegate::quitRequested, &gracefulExit,
                      [&gracefulExit] { gracefulExit.quit(); });
     QObject::connect(&instance, &SingleInstance::filesOpened, &delegate, &AppDelegate::openUrls);

@@ -29,15 +29,18 @@ void forwardSignal(int signal) {
 GracefulExit::GracefulExit(MainModel& model, Dialogs& dialogs, QObject* parent)
     : QObject(parent)
     , m_model(model)
-    , m_dialogs(dialogs) {}
-
-GracefulExit::~GracefulExit() = default;
-
-void GracefulExit::watchTerminationSignals() {
-    if (m_notifier || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    , m_dialogs(dialogs) {
+    if (g_signalPipe[0] < 0)
         return;
     m_notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &GracefulExit::readSignal);
+}
+
+GracefulExit::~GracefulExit() = default;
+
+void GracefulExit::catchTerminationSignals() {
+    if (g_signalPipe[0] >= 0 || ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
     struct sigaction action {};
     action.sa_handler = forwardSignal;
     sigemptyset(&action.sa_mask);

@@ -20,8 +20,9 @@ public:
     ~GracefulExit() override;
     Q_DISABLE_COPY_MOVE(GracefulExit)
 
-    // Turns SIGTERM, SIGHUP and SIGINT into exit() on the event loop. Once per process.
-    void watchTerminationSignals();
+    // From now on SIGTERM, SIGHUP and SIGINT wait, harmlessly, for a GracefulExit to turn them
+    // into exit() on the event loop. Once per process, early.
+    static void catchTerminationSignals();
 
     // The Quit command: asks ("quit.busy.title") while a run is busy, then exits.
     QCoro::Task<> quit();

@@ -342,7 +342,8 @@ private slots:
         const fs::path target = QFile::encodeName(m_destination + "/Folder").toStdString();
         QCOMPARE(failureOf([&] {
                      ItemCopier(ItemCopier::Method::copyContents, stopped)
-                         .copyFolderContents(QFile::encodeName(m_items + "/Folder").toStdString(), target, false);
+                         .copyFolderContents(QFile::encodeName(m_items + "/Folder").toStdString(), target,
+                                             false);
                  }),
                  QStringLiteral("cancelled"));
         QVERIFY(!fs::exists(target / "a.txt"));
