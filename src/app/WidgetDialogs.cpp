@@ -51,6 +51,13 @@ bool isOrdinaryWindow(const QWidget* widget) {
     return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen;
 }
 
+// Names, paths and tool messages reach alerts; none of them may be read as markup.
+void showAsPlainText(QMessageBox* box) {
+    box->setTextFormat(Qt::PlainText);
+    if (auto* informative = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
+}
+
 } // namespace
 
 QWidget* WidgetDialogs::parentWindow() {
@@ -63,17 +70,6 @@ QWidget* WidgetDialogs::parentWindow() {
     }
     return nullptr;
 }
-
-namespace {
-
-// Names, paths and tool messages reach alerts; none of them may be read as markup.
-void showAsPlainText(QMessageBox* box) {
-    box->setTextFormat(Qt::PlainText);
-    if (auto* informative = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
-        informative->setTextFormat(Qt::PlainText);
-}
-
-} // namespace
 
 QCoro::Task<ConfirmationAlert::Answer> WidgetDialogs::askConfirmation(Request request) {
     QPointer<QMessageBox> box = new QMessageBox(parentWindow());
