@@ -3,7 +3,6 @@
 #include "workflow/Dialogs.h"
 #include "workflow/MainModel.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -12,6 +11,9 @@
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -76,11 +78,16 @@ void GracefulExit::exit() {
         return;
     m_exiting = true;
     if (!m_model.isBusy()) {
-        QCoreApplication::exit(0);
+        m_exitAction();
         return;
     }
     // Exit as soon as the run has removed its files, but never wait on it for longer.
-    connect(&m_model, &MainModel::runFinished, this, [] { QCoreApplication::exit(0); });
-    QTimer::singleShot(m_cleanupLimit, this, [] { QCoreApplication::exit(0); });
+    auto once = [this, done = false]() mutable {
+        if (!std::exchange(done, true))
+            m_exitAction();
+    };
+    auto shared = std::make_shared<decltype(once)>(std::move(once));
+    connect(&m_model, &MainModel::runFinished, this, [shared] { (*shared)(); });
+    QTimer::singleShot(m_cleanupLimit, this, [shared] { (*shared)(); });
     m_model.stopAll();
 }

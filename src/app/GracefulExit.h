@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QCoroTask>
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 
 class Dialogs;
 class MainModel;
@@ -29,7 +31,8 @@ public:
     // Stops everything and exits once the run has cleaned up, or after the clean-up limit.
     void exit();
 
-    void setCleanupLimit(std::chrono::milliseconds limit) { m_cleanupLimit = limit; }
+    // Test hook: what ending the application means (QCoreApplication::exit(0) unless changed).
+    void setExitAction(std::function<void()> action) { m_exitAction = std::move(action); }
 
 private:
     void readSignal();
@@ -38,5 +41,6 @@ private:
     Dialogs& m_dialogs;
     QSocketNotifier* m_notifier = nullptr;
     std::chrono::milliseconds m_cleanupLimit{5000};
+    std::function<void()> m_exitAction = [] { QCoreApplication::exit(0); };
     bool m_exiting = false;
 };
