@@ -578,6 +578,7 @@
     <message id="updates.window.enableChecking.tip">
         <source>Look for new versions each time Balewick starts</source>
         <translation>Look for new versions each time Balewick starts</translation>
+    </message>
     <message id="error.toolKilled">
         <source>%1 was stopped by signal %2 (%3).</source>
         <translation>%1 was stopped by signal %2 (%3).</translation>
