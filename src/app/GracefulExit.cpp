@@ -3,6 +3,7 @@
 #include "workflow/Dialogs.h"
 #include "workflow/MainModel.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -11,9 +12,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
-
-#include <memory>
-#include <utility>
 
 namespace {
 
@@ -78,16 +76,11 @@ void GracefulExit::exit() {
         return;
     m_exiting = true;
     if (!m_model.isBusy()) {
-        m_exitAction();
+        QCoreApplication::exit(0);
         return;
     }
     // Exit as soon as the run has removed its files, but never wait on it for longer.
-    auto once = [this, done = false]() mutable {
-        if (!std::exchange(done, true))
-            m_exitAction();
-    };
-    auto shared = std::make_shared<decltype(once)>(std::move(once));
-    connect(&m_model, &MainModel::runFinished, this, [shared] { (*shared)(); });
-    QTimer::singleShot(m_cleanupLimit, this, [shared] { (*shared)(); });
+    connect(&m_model, &MainModel::runFinished, this, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(m_cleanupLimit, this, [] { QCoreApplication::exit(0); });
     m_model.stopAll();
 }

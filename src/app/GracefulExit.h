@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QCoroTask>
 #include <QObject>
 
 #include <chrono>
-#include <functional>
 
 class Dialogs;
 class MainModel;
@@ -31,8 +29,7 @@ public:
     // Stops everything and exits once the run has cleaned up, or after the clean-up limit.
     void exit();
 
-    // Test hook: what ending the application means (QCoreApplication::exit(0) unless changed).
-    void setExitAction(std::function<void()> action) { m_exitAction = std::move(action); }
+    void setCleanupLimit(std::chrono::milliseconds limit) { m_cleanupLimit = limit; }
 
 private:
     void readSignal();
@@ -41,6 +38,5 @@ private:
     Dialogs& m_dialogs;
     QSocketNotifier* m_notifier = nullptr;
     std::chrono::milliseconds m_cleanupLimit{5000};
-    std::function<void()> m_exitAction = [] { QCoreApplication::exit(0); };
     bool m_exiting = false;
 };

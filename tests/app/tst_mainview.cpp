@@ -1,7 +1,6 @@
 #include "MainViewHarness.h"
 #include "Translations.h"
 #include "app/DropView.h"
-#include "app/GracefulExit.h"
 #include "app/MainWindowController.h"
 #include "app/ResultBanner.h"
 #include "widgets/LineLimitedLabel.h"
@@ -475,40 +474,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!harness.model->isBusy(), 20000);
         const auto result = harness.model->result();
         QCOMPARE(result ? result->urls.first().fileName() : QString(), archive);
-        QVERIFY(harness.dialogs.errors.isEmpty());
-    }
-
-    // Quit asks only while a run is busy; stopping then ends the run before the application ends.
-    void quit_whileBusy_asksThenStopsAndExits_data() {
-        QTest::addColumn<bool>("busy");
-        QTest::addColumn<bool>("stopChosen");
-        QTest::newRow("idle: no question") << false << false;
-        QTest::newRow("busy, cancelled") << true << false;
-        QTest::newRow("busy, stop and quit") << true << true;
-    }
-    void quit_whileBusy_asksThenStopsAndExits() {
-        QFETCH(bool, busy);
-        QFETCH(bool, stopChosen);
-        MainViewHarness harness(true);
-        if (busy) {
-            harness.model->process({harness.makeItem(QStringLiteral("a.txt"))});
-            QTRY_VERIFY(harness.model->isBusy());
-        }
-        harness.dialogs.confirmationAnswers = {{stopChosen, false}};
-        int exits = 0;
-        GracefulExit exit(*harness.model, harness.dialogs);
-        exit.setExitAction([&] { ++exits; });
-        exit.quit();
-        QCOMPARE(harness.dialogs.confirmationRequests.size(), busy ? 1 : 0);
-        if (busy) {
-            const ConfirmationAlert::Request& asked = harness.dialogs.confirmationRequests.first();
-            QCOMPARE(asked.title, qtTrId("quit.busy.title"));
-            QCOMPARE(asked.confirmButton, qtTrId("quit.busy.stop"));
-            QCOMPARE(asked.cancelButton, qtTrId("confirm.cancel"));
-        }
-        const bool exiting = !busy || stopChosen;
-        QTRY_COMPARE_WITH_TIMEOUT(exits, exiting ? 1 : 0, 20000);
-        QCOMPARE(harness.model->isBusy(), !exiting); // the exit waited for the stopped run's end
         QVERIFY(harness.dialogs.errors.isEmpty());
     }
 };
