@@ -615,5 +615,21 @@
         <source>Show in File Manager</source>
         <translation>Show in File Manager</translation>
     </message>
+    <message id="error.toolKilled">
+        <source>%1 was stopped by signal %2 (%3).</source>
+        <translation>%1 was stopped by signal %2 (%3).</translation>
+    </message>
+    <message id="progress.waiting">
+        <source>%1 more waiting</source>
+        <translation>%1 more waiting</translation>
+    </message>
+    <message id="quit.busy.title">
+        <source>Stop making archives and quit?</source>
+        <translation>Stop making archives and quit?</translation>
+    </message>
+    <message id="quit.busy.stop">
+        <source>Stop and Quit</source>
+        <translation>Stop and Quit</translation>
+    </message>
 </context>
 </TS>

@@ -46,6 +46,8 @@ bool AppDelegate::applicationDidFinishLaunching() {
             [this] { versionChecker().checkForUpdates(true); });
     connect(m_windowController.get(), &MainWindowController::settingsRequested, this,
             &AppDelegate::showSettingsWindow);
+    connect(m_windowController.get(), &MainWindowController::quitRequested, this,
+            &AppDelegate::quitRequested);
     m_windowController->showWindow();
     // With automatic checks off, no checker is made and nothing reaches the network.
     if (AppPreferences::shared().autoCheckForUpdates())
@@ -115,7 +117,7 @@ void AppDelegate::openUrls(const QList<QUrl>& urls) {
     // Files handed over while the refusal alert shows must not start a run.
     if (m_launchRefused || urls.isEmpty())
         return;
-    MainModel::shared().process(urls);
+    MainModel::shared().processWhenIdle(urls);
 }
 
 void AppDelegate::reopen() {

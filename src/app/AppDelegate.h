@@ -34,7 +34,8 @@ public:
     // Checks where Balewick runs from, then makes and shows the main window. False when the
     // location was refused (the application is then asked to exit with code 1).
     bool applicationDidFinishLaunching();
-    // Files opened with the application: a run of the workflow, without showing the window.
+    // Files opened with the application: a run of the workflow, without showing the window; while
+    // a run is busy they wait for their turn.
     void openUrls(const QList<QUrl>& urls);
     // Launching again without files: brings the main window back unless a window is showing.
     void reopen();
@@ -60,6 +61,11 @@ public:
     LogWindow* logWindow() const { return m_logWindow.get(); }
     void showLogWindow();
 
+signals:
+    // Quit was chosen in the main window.
+    void quitRequested();
+
+public:
     // Lets tests run the launch check against their own executable and folders.
     void setLaunchLocationForTesting(const QString& executablePath, const QStringList& applicationsFolders);
 

@@ -2,9 +2,11 @@
 
 #include "AppDelegate.h"
 #include "CommandLineFiles.h"
+#include "GracefulExit.h"
 #include "SingleInstance.h"
 #include "Translations.h"
 #include "WidgetDialogs.h"
+#include "engine/LeftoverSweep.h"
 #include "platform/AppInfo.h"
 #include "platform/LinuxDesktopServices.h"
 #include "workflow/MainModel.h"
@@ -31,18 +33,29 @@ int run(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install(application);
 
+    // The shared model keeps these until the process ends, so they are never destroyed.
+    auto* dialogs = new WidgetDialogs;
+    auto* desktop = new LinuxDesktopServices;
+    MainModel::installPorts(*dialogs, *desktop);
+    AppDelegate delegate(*dialogs, *desktop);
+    // A refused launch ends before it can take the socket from, or hand files to, anyone.
+    if (!delegate.verifyLaunchLocation())
+        return 1;
+
+    GracefulExit::catchTerminationSignals();
+
     const QList<QUrl> files =
         CommandLineFiles::fileUrls(QApplication::arguments().mid(1), QDir::currentPath());
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.claim(files) == SingleInstance::Role::HandedOff)
         return 0;
+    // Only the one instance that owns the socket may take an earlier crash's leftovers for its own.
+    if (instance.isListening())
+        LeftoverSweep::run();
 
-    // The shared model keeps these until the process ends, so they are never destroyed.
-    auto* dialogs = new WidgetDialogs;
-    auto* desktop = new LinuxDesktopServices;
-    MainModel::installPorts(*dialogs, *desktop);
-
-    AppDelegate delegate(*dialogs, *desktop);
+    GracefulExit gracefulExit(MainModel::shared(), *dialogs);
+    QObject::connect(&delegate, &AppDelegate::quitRequested, &gracefulExit,
+                     [&gracefulExit] { gracefulExit.quit(); });
     QObject::connect(&instance, &SingleInstance::filesOpened, &delegate, &AppDelegate::openUrls);
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate, &AppDelegate::reopen);
     QTimer::singleShot(0, &delegate, [&delegate, files] {

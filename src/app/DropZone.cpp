@@ -86,6 +86,7 @@ QWidget* DropZone::buildProgress() {
     m_progressText->setObjectName(QStringLiteral("progressText"));
     m_progressText->setAlignment(Qt::AlignCenter);
     m_progressText->setWordWrap(true);
+    m_progressText->setTextFormat(Qt::PlainText); // it shows file names
     Appearance::useSecondaryText(m_progressText);
     layout->addWidget(m_progressText);
     m_stopButton = new QPushButton(qtTrId("progress.stop"), m_progress);

@@ -64,8 +64,9 @@ void MainWindowController::buildMenus() {
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     settings->setMenuRole(QAction::PreferencesRole);
     applicationMenu->addSeparator();
-    QAction* quit = applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")),
-                                               qtTrId("menu.quit"), qApp, &QCoreApplication::quit);
+    QAction* quit =
+        applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), qtTrId("menu.quit"),
+                                   this, &MainWindowController::quitRequested);
     quit->setObjectName(QStringLiteral("quitAction"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);

@@ -36,6 +36,8 @@ signals:
     // The application menu's items that the delegate answers.
     void checkForUpdatesRequested();
     void settingsRequested();
+    // The Quit command; the application decides whether and how to end.
+    void quitRequested();
 
 private:
     void buildMenus();

@@ -8,6 +8,7 @@
 #include <QCoroSignal>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -50,6 +51,13 @@ bool isOrdinaryWindow(const QWidget* widget) {
     return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen;
 }
 
+// Names, paths and tool messages reach alerts; none of them may be read as markup.
+void showAsPlainText(QMessageBox* box) {
+    box->setTextFormat(Qt::PlainText);
+    if (auto* informative = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
+}
+
 } // namespace
 
 QWidget* WidgetDialogs::parentWindow() {
@@ -69,8 +77,12 @@ QCoro::Task<ConfirmationAlert::Answer> WidgetDialogs::askConfirmation(Request re
     box->setText(request.title);
     if (request.message)
         box->setInformativeText(*request.message);
-    auto* suppress = new QCheckBox(request.suppressionCheckBox);
-    box->setCheckBox(suppress);
+    showAsPlainText(box);
+    QPointer<QCheckBox> suppress;
+    if (!request.suppressionCheckBox.isEmpty()) {
+        suppress = new QCheckBox(request.suppressionCheckBox);
+        box->setCheckBox(suppress);
+    }
     QPushButton* confirm = box->addButton(request.confirmButton, QMessageBox::AcceptRole);
     QPushButton* cancel = box->addButton(request.cancelButton, QMessageBox::RejectRole);
     box->setDefaultButton(confirm);
@@ -80,7 +92,7 @@ QCoro::Task<ConfirmationAlert::Answer> WidgetDialogs::askConfirmation(Request re
     co_await qCoro(box.data(), &QDialog::finished);
     if (!box)
         co_return Answer{};
-    const Answer answer{box->clickedButton() == confirm, suppress->isChecked()};
+    const Answer answer{box->clickedButton() == confirm, suppress && suppress->isChecked()};
     box->deleteLater();
     co_return answer;
 }
@@ -91,6 +103,7 @@ QCoro::Task<> WidgetDialogs::showError(QString title, QString message) {
     box->setText(title);
     if (!message.isEmpty())
         box->setInformativeText(message);
+    showAsPlainText(box);
     QPushButton* ok = box->addButton(qtTrId("confirm.ok"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);

@@ -4,6 +4,7 @@
 #include "ItemCopier.h"
 #include "JobCancelledError.h"
 #include "PendingArchive.h"
+#include "PendingJournalEntry.h"
 #include "StagingFolder.h"
 #include "SystemError.h"
 #include "ToolRunner.h"
@@ -15,10 +16,6 @@
 #include <cerrno>
 
 namespace {
-
-bool isCancelled(const std::atomic_bool* cancelled) {
-    return cancelled && cancelled->load();
-}
 
 QString lastPathComponent(const QUrl& item) {
     const QString path = QDir::cleanPath(item.toLocalFile());
@@ -48,34 +45,44 @@ ArchiveBuilder::ArchiveBuilder(ArchiveTools tools, ToolRunner* runner)
 void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                                    const QUrl& output, const QString& volumeName,
                                    const std::optional<QString>& password, bool omitMacMetadata,
-                                   const std::atomic_bool* cancelled) const {
-    if (isCancelled(cancelled))
+                                   const CancellationToken& cancellation) const {
+    if (cancellation.isCancelled())
         throw JobCancelledError();
-
-    // The folder and everything in it go away on every path out of here, a failed copy included.
-    const StagingFolder staging;
-    staging.stageItems(items, omitFinderFiles,
-                       ItemCopier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
-                                                     : ItemCopier::Method::copyContents));
-    if (isCancelled(cancelled))
-        throw JobCancelledError();
-
-    runArchiver(format, staging.pathString(), output, volumeName, password, omitFinderFiles, omitMacMetadata);
-}
-
-void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFolder, const QUrl& output,
-                                 const QString& volumeName, const std::optional<QString>& password,
-                                 bool omitFinderFiles, bool omitMacMetadata) const {
     if (isEncrypted(format) && (!password || password->isEmpty()))
         throw CompressionError::toolFailed(QString());
-
     const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
     if (!QFileInfo(outputPath).isAbsolute())
         throw systemError(EINVAL, qtTrId("error.saveArchive"), output.toDisplayString());
-    PendingArchive archive(outputPath, fileExtension(format));
+
+    // Every place this archive occupies is on record before it exists, and goes away on every
+    // path out of here, a failed copy included.
+    const PendingJournalEntry pending(QFileInfo(outputPath).path());
+    const StagingFolder staging(pending.stagingFolderPath());
+    staging.stageItems(items, omitFinderFiles,
+                       ItemCopier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
+                                                     : ItemCopier::Method::copyContents,
+                                  cancellation));
+    if (cancellation.isCancelled())
+        throw JobCancelledError();
+
+    PendingArchive archive(outputPath, pending.hiddenFolderPath());
+    runArchiver(format, staging.pathString(), archive, volumeName, password, omitFinderFiles, omitMacMetadata,
+                {cancellation, pending.errorFilePath()});
+}
+
+void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFolder, PendingArchive& archive,
+                                 const QString& volumeName, const std::optional<QString>& password,
+                                 bool omitFinderFiles, bool omitMacMetadata,
+                                 const ToolRunner::Context& context) const {
     const ToolInvocation call = invocation(format, stagingFolder, archive.temporaryPath(), volumeName,
                                            password, omitFinderFiles, omitMacMetadata);
-    m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input);
+    try {
+        m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input, context);
+    } catch (const CompressionError& error) {
+        if (error.kind() != CompressionError::Kind::toolFailed)
+            throw;
+        throw CompressionError::toolFailed(archive.withFinalNames(error.payload()));
+    }
     archive.publish();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ArchiveAction.h"
 #include "ArchiveFormat.h"
+#include "CancellationToken.h"
 
 #include <QDateTime>
 #include <QList>
@@ -9,10 +10,11 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <atomic>
 #include <optional>
 
-class ToolRunner;
+#include "ToolRunner.h"
+
+class PendingArchive;
 
 // Balewick's own disk-image tool, installed beside the running executable.
 QString bundledDiskImageTool();
@@ -39,10 +41,10 @@ public:
     explicit ArchiveBuilder(ArchiveTools tools = {}, ToolRunner* runner = nullptr);
 
     // Blocking; run it on a worker thread. Throws CompressionError, PlatformError or
-    // JobCancelledError (when *cancelled is set before staging or right after it).
+    // JobCancelledError (when `cancellation` is cancelled before the tool starts).
     void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                        const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
-                       bool omitMacMetadata, const std::atomic_bool* cancelled = nullptr) const;
+                       bool omitMacMetadata, const CancellationToken& cancellation = {}) const;
 
     // The base name (without extension) proposed for an archive of these items.
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
@@ -59,9 +61,9 @@ public:
     void setHardLinksAllowed(bool allowed) { m_hardLinksAllowed = allowed; }
 
 private:
-    void runArchiver(ArchiveFormat format, const QString& stagingFolder, const QUrl& output,
+    void runArchiver(ArchiveFormat format, const QString& stagingFolder, PendingArchive& archive,
                      const QString& volumeName, const std::optional<QString>& password, bool omitFinderFiles,
-                     bool omitMacMetadata) const;
+                     bool omitMacMetadata, const ToolRunner::Context& context) const;
 
     ArchiveTools m_tools;
     ToolRunner* m_runner;

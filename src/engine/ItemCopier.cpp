@@ -1,6 +1,7 @@
 #include "ItemCopier.h"
 
 #include "FileDescriptor.h"
+#include "JobCancelledError.h"
 #include "SystemError.h"
 
 #include <QFile>
@@ -45,10 +46,13 @@ bool writeAll(int descriptor, const char* data, ssize_t size) {
     return true;
 }
 
-// Copies from the current offsets to the end; returns 0 or the errno of the failure.
-int copyBytes(int input, int output) {
+// Copies from the current offsets to the end; returns 0, ECANCELED when stopped, or the errno of
+// the failure. Pieces stay small enough for a stop to be felt within a moment.
+int copyBytes(int input, int output, const CancellationToken& cancellation) {
     for (;;) {
-        const ssize_t copied = ::copy_file_range(input, nullptr, output, nullptr, size_t(1) << 30, 0);
+        if (cancellation.isCancelled())
+            return ECANCELED;
+        const ssize_t copied = ::copy_file_range(input, nullptr, output, nullptr, size_t(1) << 24, 0);
         if (copied > 0)
             continue;
         if (copied == 0)
@@ -61,6 +65,8 @@ int copyBytes(int input, int output) {
     }
     std::vector<char> buffer(size_t(1) << 20);
     for (;;) {
+        if (cancellation.isCancelled())
+            return ECANCELED;
         const ssize_t count = ::read(input, buffer.data(), buffer.size());
         if (count == 0)
             return 0;
@@ -90,6 +96,8 @@ void ItemCopier::skipFolder(const fs::path& folder) {
 }
 
 void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const {
+    if (m_cancellation.isCancelled())
+        throw JobCancelledError();
     struct stat info {};
     if (::lstat(source.c_str(), &info) != 0)
         throwCopyError(errno, source);
@@ -121,17 +129,11 @@ void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const 
 }
 
 void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const struct stat& info) const {
-    if (m_method == Method::linkWhenPossible) {
-        // A link needs no read permission, but the tool will have to read the file: an unreadable
-        // one must fail here, naming it, rather than later with a message that doesn't.
-        if (::faccessat(AT_FDCWD, source.c_str(), R_OK, AT_EACCESS) != 0)
-            throwCopyError(errno, source);
-        if (::link(source.c_str(), target.c_str()) == 0)
-            return;
-        if (errno == EEXIST)
-            throwCopyError(errno, source);
-        // Another filesystem, a link limit or the kernel's link protection: copy instead.
-    }
+    const bool linkAllowed = m_method == Method::linkWhenPossible;
+    // A link needs no read permission, but the tool will have to read the file: an unreadable one
+    // must fail here, naming it, rather than later with a message that doesn't.
+    if (linkAllowed && ::faccessat(AT_FDCWD, source.c_str(), R_OK, AT_EACCESS) != 0)
+        throwCopyError(errno, source);
 
     // O_NONBLOCK: should the file have been swapped for a pipe meanwhile, opening it must not hang.
     FileDescriptor input(::open(source.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -148,8 +150,21 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
         throwCopyError(errno, source);
 
     int failure = 0;
-    if (::ioctl(output.get(), FICLONE, input.get()) != 0)
-        failure = copyBytes(input.get(), output.get());
+    if (::ioctl(output.get(), FICLONE, input.get()) != 0) {
+        if (linkAllowed) {
+            output.close();
+            ::unlink(target.c_str());
+            if (::link(source.c_str(), target.c_str()) == 0)
+                return;
+            if (errno == EEXIST)
+                throwCopyError(errno, source);
+            // Another filesystem, a link limit or the kernel's link protection: copy instead.
+            output = FileDescriptor(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+            if (!output.isValid())
+                throwCopyError(errno, source);
+        }
+        failure = copyBytes(input.get(), output.get(), m_cancellation);
+    }
     if (failure == 0 && ::fchmod(output.get(), info.st_mode & 07777) != 0)
         failure = errno;
     if (failure == 0) {
@@ -162,6 +177,8 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
     if (failure != 0) {
         output.close();
         ::unlink(target.c_str());
+        if (failure == ECANCELED)
+            throw JobCancelledError();
         throwCopyError(failure, source);
     }
 }

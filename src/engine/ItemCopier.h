@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CancellationToken.h"
+
 #include <filesystem>
 
 #include <sys/types.h>
@@ -11,15 +13,19 @@ struct stat;
 class ItemCopier final {
 public:
     enum class Method {
-        // A hard link when the kernel allows one (the tools only read what they archive and the
-        // staging folder is removed afterwards), else a true copy.
+        // A reflink where the filesystem offers one, else a hard link when the kernel allows one
+        // (the tools only read what they archive and the staging folder is removed afterwards),
+        // else a true copy. The reflink comes first since a link changes the original's change
+        // time, which makes some backup tools read the file again.
         linkWhenPossible,
         // Always a true copy: a reflink where the filesystem offers one, else the bytes.
         copyContents,
     };
 
-    explicit ItemCopier(Method method = Method::linkWhenPossible)
-        : m_method(method) {}
+    // A cancelled token ends a copy between files and inside long files with JobCancelledError.
+    explicit ItemCopier(Method method = Method::linkWhenPossible, CancellationToken cancellation = {})
+        : m_method(method)
+        , m_cancellation(std::move(cancellation)) {}
 
     // Copies one entry that is not a folder, keeping its mode and modification time: a regular
     // file, a symbolic link (as a link) or a named pipe (made anew, never opened). Sockets and
@@ -43,6 +49,7 @@ private:
                   const struct stat& info) const;
 
     Method m_method;
+    CancellationToken m_cancellation;
     dev_t m_skippedDevice = 0;
     ino_t m_skippedInode = 0;
 };

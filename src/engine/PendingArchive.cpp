@@ -1,15 +1,16 @@
 #include "PendingArchive.h"
 
+#include "StagingFolder.h"
 #include "SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -49,17 +50,18 @@ int renameWithoutReplacing(const QByteArray& from, const QByteArray& to) {
 
 } // namespace
 
-PendingArchive::PendingArchive(const QString& outputPath, const QString& extension)
-    : m_outputPath(outputPath) {
-    const QString folder = QFileInfo(outputPath).path();
-    m_temporaryPath = QDir(folder).filePath(QStringLiteral(".balewick-") +
-                                            QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() +
-                                            QLatin1Char('.') + extension);
+PendingArchive::PendingArchive(const QString& outputPath, const QString& hiddenFolderPath)
+    : m_outputPath(outputPath)
+    , m_hiddenFolderPath(hiddenFolderPath)
+    , m_temporaryPath(QDir(hiddenFolderPath).filePath(QFileInfo(outputPath).fileName())) {
+    const QByteArray folder = QFile::encodeName(hiddenFolderPath);
+    if (::mkdir(folder.constData(), 0700) != 0)
+        throw systemError(errno, qtTrId("error.saveArchive"), QFileInfo(outputPath).fileName());
+    ::chmod(folder.constData(), 0700);
 }
 
 PendingArchive::~PendingArchive() {
-    if (!m_published)
-        ::unlink(QFile::encodeName(m_temporaryPath).constData());
+    StagingFolder::removeTree(std::filesystem::path(QFile::encodeName(m_hiddenFolderPath).toStdString()));
 }
 
 void PendingArchive::publish() {
@@ -67,5 +69,10 @@ void PendingArchive::publish() {
         renameWithoutReplacing(QFile::encodeName(m_temporaryPath), QFile::encodeName(m_outputPath));
     if (error != 0)
         throw systemError(error, qtTrId("error.saveArchive"), QFileInfo(m_outputPath).fileName());
-    m_published = true;
+}
+
+QString PendingArchive::withFinalNames(QString message) const {
+    message.replace(m_temporaryPath, m_outputPath);
+    // What remains names the folder itself, or the tool's own files in it.
+    return message.replace(m_hiddenFolderPath, QFileInfo(m_outputPath).path());
 }

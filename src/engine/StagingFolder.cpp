@@ -2,12 +2,10 @@
 
 #include "CompressionError.h"
 #include "SystemError.h"
-#include "TemporaryDirectory.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -23,15 +21,14 @@ fs::path bytePath(const QString& path) {
 
 } // namespace
 
-StagingFolder::StagingFolder() {
-    const QString temporaryFolder = temporaryDirectory();
-    const QString name =
-        QStringLiteral("Balewick-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+StagingFolder::StagingFolder(const QString& folderPath) {
+    const QString temporaryFolder = QFileInfo(folderPath).path();
+    const QString name = QFileInfo(folderPath).fileName();
     std::error_code error;
     fs::create_directories(bytePath(temporaryFolder), error);
     if (error)
         throw systemError(error.value(), qtTrId("error.createFolder"), temporaryFolder);
-    const fs::path path = bytePath(QDir(temporaryFolder).filePath(name));
+    const fs::path path = bytePath(folderPath);
     // Private: it holds copies of the user's files inside a directory that other users can read.
     if (::mkdir(path.c_str(), 0700) != 0)
         throw systemError(errno, qtTrId("error.createFolder"), name);

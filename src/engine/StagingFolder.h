@@ -8,12 +8,12 @@
 
 #include <filesystem>
 
-// A private folder "Balewick-<UUID>" in the temporary directory that holds copies of the items of
+// A private folder ("Balewick-<UUID>" in the temporary directory) that holds copies of the items of
 // one archive. It is removed, with everything in it, when the object goes away.
 class StagingFolder final {
 public:
-    // Throws PlatformError when the folder cannot be made.
-    StagingFolder();
+    // Makes the folder, and its missing parents. Throws PlatformError when it cannot be made.
+    explicit StagingFolder(const QString& path);
     ~StagingFolder();
     Q_DISABLE_COPY_MOVE(StagingFolder)
 

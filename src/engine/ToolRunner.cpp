@@ -13,8 +13,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
-#include <spawn.h>
+#include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -100,30 +102,89 @@ QString decodedOrEmpty(const QByteArray& bytes) {
     return decoder.hasError() ? QString() : text;
 }
 
-// Owns the spawn attributes and file actions of one launch.
-class SpawnSetup final {
-public:
-    SpawnSetup() {
-        posix_spawn_file_actions_init(&actions);
-        posix_spawnattr_init(&attributes);
-        // Children start with nothing blocked and every signal at its default action, whatever
-        // this process ignores or blocks.
-        sigset_t signalSet;
-        sigemptyset(&signalSet);
-        posix_spawnattr_setsigmask(&attributes, &signalSet);
-        sigfillset(&signalSet);
-        posix_spawnattr_setsigdefault(&attributes, &signalSet);
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    }
-    ~SpawnSetup() {
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
-    }
-    Q_DISABLE_COPY_MOVE(SpawnSetup)
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
+// Everything the child needs, prepared before the fork: between fork and exec only
+// async-signal-safe calls may run.
+struct ChildPlan {
+    const char* executable = nullptr;
+    char* const* arguments = nullptr;
+    int input = -1; // standard input when set, else the parent's is kept
+    int output = -1;
+    int error = -1;
+    const char* directory = nullptr;
+    pid_t parent = 0;
+    int report = -1; // close-on-exec pipe that receives the errno of a start that failed
 };
+
+bool moveTo(int descriptor, int target) {
+    if (descriptor == target)
+        return ::fcntl(target, F_SETFD, 0) == 0; // keep it across exec
+    return ::dup2(descriptor, target) >= 0;
+}
+
+[[noreturn]] void becomeTool(const ChildPlan& plan) {
+    // Every signal at its default action and, at exec, nothing blocked, whatever this process does.
+    struct sigaction defaultAction {};
+    defaultAction.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        ::sigaction(signal, &defaultAction, nullptr);
+    // The tool dies with the thread that started it. That thread waits for the tool until it
+    // ends, so this fires exactly when Balewick ends, kill -9 included; a parent that ended before
+    // the request took effect is caught by getppid.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != plan.parent)
+        ::_exit(127);
+    int failure = 0;
+    if ((plan.input >= 0 && !moveTo(plan.input, STDIN_FILENO)) || !moveTo(plan.output, STDOUT_FILENO) ||
+        !moveTo(plan.error, STDERR_FILENO) || (plan.directory && ::chdir(plan.directory) != 0)) {
+        failure = errno;
+    } else {
+        sigset_t nothing;
+        sigemptyset(&nothing);
+        ::sigprocmask(SIG_SETMASK, &nothing, nullptr);
+        ::execve(plan.executable, plan.arguments, environ);
+        failure = errno;
+    }
+    while (::write(plan.report, &failure, sizeof failure) < 0 && errno == EINTR) {
+    }
+    ::_exit(127);
+}
+
+// The errno a child reported before exec, or 0 once the tool runs.
+int startFailure(int report) {
+    int failure = 0;
+    ssize_t count = 0;
+    while ((count = ::read(report, &failure, sizeof failure)) < 0 && errno == EINTR) {
+    }
+    return count == ssize_t(sizeof failure) ? failure : 0;
+}
+
+// Reads the tool's output while it runs, keeping the last `limit` bytes. Stops at end of file or,
+// when a process descriptor tells, once the tool has ended (a child of its own may keep the pipe).
+QByteArray readTail(int output, int processFd, qsizetype limit) {
+    QByteArray tail;
+    char buffer[16384];
+    bool ended = false;
+    for (;;) {
+        pollfd watched[2] = {{output, POLLIN, 0}, {processFd, POLLIN, 0}};
+        if (::poll(watched, processFd >= 0 ? 2 : 1, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (watched[1].revents != 0 && !ended) {
+            ended = true;
+            ::fcntl(output, F_SETFL, ::fcntl(output, F_GETFL) | O_NONBLOCK);
+        }
+        const ssize_t count = ::read(output, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        tail.append(buffer, count);
+        if (tail.size() > 2 * limit)
+            tail.remove(0, tail.size() - limit);
+    }
+    return tail.size() > limit ? tail.right(limit) : tail;
+}
 
 } // namespace
 
@@ -132,8 +193,27 @@ ToolRunner& ToolRunner::shared() {
     return runner;
 }
 
+QString ToolRunner::messageFromOutput(const QString& toolName, const QByteArray& output) {
+    const QStringList prefixes{toolName + QStringLiteral(" error:"), toolName + QStringLiteral(" I/O error:"),
+                               toolName + QStringLiteral(" warning:")};
+    QStringList kept;
+    for (const QString& line : decodedOrEmpty(output).split(u'\n')) {
+        const QString trimmed = line.trimmed();
+        for (const QString& prefix : prefixes) {
+            if (trimmed.startsWith(prefix)) {
+                kept.append(trimmed);
+                break;
+            }
+        }
+    }
+    return kept.join(u'\n');
+}
+
 void ToolRunner::run(const QString& executable, const QStringList& arguments,
-                     const std::optional<QString>& currentDirectory, const std::optional<QByteArray>& input) {
+                     const std::optional<QString>& currentDirectory, const std::optional<QByteArray>& input,
+                     const Context& context) {
+    if (context.cancellation.isCancelled())
+        throw CompressionError::cancelled();
     const QByteArray executablePath = QFile::encodeName(executable);
     if (!isExecutableFile(executablePath))
         throw CompressionError::toolFailed(qtTrId("error.toolMissing"));
@@ -146,13 +226,16 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         argumentVector.push_back(argument.data());
     argumentVector.push_back(nullptr);
 
-    const QString errorFileName =
-        QStringLiteral("bw-err-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    const QString errorFilePath = QDir(temporaryDirectory()).filePath(errorFileName);
+    const QString errorFilePath =
+        !context.errorFilePath.isEmpty()
+            ? context.errorFilePath
+            : QDir(temporaryDirectory())
+                  .filePath(QStringLiteral("bw-err-") +
+                            QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
     FileDescriptor errorFile(
         ::open(QFile::encodeName(errorFilePath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!errorFile.isValid())
-        throw systemError(errno, qtTrId("error.createFile"), errorFileName);
+        throw systemError(errno, qtTrId("error.createFile"), QFileInfo(errorFilePath).fileName());
     struct ErrorFileRemoval {
         QString path;
         bool read = false;
@@ -163,50 +246,81 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     } errorFileRemoval{errorFilePath};
 
     const QString toolName = QFileInfo(executable).fileName();
-    FileDescriptor inputRead;
-    FileDescriptor inputWrite;
-    if (input) {
+    const auto makePipe = [&toolName](FileDescriptor& readEnd, FileDescriptor& writeEnd) {
         int ends[2];
         if (::pipe2(ends, O_CLOEXEC) != 0)
             throw systemError(errno, qtTrId("error.launch"), toolName);
-        inputRead = FileDescriptor(ends[0]);
-        inputWrite = FileDescriptor(ends[1]);
-    }
-
-    SpawnSetup setup;
+        readEnd = FileDescriptor(ends[0]);
+        writeEnd = FileDescriptor(ends[1]);
+    };
+    FileDescriptor inputRead;
+    FileDescriptor inputWrite;
     if (input)
-        posix_spawn_file_actions_adddup2(&setup.actions, inputRead.get(), STDIN_FILENO);
-    posix_spawn_file_actions_addopen(&setup.actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&setup.actions, errorFile.get(), STDERR_FILENO);
+        makePipe(inputRead, inputWrite);
+    FileDescriptor outputRead;
+    FileDescriptor outputWrite;
+    makePipe(outputRead, outputWrite);
+    FileDescriptor reportRead;
+    FileDescriptor reportWrite;
+    makePipe(reportRead, reportWrite);
+
     const QByteArray directory = currentDirectory ? QFile::encodeName(*currentDirectory) : QByteArray();
-    if (currentDirectory)
-        posix_spawn_file_actions_addchdir_np(&setup.actions, directory.constData());
+    ChildPlan plan;
+    plan.executable = executablePath.constData();
+    plan.arguments = argumentVector.data();
+    plan.input = inputRead.get();
+    plan.output = outputWrite.get();
+    plan.error = errorFile.get();
+    plan.directory = currentDirectory ? directory.constData() : nullptr;
+    plan.parent = ::getpid();
+    plan.report = reportWrite.get();
 
     {
         std::lock_guard guard(m_lock);
+        // Checked where terminateCurrent can see the launch, so a Stop either prevents the start or
+        // reaches the child once it exists.
+        if (context.cancellation.isCancelled())
+            throw CompressionError::cancelled();
         m_launching = true;
         m_terminatePending = false;
         m_terminationRequested = false;
     }
-    pid_t processId = -1;
-    const int spawnResult = ::posix_spawn(&processId, executablePath.constData(), &setup.actions,
-                                          &setup.attributes, argumentVector.data(), environ);
-    if (spawnResult != 0) {
+    const auto launchFailed = [this](int error, const QString& name) {
         {
             std::lock_guard guard(m_lock);
             m_launching = false;
             m_terminatePending = false;
         }
-        throw systemError(spawnResult, qtTrId("error.launch"), toolName);
+        return systemError(error, qtTrId("error.launch"), name);
+    };
+    // No signal handler of ours may run in the child before exec.
+    sigset_t everything;
+    sigset_t previousMask;
+    sigfillset(&everything);
+    pthread_sigmask(SIG_BLOCK, &everything, &previousMask);
+    const pid_t processId = ::fork();
+    if (processId == 0)
+        becomeTool(plan);
+    const int forkError = errno;
+    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    if (processId < 0)
+        throw launchFailed(forkError, toolName);
+    reportWrite.close();
+    outputWrite.close();
+    inputRead.close();
+    if (const int failure = startFailure(reportRead.get()); failure != 0) {
+        while (::waitpid(processId, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        throw launchFailed(failure, toolName);
     }
     const int processFd = openProcessFd(processId);
     adoptChild(processId, processFd);
 
-    inputRead.close();
     if (input) {
         writeIgnoringBrokenPipe(inputWrite.get(), *input);
         inputWrite.close();
     }
+    const QByteArray outputTail = readTail(outputRead.get(), processFd, outputTailSize);
 
     const Outcome outcome = waitForChild(processId, processFd);
     errorFile.close();
@@ -218,11 +332,22 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         std::lock_guard guard(m_lock);
         terminationRequested = m_terminationRequested;
     }
-    // zip catches SIGTERM, removes its temporary file and exits with status 9: still a stop.
-    if (outcome.signalled || (terminationRequested && outcome.exitStatus != 0))
+    // zip catches SIGTERM, removes its temporary file and exits with status 9: still a stop. A
+    // tool killed by anyone else (the out-of-memory killer, a user) failed, and says so.
+    const bool stopAsked = terminationRequested || context.cancellation.isCancelled();
+    if (stopAsked && (outcome.signalled || outcome.exitStatus != 0))
         throw CompressionError::cancelled();
-    if (outcome.exitStatus != 0)
-        throw CompressionError::toolFailed(errorText);
+    if (outcome.signalled) {
+        throw CompressionError::toolFailed(qtTrId("error.toolKilled")
+                                               .arg(toolName)
+                                               .arg(outcome.signal)
+                                               .arg(QString::fromLocal8Bit(::sigdescr_np(outcome.signal))));
+    }
+    if (outcome.exitStatus != 0) {
+        // zip writes its own words to standard output and leaves standard error empty.
+        throw CompressionError::toolFailed(
+            errorText.trimmed().isEmpty() ? messageFromOutput(toolName, outputTail) : errorText);
+    }
 }
 
 void ToolRunner::adoptChild(int processId, int processFd) {
@@ -269,6 +394,7 @@ ToolRunner::Outcome ToolRunner::waitForChild(int processId, int processFd) {
     }
     Outcome outcome;
     outcome.signalled = info.si_code == CLD_KILLED || info.si_code == CLD_DUMPED;
+    outcome.signal = outcome.signalled ? info.si_status : 0;
     outcome.exitStatus = info.si_code == CLD_EXITED ? info.si_status : -1;
     return outcome;
 }

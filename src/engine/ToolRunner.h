@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CancellationToken.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,15 +13,30 @@
 // It is also the handle through which a cancel request reaches the running tool.
 class ToolRunner final {
 public:
+    // What a run answers to besides its command line.
+    struct Context {
+        // Once cancelled, the tool is not started (the run fails with cancelled).
+        CancellationToken cancellation;
+        // Where standard error is captured; empty: a fresh "bw-err-<UUID>" in the temporary folder.
+        QString errorFilePath;
+    };
+
     ToolRunner() = default;
     Q_DISABLE_COPY_MOVE(ToolRunner)
 
     static ToolRunner& shared();
 
     // Blocks until the tool exits. Throws CompressionError (toolFailed, cancelled) or PlatformError.
+    // The tool is killed should this process end first, however it ends.
     void run(const QString& executable, const QStringList& arguments,
              const std::optional<QString>& currentDirectory = std::nullopt,
-             const std::optional<QByteArray>& input = std::nullopt);
+             const std::optional<QByteArray>& input = std::nullopt, const Context& context = {});
+
+    // How much of a tool's standard output is kept for its message.
+    static constexpr qsizetype outputTailSize = 64 * 1024;
+    // The lines of a failed tool's standard output that carry its own message ("zip error: ...",
+    // "zip I/O error: ...", "zip warning: ..."), for tools that write it there.
+    static QString messageFromOutput(const QString& toolName, const QByteArray& output);
 
     // Asks the running tool, if any, to terminate. Any thread; never waits. A request that arrives
     // while a tool is being launched is applied as soon as the child exists.
@@ -31,6 +48,7 @@ private:
     // Waits for the child to end and clears the reference to it; returns waitid's report.
     struct Outcome {
         bool signalled = false;
+        int signal = 0;
         int exitStatus = 0;
     };
     Outcome waitForChild(int processId, int processFd);

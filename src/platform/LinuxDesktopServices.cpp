@@ -1,5 +1,7 @@
 #include "LinuxDesktopServices.h"
 
+#include "GioTrash.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
@@ -11,13 +13,7 @@
 #include <QSet>
 #include <QStandardPaths>
 
-#include <climits>
-
 namespace {
-
-// Qt numbers a clashing trashed name as "name-0001" and adds ".trashinfo" for the info file.
-constexpr qsizetype numberingSuffixLength = 5;
-constexpr qsizetype infoSuffixLength = 10;
 
 LinuxDesktopServices::Environment completed(LinuxDesktopServices::Environment environment) {
     if (!environment.openUrl)
@@ -39,20 +35,11 @@ LinuxDesktopServices::LinuxDesktopServices(Environment environment, QObject* par
     : QObject(parent)
     , m_environment(completed(std::move(environment))) {}
 
-bool LinuxDesktopServices::fitsTrashInfoName(const QString& path) {
-    const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
-    return QFile::encodeName(name).size() + numberingSuffixLength + infoSuffixLength <= NAME_MAX;
-}
-
 bool LinuxDesktopServices::moveToTrash(const QString& path) {
     const QString cleanPath = QDir::cleanPath(path);
     if (cleanPath.isEmpty() || cleanPath == QLatin1String("/"))
         return false;
-    // Qt retries a failing info-file name without end, so a name it cannot record would freeze
-    // the window instead of failing.
-    if (!fitsTrashInfoName(cleanPath))
-        return false;
-    return QFile::moveToTrash(cleanPath);
+    return GioTrash::moveToTrash(cleanPath);
 }
 
 void LinuxDesktopServices::revealInFileManager(const QList<QUrl>& items) {

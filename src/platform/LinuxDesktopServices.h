@@ -36,10 +36,6 @@ public:
     void composeEmail(const QList<QUrl>& attachments) override;
     void openUrl(const QUrl& url) override;
 
-    // False for a name the freedesktop Trash cannot record: its info file name (the name, a
-    // numbering suffix and ".trashinfo") would exceed the file system's name limit.
-    static bool fitsTrashInfoName(const QString& path);
-
 private:
     void openContainingFolders(const QList<QUrl>& items);
 

@@ -8,7 +8,7 @@ ArchiveJob::Outcome ArchiveJob::perform(const ArchiveBuilder* builder, const Arc
     try {
         outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
         builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
-                               job.password, job.omitMacMetadata);
+                               job.password, job.omitMacMetadata, job.cancellation);
     } catch (...) {
         outcome.failure = std::current_exception();
     }

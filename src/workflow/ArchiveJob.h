@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ArchiveFormat.h"
+#include "engine/CancellationToken.h"
 
 #include <QList>
 #include <QString>
@@ -28,6 +29,8 @@ struct ArchiveJob {
     std::optional<QString> password;
     bool omitFinderFiles = false;
     bool omitMacMetadata = false;
+    // The run's: once Stop is pressed the archive is abandoned before its tool starts.
+    CancellationToken cancellation;
 
     // Blocking: checks the items can be read, picks the free file name and has the builder write
     // the archive there.

@@ -57,10 +57,10 @@ QUrl DestinationResolver::archiveFolderURL(const QString& storedPath) {
 }
 
 QUrl DestinationResolver::desktopFolderURL() {
-    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    if (!desktop.isEmpty())
-        return QUrl::fromLocalFile(desktop);
-    return QUrl::fromLocalFile(QDir(QDir::homePath()).filePath(QStringLiteral("Desktop")));
+    QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (desktop.isEmpty())
+        desktop = QDir(QDir::homePath()).filePath(QStringLiteral("Desktop"));
+    return archiveFolderURL(desktop);
 }
 
 QUrl DestinationResolver::uniqueArchiveURL(const QUrl& folder, const QString& name, ArchiveFormat format) {

@@ -22,7 +22,8 @@ public:
     // A typed folder path with a leading "~" made to name the home folder; other paths as given.
     static QString expandedFolderPath(const QString& path);
     static QUrl archiveFolderURL(const QString& path);
-    // The user's desktop folder, not checked.
+    // The user's desktop folder, created with its parents when missing (many Linux homes have
+    // none); throws folderCreate.
     static QUrl desktopFolderURL();
     // "name.ext" in folder, or "name 2.ext", "name 3.ext", ...: the first that nothing occupies.
     // Only reads the file system, so any thread may call it.

@@ -6,6 +6,7 @@
 #include "ItemCheck.h"
 #include "PromptContinuation.h"
 #include "engine/ArchiveBuilder.h"
+#include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
 #include "engine/JobCancelledError.h"
 #include "engine/PlatformError.h"
@@ -19,7 +20,6 @@
 #include <QTimer>
 #include <QtConcurrent>
 
-#include <atomic>
 #include <exception>
 
 namespace {
@@ -77,8 +77,11 @@ struct MainModel::Private {
     std::optional<ArchiveResult> result;
 
     std::optional<QCoro::Task<>> work;
-    // Set by stop(); each run has its own, so a late stop never reaches the next run.
-    std::shared_ptr<std::atomic_bool> runCancelled = std::make_shared<std::atomic_bool>(false);
+    // Cancelled by stop(); each run has its own, so a late stop never reaches the next run.
+    CancellationToken cancellation;
+    // Items opened while a run was busy, one run each, in the order they came.
+    QList<QList<QUrl>> waiting;
+    QString archivingText; // the progress line without the waiting runs
     QTimer progressDelay;
     PromptContinuation nameContinuation;
     PromptContinuation passwordContinuation;
@@ -220,8 +223,8 @@ void MainModel::setToolRunner(ToolRunner& runner) {
 void MainModel::process(const QList<QUrl>& urls) {
     if (d->isBusy)
         return;
-    d->runCancelled->store(true);
-    d->runCancelled = std::make_shared<std::atomic_bool>(false);
+    d->cancellation.cancel();
+    d->cancellation = CancellationToken();
     // The previous run has ended (it is not busy), so replacing its task frees only a finished frame.
     d->work.emplace(run(urls));
 }
@@ -234,9 +237,29 @@ QCoro::Task<> MainModel::addItems() {
     process(urls);
 }
 
+void MainModel::processWhenIdle(const QList<QUrl>& urls) {
+    if (!d->isBusy) {
+        process(urls);
+        return;
+    }
+    d->waiting.append(urls);
+    updateProgressText();
+}
+
+int MainModel::waitingRuns() const {
+    return int(d->waiting.size());
+}
+
+void MainModel::stopAll() {
+    d->waiting.clear();
+    updateProgressText();
+    stop();
+}
+
 void MainModel::stop() {
+    // The token first: a tool about to start then sees it, or is already there to be terminated.
+    d->cancellation.cancel();
     d->runner->terminateCurrent();
-    d->runCancelled->store(true);
     resolvePrompt(std::nullopt, Prompt::name);
     resolvePrompt(std::nullopt, Prompt::password);
 }
@@ -272,7 +295,7 @@ QCoro::Task<> MainModel::run(QList<QUrl> urls) {
 
 QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     QPointer<MainModel> guard(this);
-    const std::shared_ptr<std::atomic_bool> cancelled = d->runCancelled;
+    const CancellationToken cancellation = d->cancellation;
     AppPreferences& preferences = d->preferences;
 
     const ArchiveAction action = preferences.selectedAction();
@@ -300,13 +323,13 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             zip ? QStringLiteral("BWSuppressEncryptedZip") : QStringLiteral("BWSuppressEncryptedDMG");
         const bool confirmed =
             co_await preferences.confirmUnlessSuppressed(*d->dialogs, title, message, button, suppressionKey);
-        if (!guard || !confirmed || cancelled->load())
+        if (!guard || !confirmed || cancellation.isCancelled())
             co_return;
     }
 
     const QUrl folder =
         co_await DestinationResolver::destinationFolder(preferences, *d->dialogs, kept, action);
-    if (!guard || cancelled->load())
+    if (!guard || cancellation.isCancelled())
         co_return;
 
     const std::optional<QString> password = co_await askPassword(format);
@@ -323,7 +346,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
 
     QList<QUrl> results;
     for (const QList<QUrl>& group : groups) {
-        if (cancelled->load())
+        if (cancellation.isCancelled())
             co_return;
 
         QString name = ArchiveBuilder::defaultArchiveName(group, action);
@@ -334,7 +357,8 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                 co_return;
             name = *chosen;
         }
-        setProgressText(progressTextFor(group, name));
+        d->archivingText = progressTextFor(group, name);
+        updateProgressText();
 
         const bool keepEverything = action == ArchiveAction::archive;
         ArchiveJob job{group,
@@ -343,7 +367,8 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                        format,
                        password,
                        !keepEverything && preferences.omitFinderFiles(),
-                       !keepEverything && preferences.omitMacMetadata()};
+                       !keepEverything && preferences.omitMacMetadata(),
+                       cancellation};
         QFuture<ArchiveJob::Outcome> archiving =
             QtConcurrent::run(&ArchiveJob::perform, &d->builder, std::move(job));
         const ArchiveJob::Outcome outcome = co_await archiving;
@@ -442,7 +467,24 @@ void MainModel::endRun() {
     d->progressDelay.stop();
     setBusy(false);
     setShowProgress(false);
+    d->archivingText.clear();
     setProgressText(QString());
+    // Later, from the event loop: this run's own task is still finishing and must not be replaced.
+    if (!d->waiting.isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            if (!d->isBusy && !d->waiting.isEmpty())
+                process(d->waiting.takeFirst());
+        });
+    }
+}
+
+void MainModel::updateProgressText() {
+    if (d->waiting.isEmpty() || !d->isBusy) {
+        setProgressText(d->archivingText);
+        return;
+    }
+    const QString waiting = qtTrId("progress.waiting").arg(d->waiting.size());
+    setProgressText(d->archivingText.isEmpty() ? waiting : d->archivingText + u'\n' + waiting);
 }
 
 QCoro::Task<> MainModel::showLastArchive() {

@@ -69,10 +69,16 @@ public:
 
     // Starts a run unless one is in progress (then the items are dropped silently).
     void process(const QList<QUrl>& urls);
+    // Files opened with Balewick: a run now, or, while one is busy, a run of their own once the
+    // runs before them have ended.
+    void processWhenIdle(const QList<QUrl>& urls);
+    int waitingRuns() const;
     // Asks for items in an open panel and processes them.
     QCoro::Task<> addItems();
     // Ends the run in progress: terminates its tool, cancels it between archives, releases prompts.
     void stop();
+    // Stop, and forget the runs that wait: Balewick is about to end.
+    void stopAll();
 
     void submitName();
     void cancelName();
@@ -113,6 +119,7 @@ private:
     void archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format);
     void runCompleted(const QList<QUrl>& results, ArchiveAction action);
     void endRun();
+    void updateProgressText();
 
     void setBusy(bool value);
     void setProgressText(const QString& value);

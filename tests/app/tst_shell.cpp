@@ -17,6 +17,7 @@
 #include <QCoroTask>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -184,12 +185,14 @@ private slots:
         QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 
-    void showError_hasOneOkButton() {
+    void showError_hasOneOkButton_andShowsNamesAsTheyAre() {
         auto task = m_widgetDialogs.showError(QStringLiteral("Couldn't compress"),
-                                              QStringLiteral("The disk is full."));
+                                              QStringLiteral("<b>x</b>.txt: The disk is full."));
         QMessageBox* box = waitForModal<QMessageBox>();
         QVERIFY(box);
-        QCOMPARE(box->informativeText(), QStringLiteral("The disk is full."));
+        QCOMPARE(box->informativeText(), QStringLiteral("<b>x</b>.txt: The disk is full."));
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            QVERIFY(label->text().isEmpty() || label->textFormat() == Qt::PlainText);
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->buttons().constFirst()->text(), qtTrId("confirm.ok"));
         QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);

@@ -3,9 +3,12 @@
 #include "Translations.h"
 #include "engine/AlreadyCompressed.h"
 #include "engine/ArchiveBuilder.h"
+#include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
 #include "engine/ItemCopier.h"
 #include "engine/JobCancelledError.h"
+#include "engine/LeftoverSweep.h"
+#include "engine/PendingJournalEntry.h"
 #include "engine/PlatformError.h"
 #include "engine/StagingFolder.h"
 #include "engine/ToolRunner.h"
@@ -104,12 +107,12 @@ class EngineTest final : public QObject {
     void create(const QStringList& items, ArchiveFormat format, const QString& name,
                 bool omitFinderFiles = false, const std::optional<QString>& password = {},
                 const ArchiveBuilder& builder = ArchiveBuilder(),
-                const std::atomic_bool* cancelled = nullptr) {
+                const CancellationToken& cancellation = {}) {
         QList<QUrl> urls;
         for (const QString& item : items)
             urls.append(QUrl::fromLocalFile(m_items + QLatin1Char('/') + item));
         builder.createArchive(urls, omitFinderFiles, format, QUrl::fromLocalFile(outputPath(name)), "Vol",
-                              password, false, cancelled);
+                              password, false, cancellation);
     }
 
 private slots:
@@ -117,6 +120,7 @@ private slots:
         Translations::install(*QCoreApplication::instance());
         QVERIFY(QDir().mkpath(temporary()));
         qputenv("TMPDIR", QFile::encodeName(temporary()));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(m_work.filePath("state")));
     }
     void init() {
         static int round = 0;
@@ -124,8 +128,11 @@ private slots:
         m_destination = m_work.filePath(QStringLiteral("destination%1").arg(round));
         QVERIFY(QDir().mkpath(m_items) && QDir().mkpath(m_destination));
     }
-    // No error-capture file or staging folder may outlive a run.
-    void cleanup() { QCOMPARE(entries(temporary()), QStringList()); }
+    // No error-capture file, staging folder or journal entry may outlive a run.
+    void cleanup() {
+        QCOMPARE(entries(temporary()), QStringList());
+        QCOMPARE(entries(PendingJournalEntry::journalFolder()), QStringList());
+    }
     // QDir cannot see names that are not UTF-8, so QTemporaryDir could not remove them.
     void cleanupTestCase() { fs::remove_all(QFile::encodeName(m_work.path()).toStdString()); }
 
@@ -171,8 +178,13 @@ private slots:
             << "printf 'tar: Cannot open\\n' >&2; exit 2" << QStringLiteral("tar: Cannot open");
         QTest::newRow("error output that is not UTF-8 is dropped")
             << "printf 'caf\\351 \\377\\n' >&2; exit 3" << failed;
-        QTest::newRow("death by a signal is cancelled, whatever it wrote")
-            << "echo 'dying' >&2; kill -KILL $$" << qtTrId("error.cancelled");
+        QTest::newRow("death by a signal nobody asked for fails, naming it")
+            << "echo 'dying' >&2; kill -KILL $$" << QStringLiteral("sh was stopped by signal 9 (Killed).");
+        QTest::newRow("the tool's own words on standard output, when standard error is empty")
+            << "echo 'adding: a'; echo 'sh warning: a'; echo ' sh error: full'; exit 12"
+            << QStringLiteral("sh warning: a\nsh error: full");
+        QTest::newRow("standard output is dropped when standard error speaks")
+            << "echo 'sh error: full'; echo 'really full' >&2; exit 12" << QStringLiteral("really full");
     }
     void run_turnsTheExitIntoAnOutcome() {
         QFETCH(QString, script);
@@ -207,6 +219,17 @@ private slots:
         sigpending(&pending);
         QCOMPARE(sigismember(&pending, SIGPIPE), 0);
         std::signal(SIGPIPE, previous);
+    }
+
+    void run_afterStop_neverStartsTheTool() {
+        const CancellationToken stopped;
+        stopped.cancel();
+        const QString mark = m_work.filePath("started");
+        QCOMPARE(failureOf([&] {
+                     m_runner.run("/usr/bin/touch", {mark}, {}, {}, {stopped, {}});
+                 }),
+                 qtTrId("error.cancelled"));
+        QVERIFY(!QFileInfo::exists(mark));
     }
 
     void terminateCurrent_racingTheLaunch_stopsTheChild_andLeavesNothingPending() {
@@ -263,6 +286,21 @@ private slots:
                  method == ItemCopier::Method::linkWhenPossible);
         StagingFolder::removeTree(target);
         QVERIFY(!fs::exists(target));
+    }
+
+    void copyFolderContents_afterStop_copiesNoFurtherFile() {
+        writeFile(m_items + "/Folder/a.txt", "a");
+        const CancellationToken stopped;
+        stopped.cancel();
+        const fs::path target = QFile::encodeName(m_destination + "/Folder").toStdString();
+        QCOMPARE(failureOf([&] {
+                     ItemCopier(ItemCopier::Method::copyContents, stopped)
+                         .copyFolderContents(QFile::encodeName(m_items + "/Folder").toStdString(), target,
+                                             false);
+                 }),
+                 QStringLiteral("cancelled"));
+        QVERIFY(!fs::exists(target / "a.txt"));
+        fs::remove_all(target);
     }
 
     void invocation_data() {
@@ -421,14 +459,68 @@ private slots:
         QFETCH(QString, failure);
         makeItems({"a.txt", "one/notes.txt", "two/notes.txt"});
         const QString tool = script("recording-tool", "touch '" + QFile::encodeName(m_destination) + "/ran'");
-        const std::atomic_bool cancelled = failure == QLatin1String("cancelled");
+        const CancellationToken cancellation;
+        if (failure == QLatin1String("cancelled"))
+            cancellation.cancel();
         QCOMPARE(failureOf([&] {
                      create(items, format, "a.zip", false,
                             password.isNull() ? std::nullopt : std::optional(password),
-                            ArchiveBuilder({tool, tool, ArchiveTools().diskImage}), &cancelled);
+                            ArchiveBuilder({tool, tool, ArchiveTools().diskImage}), cancellation);
                  }),
                  failure);
         QCOMPARE(entries(m_destination), QStringList()); // neither an archive nor the tool's mark
+    }
+
+    void createArchive_toolMessage_namesTheFinalArchive() {
+        makeItems({"a.txt"});
+        const QString tool = script("failing-tar", "echo \"tar: $2: Cannot write\" >&2; exit 2");
+        QCOMPARE(
+            failureOf([&] {
+                create({"a.txt"}, ArchiveFormat::tar, "a.tar", false, {}, ArchiveBuilder({tool, tool, tool}));
+            }),
+            "tar: " + outputPath("a.tar") + ": Cannot write");
+        QCOMPARE(entries(m_destination), QStringList());
+    }
+
+    // What a crash left is removed; what a live run uses, and what is not plainly ours, stays.
+    void leftoverSweep_removesOnlyWhatIsOursAndUnused() {
+        const QString journal = PendingJournalEntry::journalFolder();
+        const auto makeFolder = [](const QString& path, mode_t mode) {
+            QVERIFY(QDir().mkpath(path + "/inside"));
+            ::chmod(QFile::encodeName(path).constData(), mode);
+        };
+        std::optional<PendingJournalEntry> crashed(std::in_place, m_destination);
+        makeFolder(crashed->hiddenFolderPath(), 0700);
+        makeFolder(crashed->stagingFolderPath(), 0700);
+        writeFile(crashed->errorFilePath(), "zip error");
+        // A crash leaves its entry without its lock: keep a copy of the file, end the entry, put it back.
+        const QString entryName = entries(journal).value(0);
+        QVERIFY(QFile::copy(journal + "/" + entryName, m_work.filePath("entry")));
+        crashed.reset();
+        QVERIFY(QFile::rename(m_work.filePath("entry"), journal + "/" + entryName));
+
+        const PendingJournalEntry live(m_destination);
+        makeFolder(live.stagingFolderPath(), 0700);
+        writeFile(live.errorFilePath(), "");
+        makeFolder(temporary() + "/Balewick-stale", 0700);
+        writeFile(temporary() + "/bw-err-stale", "");
+        makeFolder(temporary() + "/Balewick-shared", 0755);
+        writeFile(temporary() + "/unrelated", "");
+        makeFolder(m_destination + "/.balewick-not-listed", 0700);
+
+        LeftoverSweep::run(journal, temporary());
+        QCOMPARE(entries(journal).size(), 1); // the live entry
+        QCOMPARE(entries(m_destination), QStringList{".balewick-not-listed"});
+        QStringList kept = entries(temporary());
+        kept.sort();
+        const QStringList expected{"Balewick-shared", QFileInfo(live.stagingFolderPath()).fileName(),
+                                   QFileInfo(live.errorFilePath()).fileName(), "unrelated"};
+        QStringList sortedExpected = expected;
+        sortedExpected.sort();
+        QCOMPARE(kept, sortedExpected);
+        for (const QString& name : kept)
+            StagingFolder::removeTree(QFile::encodeName(temporary() + "/" + name).toStdString());
+        StagingFolder::removeTree(QFile::encodeName(m_destination + "/.balewick-not-listed").toStdString());
     }
 
     void createArchive_outputNameTakenMeanwhile_isNeverReplaced() {
@@ -467,11 +559,11 @@ private slots:
                    failure.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
                 m_runner.terminateCurrent();
         });
-        // The tool is at work once its output exists under the hidden name.
-        QTRY_VERIFY_WITH_TIMEOUT(entries(m_destination).size() == 1 &&
-                                     entries(m_destination)[0].startsWith('.') &&
-                                     entries(m_destination)[0].endsWith(extension),
-                                 20000);
+        // The tool is at work once its output exists in the private hidden folder.
+        const auto hidden = [&] { return m_destination + "/" + entries(m_destination).value(0); };
+        QTRY_VERIFY_WITH_TIMEOUT(entries(m_destination).size() == 1 && entries(hidden()).size() == 1, 20000);
+        QVERIFY(entries(m_destination)[0].startsWith(".balewick-"));
+        QCOMPARE(statOf(QFile::encodeName(hidden()).toStdString()).st_mode & 0777, 0700u);
         m_runner.terminateCurrent();
         QVERIFY(failure.wait_for(std::chrono::seconds(20)) == std::future_status::ready);
         QCOMPARE(failure.get(), qtTrId("error.cancelled"));

@@ -1,9 +1,12 @@
 #include "platform/LinuxDesktopServices.h"
 
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +30,8 @@ private slots:
     void initTestCase() {
         // The Trash lives in the data folder of a home of our own, on the same file system as it.
         qputenv("HOME", QFile::encodeName(m_home.path()));
+        // Read once by GLib, so every row shares it.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_home.path() + u"/data"_s));
         QStandardPaths::setTestModeEnabled(true);
         m_bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address"_s});
         if (m_bus.waitForStarted() && m_bus.waitForReadyRead(10000))
@@ -37,21 +42,59 @@ private slots:
         m_bus.waitForFinished();
     }
 
-    void moveToTrash_movesOrRefusesWithoutFreezing_data() {
+    // The Trash is the one in XDG_DATA_HOME, or the item's own volume's; nothing else is ever written.
+    void moveToTrash_movesIntoATrashOrLeavesTheItem_data() {
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("trashed");
-        QTest::newRow("ordinary name") << u"report.txt"_s << true;
-        QTest::newRow("250-byte name, which Qt would retry for ever") << QString(250, u'b') << false;
-        QTest::newRow("long in bytes, short in characters") << QString(125, u'\u00e9') << false;
+        QTest::addColumn<QString>("trashedTo"); // relative to the work folder; empty: the item stays
+        QTest::newRow("ordinary name") << u"ready"_s << u"report.txt"_s << u"data/Trash/files/report.txt"_s;
+        QTest::newRow("XDG_DATA_HOME missing")
+            << u"no data folder"_s << u"a.txt"_s << u"data/Trash/files/a.txt"_s;
+        QTest::newRow("a file named Trash") << u"Trash a file"_s << u"b.txt"_s << QString();
+        if (::geteuid() != 0) // permissions do not bind root
+            QTest::newRow("read-only Trash") << u"read-only Trash"_s << u"c.txt"_s << QString();
+        QTest::newRow("250-byte name, which Qt would retry for ever")
+            << u"ready"_s << QString(250, u'b') << QString();
+        // GIO gives a memory volume no Trash, and never copies an item into the home Trash instead.
+        QTest::newRow("an item on a tmpfs volume") << u"other volume"_s << u"vol/d.txt"_s << QString();
     }
-    void moveToTrash_movesOrRefusesWithoutFreezing() {
+    void moveToTrash_movesIntoATrashOrLeavesTheItem() {
+        QFETCH(QString, setup);
         QFETCH(QString, name);
-        QFETCH(bool, trashed);
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        QVERIFY(QDir().mkpath(data) && QFile(data + u'/' + name).open(QIODevice::WriteOnly));
-        QCOMPARE(LinuxDesktopServices().moveToTrash(data + u'/' + name), trashed);
-        QCOMPARE(QFile::exists(data + u'/' + name), !trashed);
-        QCOMPARE(QFile::exists(data + u"/Trash/files/"_s + name), trashed);
+        QFETCH(QString, trashedTo);
+        const QString work = m_home.path();
+        const QString data = work + u"/data"_s;
+        QDir(data).removeRecursively();
+        if (setup != u"no data folder"_s)
+            QVERIFY(QDir().mkpath(data));
+        if (setup == u"Trash a file"_s)
+            QVERIFY(QFile(data + u"/Trash"_s).open(QIODevice::WriteOnly));
+        if (setup == u"read-only Trash"_s) {
+            QVERIFY(QDir().mkpath(data + u"/Trash/files"_s) && QDir().mkpath(data + u"/Trash/info"_s));
+            QFile::setPermissions(data + u"/Trash/info"_s, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        if (setup == u"other volume"_s) {
+            QDir().mkpath(work + u"/vol"_s);
+            if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"tmpfs"_s, work + u"/vol"_s}) != 0)
+                QSKIP("a tmpfs cannot be mounted here");
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (setup == u"other volume"_s)
+                QProcess::execute(u"umount"_s, {work + u"/vol"_s});
+        });
+        const QString item = name.contains(u'/') ? work + u'/' + name : work + u"/items/"_s + name;
+        QVERIFY(QDir().mkpath(QFileInfo(item).path()) && QFile(item).open(QIODevice::WriteOnly));
+        const QStringList before =
+            QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        QCOMPARE(LinuxDesktopServices().moveToTrash(item), !trashedTo.isEmpty());
+        QCOMPARE(QFile::exists(item), trashedTo.isEmpty());
+        if (!trashedTo.isEmpty())
+            QVERIFY(QFile::exists(work + u'/' + trashedTo));
+        QStringList after = QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        if (setup == u"no data folder"_s)
+            after.removeAll(u"data"_s);
+        QCOMPARE(after, before);
     }
 
     void reveal_asksTheFileManager_elseOpensEachFolderOnce_data() {

@@ -372,6 +372,33 @@ private slots:
         QCOMPARE(fixture.outFiles(), (QStringList{u"b.zip"_s, u"c.zip"_s}));
     }
 
+    // Files opened while a run is busy wait for it, in order, and the progress line counts them.
+    void processWhenIdle_whileBusy_runsLaterInOrder() {
+        WorkflowFixture fixture(
+            "n=0; while [ ! -e \"$0.go\" ] && [ $n -lt 600 ]; do sleep 0.05; n=$((n+1)); done");
+        MainModel& model = fixture.model;
+        const QList<QUrl> files = fixture.makeFiles({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
+        model.processWhenIdle({files[0]});
+        model.processWhenIdle({files[1]});
+        model.processWhenIdle({files[2]});
+        QCOMPARE(model.waitingRuns(), 2);
+        QTRY_VERIFY(model.progressText().endsWith(u'\n' + qtTrId("progress.waiting").arg(2)));
+        QFile(fixture.path(u"zip.go"_s)).open(QIODevice::WriteOnly);
+        QVERIFY(fixture.waitForEnd(2));
+        QCOMPARE(fixture.outFiles(), (QStringList{u"a.zip"_s, u"b.zip"_s, u"c.zip"_s}));
+        QCOMPARE(fixture.log.entries().size(), 3);
+        QCOMPARE(fixture.dialogs.errorMessages(), QStringList{});
+    }
+
+    void desktop_missingFolder_isCreated() {
+        WorkflowFixture fixture;
+        QDir(m_home.filePath(u"Desktop"_s)).removeRecursively();
+        fixture.preferences.setDestination(ArchiveDestination::desktop);
+        QVERIFY(fixture.runToEnd(fixture.makeFiles({u"a.txt"_s})));
+        QCOMPARE(fixture.dialogs.errorMessages(), QStringList{});
+        QVERIFY(QFileInfo::exists(m_home.filePath(u"Desktop/a.zip"_s)));
+    }
+
     void completeRun_eachActionAndFormat_archiveReadsBack_data() {
         QTest::addColumn<ArchiveAction>("action");
         QTest::addColumn<ArchiveFormat>("format");
