@@ -374,7 +374,7 @@ private slots:
 
     // Files opened while a run is busy wait for it, in order, and the progress line counts them.
     void processWhenIdle_whileBusy_runsLaterInOrder() {
-        WorkflowFixture fixture(
+        ModelFixture fixture(
             "n=0; while [ ! -e \"$0.go\" ] && [ $n -lt 600 ]; do sleep 0.05; n=$((n+1)); done");
         MainModel& model = fixture.model;
         const QList<QUrl> files = fixture.makeFiles({u"a.txt"_s, u"b.txt"_s, u"c.txt"_s});
@@ -391,7 +391,7 @@ private slots:
     }
 
     void desktop_missingFolder_isCreated() {
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         QDir(m_home.filePath(u"Desktop"_s)).removeRecursively();
         fixture.preferences.setDestination(ArchiveDestination::desktop);
         QVERIFY(fixture.runToEnd(fixture.makeFiles({u"a.txt"_s})));
