@@ -216,8 +216,8 @@
         <translation>Create a password-protected zip?</translation>
     </message>
     <message id="confirm.encryptedZip.body">
-        <source>Zip encryption is weak and the password is visible to other programs while the archive is made. Use an encrypted disk image for sensitive data.</source>
-        <translation>Zip encryption is weak and the password is visible to other programs while the archive is made. Use an encrypted disk image for sensitive data.</translation>
+        <source>Zip encryption is weak: anyone with the archive and enough time can open it. Use an encrypted disk image for sensitive data.</source>
+        <translation>Zip encryption is weak: anyone with the archive and enough time can open it. Use an encrypted disk image for sensitive data.</translation>
     </message>
     <message id="confirm.encryptedDmg.title">
         <source>Create an encrypted disk image?</source>
@@ -630,6 +630,9 @@
     <message id="quit.busy.stop">
         <source>Stop and Quit</source>
         <translation>Stop and Quit</translation>
+    <message id="error.zipPasswordTooLong">
+        <source>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</source>
+        <translation>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "CompressionError.h"
 #include "ItemCopier.h"
 #include "JobCancelledError.h"
+#include "PasswordTerminal.h"
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
 #include "StagingFolder.h"
@@ -50,6 +51,12 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
         throw JobCancelledError();
     if (isEncrypted(format) && (!password || password->isEmpty()))
         throw CompressionError::toolFailed(QString());
+    // zip reads at most this much from its terminal, and a line feed would end the answer early.
+    if (format == ArchiveFormat::encryptedZip &&
+        (password->toUtf8().size() > PasswordTerminal::longestPassword || password->contains(u'\n')))
+        throw CompressionError::toolFailed(
+            qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
+
     const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
     if (!QFileInfo(outputPath).isAbsolute())
         throw systemError(EINVAL, qtTrId("error.saveArchive"), output.toDisplayString());
@@ -76,8 +83,13 @@ void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFol
                                  const ToolRunner::Context& context) const {
     const ToolInvocation call = invocation(format, stagingFolder, archive.temporaryPath(), volumeName,
                                            password, omitFinderFiles, omitMacMetadata);
+    std::optional<PasswordTerminal> terminal;
+    if (call.terminalPassword)
+        terminal.emplace(*call.terminalPassword);
+    ToolRunner::Context withTerminal = context;
+    withTerminal.terminal = terminal ? &*terminal : nullptr;
     try {
-        m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input, context);
+        m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input, withTerminal);
     } catch (const CompressionError& error) {
         if (error.kind() != CompressionError::Kind::toolFailed)
             throw;
@@ -103,12 +115,12 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
     switch (format) {
     case ArchiveFormat::zip:
         return {m_tools.zip, zipArguments(output, omitMacMetadata, omitFinderFiles), stagingFolder,
-                std::nullopt};
+                std::nullopt, std::nullopt};
     case ArchiveFormat::encryptedZip:
+        // The password is typed at zip's prompts: on the command line every program could read it.
         return {m_tools.zip,
-                QStringList{QStringLiteral("-P"), passwordText} +
-                    zipArguments(output, omitMacMetadata, omitFinderFiles),
-                stagingFolder, std::nullopt};
+                QStringList{QStringLiteral("-e")} + zipArguments(output, omitMacMetadata, omitFinderFiles),
+                stagingFolder, std::nullopt, passwordText.toUtf8()};
     case ArchiveFormat::tar:
     case ArchiveFormat::gzip:
     case ArchiveFormat::bzip2: {
@@ -118,6 +130,7 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
         return {m_tools.tar,
                 {mode, output, QStringLiteral("-C"), stagingFolder, QStringLiteral(".")},
                 std::nullopt,
+                std::nullopt,
                 std::nullopt};
     }
     case ArchiveFormat::diskImage:
@@ -125,6 +138,7 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
                 {QStringLiteral("create"), QStringLiteral("-srcfolder"), stagingFolder,
                  QStringLiteral("-volname"), volumeName, QStringLiteral("-format"), QStringLiteral("UDZO"),
                  output},
+                std::nullopt,
                 std::nullopt,
                 std::nullopt};
     case ArchiveFormat::encryptedDiskImage:
@@ -135,7 +149,8 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
                  QStringLiteral("-encryption"), QStringLiteral("AES-256"), QStringLiteral("-stdinpass"),
                  output},
                 std::nullopt,
-                passwordText.toUtf8() + '\n'};
+                passwordText.toUtf8() + '\n',
+                std::nullopt};
     }
     return {};
 }

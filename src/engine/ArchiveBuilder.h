@@ -32,6 +32,8 @@ struct ToolInvocation {
     QStringList arguments;
     std::optional<QString> currentDirectory;
     std::optional<QByteArray> input;
+    // Typed at the tool's password prompts on a terminal of its own.
+    std::optional<QByteArray> terminalPassword;
 };
 
 // Makes one archive from an ordered list of items: stages them in a private temporary folder,

@@ -2,6 +2,7 @@
 
 #include "CompressionError.h"
 #include "FileDescriptor.h"
+#include "PasswordTerminal.h"
 #include "SystemError.h"
 #include "TemporaryDirectory.h"
 
@@ -112,7 +113,8 @@ struct ChildPlan {
     int error = -1;
     const char* directory = nullptr;
     pid_t parent = 0;
-    int report = -1; // close-on-exec pipe that receives the errno of a start that failed
+    int report = -1;                // close-on-exec pipe that receives the errno of a start that failed
+    const char* terminal = nullptr; // opened in a new session, it becomes the controlling terminal
 };
 
 bool moveTo(int descriptor, int target) {
@@ -133,8 +135,13 @@ bool moveTo(int descriptor, int target) {
     if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || ::getppid() != plan.parent)
         ::_exit(127);
     int failure = 0;
-    if ((plan.input >= 0 && !moveTo(plan.input, STDIN_FILENO)) || !moveTo(plan.output, STDOUT_FILENO) ||
-        !moveTo(plan.error, STDERR_FILENO) || (plan.directory && ::chdir(plan.directory) != 0)) {
+    int terminal = -1;
+    if (plan.terminal && (::setsid() < 0 || (terminal = ::open(plan.terminal, O_RDWR)) < 0)) {
+        failure = errno;
+    } else if ((terminal >= 0 && !moveTo(terminal, STDIN_FILENO)) ||
+               (plan.input >= 0 && !moveTo(plan.input, STDIN_FILENO)) ||
+               !moveTo(plan.output, STDOUT_FILENO) || !moveTo(plan.error, STDERR_FILENO) ||
+               (plan.directory && ::chdir(plan.directory) != 0)) {
         failure = errno;
     } else {
         sigset_t nothing;
@@ -274,6 +281,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     plan.directory = currentDirectory ? directory.constData() : nullptr;
     plan.parent = ::getpid();
     plan.report = reportWrite.get();
+    plan.terminal = context.terminal ? context.terminal->devicePath().constData() : nullptr;
 
     {
         std::lock_guard guard(m_lock);
@@ -320,12 +328,22 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         writeIgnoringBrokenPipe(inputWrite.get(), *input);
         inputWrite.close();
     }
+    const bool answered = !context.terminal || context.terminal->answerPrompts(errorFilePath, processFd);
+    if (!answered) {
+        // The tool refused the answer or went silent; it would wait on its terminal for ever.
+        if (processFd >= 0)
+            signalProcessFd(processFd, SIGKILL);
+        else
+            ::kill(processId, SIGKILL); // not reaped yet, so the pid is still this child's
+    }
     const QByteArray outputTail = readTail(outputRead.get(), processFd, outputTailSize);
 
     const Outcome outcome = waitForChild(processId, processFd);
     errorFile.close();
     errorFileRemoval.read = true;
-    const QString errorText = decodedOrEmpty(readAndRemove(errorFilePath));
+    QString errorText = decodedOrEmpty(readAndRemove(errorFilePath));
+    if (context.terminal) // the prompts are no message
+        errorText = PasswordTerminal::withoutPrompts(errorText);
 
     bool terminationRequested = false;
     {
@@ -335,6 +353,8 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     // zip catches SIGTERM, removes its temporary file and exits with status 9: still a stop. A
     // tool killed by anyone else (the out-of-memory killer, a user) failed, and says so.
     const bool stopAsked = terminationRequested || context.cancellation.isCancelled();
+    if (!answered && !stopAsked)
+        throw CompressionError::toolFailed(errorText);
     if (stopAsked && (outcome.signalled || outcome.exitStatus != 0))
         throw CompressionError::cancelled();
     if (outcome.signalled) {

@@ -9,6 +9,8 @@
 #include <mutex>
 #include <optional>
 
+class PasswordTerminal;
+
 // Runs one external tool to completion and turns its outcome into success or a CompressionError.
 // It is also the handle through which a cancel request reaches the running tool.
 class ToolRunner final {
@@ -19,6 +21,9 @@ public:
         CancellationToken cancellation;
         // Where standard error is captured; empty: a fresh "bw-err-<UUID>" in the temporary folder.
         QString errorFilePath;
+        // When set, the tool runs in a session of its own with this as its controlling terminal,
+        // and the terminal answers the tool's password prompts.
+        PasswordTerminal* terminal = nullptr;
     };
 
     ToolRunner() = default;

@@ -319,7 +319,7 @@ private slots:
         QTest::newRow("zip without Finder files")
             << ArchiveFormat::zip << QString() << true << true << "cd /stage; /x/zip -r -X /o.zip ." + finder;
         QTest::newRow("encrypted zip") << ArchiveFormat::encryptedZip << pw << true << false
-                                       << "cd /stage; /x/zip -P pässwörd -r -y /o.zip ." + finder;
+                                       << "cd /stage; /x/zip -e -r -y /o.zip ." + finder + " <tty pässwörd";
         QTest::newRow("tar") << ArchiveFormat::tar << QString() << true << true
                              << "/x/tar -cf /o.zip -C /stage .";
         QTest::newRow("disk image") << ArchiveFormat::diskImage << QString() << false << false
@@ -343,6 +343,8 @@ private slots:
             text.prepend("cd " + *call.currentDirectory + "; ");
         if (call.input)
             text += " < " + QString::fromUtf8(*call.input);
+        if (call.terminalPassword)
+            text += " <tty " + QString::fromUtf8(*call.terminalPassword);
         QTEST(text, "call");
     }
 
@@ -441,6 +443,9 @@ private slots:
             << one << ArchiveFormat::encryptedZip << QString() << failed;
         QTest::newRow("encrypted zip with an empty password")
             << one << ArchiveFormat::encryptedZip << "" << failed;
+        QTest::newRow("encrypted zip with a password longer than zip reads")
+            << one << ArchiveFormat::encryptedZip << QString(27, u'\u20ac')
+            << qtTrId("error.zipPasswordTooLong").arg(80);
         QTest::newRow("encrypted disk image with an empty password")
             << one << ArchiveFormat::encryptedDiskImage << "" << failed;
         QTest::newRow("disk image without its tool")
