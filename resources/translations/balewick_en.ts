@@ -634,5 +634,21 @@
         <source>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</source>
         <translation>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</translation>
     </message>
+    <message id="verify.unexpectedMember">
+        <source>It holds “%1”, which was not archived.</source>
+        <translation>It holds “%1”, which was not archived.</translation>
+    </message>
+    <message id="verify.incompleteMember">
+        <source>“%1” is incomplete in it.</source>
+        <translation>“%1” is incomplete in it.</translation>
+    </message>
+    <message id="verify.missingMember">
+        <source>“%1” is missing from it.</source>
+        <translation>“%1” is missing from it.</translation>
+    </message>
+    <message id="error.verifyFailed">
+        <source>The archive “%1” did not read back correctly, so the original items were kept. %2</source>
+        <translation>The archive “%1” did not read back correctly, so the original items were kept. %2</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,105 @@
+#include "ArchiveVerifier.h"
+
+#include "JobCancelledError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct ArchiveDeleter {
+    void operator()(archive* reader) const { archive_read_free(reader); }
+};
+using Reader = std::unique_ptr<archive, ArchiveDeleter>;
+
+ReadBack failed(const QString& reason) {
+    return {ReadBack::Result::failed, reason};
+}
+
+QString readerError(archive* reader) {
+    const char* text = archive_error_string(reader);
+    return text ? QString::fromLocal8Bit(text) : QString();
+}
+
+} // namespace
+
+ArchiveVerifier::ArchiveVerifier(const std::atomic_bool* cancelled, std::atomic<qint64>* bytesDone,
+                                 DiskImageCheck diskImageCheck)
+    : m_cancelled(cancelled)
+    , m_bytesDone(bytesDone)
+    , m_diskImageCheck(std::move(diskImageCheck)) {}
+
+ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat format,
+                                 const StagedManifest& expected,
+                                 const std::optional<QString>& password) const {
+    if (format == ArchiveFormat::diskImage || format == ArchiveFormat::encryptedDiskImage) {
+        if (!m_diskImageCheck)
+            return {ReadBack::Result::skipped, {}};
+        return m_diskImageCheck(archivePath, password);
+    }
+
+    Reader reader(archive_read_new());
+    if (format == ArchiveFormat::gzip) {
+        // libarchive's own gzip reader skips the trailer's checksum; gzip itself checks it.
+        archive_read_support_filter_program(reader.get(), "gzip -d");
+    } else {
+        archive_read_support_filter_all(reader.get());
+    }
+    archive_read_support_format_zip(reader.get());
+    archive_read_support_format_tar(reader.get());
+    if (password)
+        archive_read_add_passphrase(reader.get(), password->toUtf8().constData());
+    if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(), 1 << 16) !=
+        ARCHIVE_OK)
+        return failed(readerError(reader.get()));
+
+    QHash<QByteArray, qint64> missing = expected.entries();
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        archive_entry* entry = nullptr;
+        const int header = archive_read_next_header(reader.get(), &entry);
+        if (header == ARCHIVE_EOF)
+            break;
+        if (header != ARCHIVE_OK && header != ARCHIVE_WARN)
+            return failed(readerError(reader.get()));
+        const char* rawName = archive_entry_pathname(entry);
+        if (!rawName)
+            rawName = archive_entry_pathname_utf8(entry);
+        const QByteArray name = StagedManifest::normalisedName(rawName ? QByteArray(rawName) : QByteArray());
+        qint64 dataSize = 0;
+        for (;;) {
+            if (m_cancelled && m_cancelled->load())
+                throw JobCancelledError();
+            const la_ssize_t count = archive_read_data(reader.get(), buffer.data(), buffer.size());
+            if (count < 0)
+                return failed(readerError(reader.get()));
+            if (count == 0)
+                break;
+            dataSize += count;
+            if (m_bytesDone)
+                m_bytesDone->store(archive_filter_bytes(reader.get(), -1));
+        }
+        if (name.isEmpty())
+            continue;
+        const auto staged = missing.constFind(name);
+        if (staged == missing.constEnd()) // not staged, or there twice
+            return failed(qtTrId("verify.unexpectedMember").arg(QString::fromLocal8Bit(name)));
+        // A second name for a file already stored (a hard link) carries no data of its own.
+        if (*staged >= 0 && !archive_entry_hardlink(entry) && dataSize != *staged)
+            return failed(qtTrId("verify.incompleteMember").arg(QString::fromLocal8Bit(name)));
+        missing.erase(staged);
+    }
+    if (archive_read_close(reader.get()) != ARCHIVE_OK)
+        return failed(readerError(reader.get()));
+    if (m_bytesDone)
+        m_bytesDone->store(QFileInfo(archivePath).size());
+    if (!missing.isEmpty())
+        return failed(qtTrId("verify.missingMember").arg(QString::fromLocal8Bit(missing.constBegin().key())));
+    return {};
+}

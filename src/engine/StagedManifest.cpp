@@ -1,0 +1,67 @@
+#include "StagedManifest.h"
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Listing {
+    bool followLinks = false;
+    bool zipExclusions = false;
+    bool zip = false;
+};
+
+// zip's exclusion patterns ("*.DS_Store", "*/._*", "._*", ...), where "*" also matches "/".
+bool excludedByZip(const QByteArray& path) {
+    return path.endsWith(".DS_Store") || path.startsWith("._") || path.contains("/._");
+}
+
+void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, int depth,
+          StagedManifest& manifest) {
+    std::error_code error;
+    for (fs::directory_iterator entries(folder, error), end; !error && entries != end;
+         entries.increment(error)) {
+        const fs::path path = entries->path();
+        const QByteArray name = prefix + QByteArray::fromStdString(path.filename().native());
+        struct stat info {};
+        const int found = how.followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+        if (found != 0 || (how.zipExclusions && excludedByZip(name)))
+            continue;
+        if (S_ISDIR(info.st_mode)) {
+            manifest.insert(name, -1);
+            // A link that leads back up would otherwise never end; zip stops there too.
+            if (depth < 64)
+                list(path, name + '/', how, depth + 1, manifest);
+        } else if (S_ISREG(info.st_mode)) {
+            manifest.insert(name, qint64(info.st_size));
+        } else if (!how.zip || S_ISLNK(info.st_mode)) {
+            manifest.insert(name, -1);
+        }
+    }
+}
+
+} // namespace
+
+StagedManifest StagedManifest::ofFolder(const fs::path& folder, ArchiveFormat format, bool omitFinderFiles,
+                                        bool omitMacMetadata) {
+    const bool zip = format == ArchiveFormat::zip || format == ArchiveFormat::encryptedZip;
+    StagedManifest manifest;
+    list(folder, {}, Listing{zip && omitMacMetadata, zip && omitFinderFiles, zip}, 0, manifest);
+    return manifest;
+}
+
+QByteArray StagedManifest::normalisedName(QByteArray name) {
+    while (name.startsWith("./"))
+        name.remove(0, 2);
+    while (name.endsWith('/'))
+        name.chop(1);
+    return name == "." ? QByteArray() : name;
+}
+
+qint64 StagedManifest::totalBytes() const {
+    qint64 total = 0;
+    for (const qint64 size : m_entries)
+        total += std::max<qint64>(size, 0);
+    return total;
+}

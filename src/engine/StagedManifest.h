@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ArchiveFormat.h"
+
+#include <QByteArray>
+#include <QHash>
+
+#include <filesystem>
+
+// What an archive of a staging folder must hold: every member's path relative to the folder, as
+// raw bytes, with the size of each regular file (-1 for folders, links and other entries).
+class StagedManifest final {
+public:
+    // Lists `folder` the way the format's tool reads it: zip without "-y" follows symbolic links
+    // and leaves named pipes out, and zip's exclusion list drops Finder files.
+    static StagedManifest ofFolder(const std::filesystem::path& folder, ArchiveFormat format,
+                                   bool omitFinderFiles, bool omitMacMetadata);
+
+    // A member name as tools write it ("./a/", "a/") in the form used here ("a").
+    static QByteArray normalisedName(QByteArray name);
+
+    const QHash<QByteArray, qint64>& entries() const { return m_entries; }
+    void insert(const QByteArray& path, qint64 size) { m_entries.insert(path, size); }
+    // The bytes of all regular files: what a tool has to read.
+    qint64 totalBytes() const;
+
+private:
+    QHash<QByteArray, qint64> m_entries;
+};
