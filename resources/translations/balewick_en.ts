@@ -650,5 +650,13 @@
         <source>The archive “%1” did not read back correctly, so the original items were kept. %2</source>
         <translation>The archive “%1” did not read back correctly, so the original items were kept. %2</translation>
     </message>
+    <message id="notification.done">
+        <source>Archiving finished</source>
+        <translation>Archiving finished</translation>
+    </message>
+    <message id="notification.show">
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
 </context>
 </TS>

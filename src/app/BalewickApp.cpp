@@ -2,12 +2,15 @@
 
 #include "AppDelegate.h"
 #include "CommandLineFiles.h"
+#include "MainWindowController.h"
+#include "RunNotice.h"
 #include "GracefulExit.h"
 #include "SingleInstance.h"
 #include "Translations.h"
 #include "WidgetDialogs.h"
 #include "engine/LeftoverSweep.h"
 #include "platform/AppInfo.h"
+#include "platform/FreedesktopNotifier.h"
 #include "platform/LinuxDesktopServices.h"
 #include "workflow/MainModel.h"
 
@@ -58,9 +61,13 @@ int run(int argc, char** argv) {
                      [&gracefulExit] { gracefulExit.quit(); });
     QObject::connect(&instance, &SingleInstance::filesOpened, &delegate, &AppDelegate::openUrls);
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate, &AppDelegate::reopen);
-    QTimer::singleShot(0, &delegate, [&delegate, files] {
-        if (delegate.applicationDidFinishLaunching())
-            delegate.openUrls(files);
+    FreedesktopNotifier notifier;
+    RunNotice notice(MainModel::shared(), notifier, *desktop);
+    QTimer::singleShot(0, &delegate, [&delegate, &notice, files] {
+        if (!delegate.applicationDidFinishLaunching())
+            return;
+        notice.setWindow(delegate.windowController());
+        delegate.openUrls(files);
     });
     return QApplication::exec();
 }

@@ -281,6 +281,7 @@ QCoro::Task<> MainModel::run(QList<QUrl> urls) {
     if (!guard)
         co_return;
     if (errorMessage) {
+        emit runFailed(*errorMessage);
         try {
             co_await d->dialogs->showError(qtTrId("error.title"), *errorMessage);
         } catch (...) {

@@ -107,6 +107,8 @@ signals:
     void resultChanged();
     // Emitted when a run has reached its end, whatever the outcome (for tests and windows).
     void runFinished();
+    // Emitted when a run fails, with the alert's message, just before the alert shows.
+    void runFailed(const QString& message);
 
 private:
     enum class Prompt { name, password };

@@ -1,3 +1,4 @@
+#include "platform/FreedesktopNotifier.h"
 #include "platform/LinuxDesktopServices.h"
 
 #include <QProcess>
@@ -18,6 +19,22 @@ public:
     QStringList shown;
 public slots:
     void ShowItems(const QStringList& uris, const QString&) { shown += uris; }
+};
+
+// Stands in for the desktop's notification service; it answers every notification with id 7.
+class FakeNotifications final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QStringList shown; // summary, body and actions of each notification
+public slots:
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap&, int) {
+        shown += QStringList{summary, body} + actions;
+        return 7;
+    }
+signals:
+    void ActionInvoked(uint id, const QString& action);
 };
 
 class LinuxDesktopServicesTest final : public QObject {
@@ -126,6 +143,30 @@ private slots:
         QTRY_COMPARE(fake.shown, shown);
         QTRY_COMPARE(folders, opened);
         bus.unregisterService(u"org.freedesktop.FileManager1"_s);
+    }
+
+    void notify_offersShow_andRunsItWhenChosen() {
+        if (m_busAddress.isEmpty())
+            QSKIP("no dbus-daemon to run a private session bus");
+        FakeNotifications fake;
+        QDBusConnection bus = QDBusConnection::connectToBus(m_busAddress, u"notifications"_s);
+        QVERIFY(bus.registerObject(u"/org/freedesktop/Notifications"_s, &fake,
+                                   QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals) &&
+                bus.registerService(u"org.freedesktop.Notifications"_s));
+        FreedesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, u"notifier"_s));
+        int shows = 0;
+        notifier.notify(u"Done"_s, u"a.zip was made"_s, [&shows] { ++shows; });
+        QTRY_COMPARE(fake.shown.mid(0, 2), (QStringList{"Done", "a.zip was made"}));
+        QVERIFY(fake.shown.contains(u"show"_s));
+        QTest::qWait(100);                     // the id reaches the notifier
+        emit fake.ActionInvoked(8, u"show"_s); // another program's notification
+        emit fake.ActionInvoked(7, u"show"_s);
+        QTRY_COMPARE(shows, 1);
+        bus.unregisterService(u"org.freedesktop.Notifications"_s);
+        // With no service on the bus, nothing happens and nothing waits.
+        notifier.notify(u"Done"_s, QString(), [&shows] { ++shows; });
+        QTest::qWait(200);
+        QCOMPARE(shows, 1);
     }
 
     void composeEmail_handsEveryArchiveToTheMailer() {
