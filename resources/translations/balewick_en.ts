@@ -630,9 +630,6 @@
     <message id="quit.busy.stop">
         <source>Stop and Quit</source>
         <translation>Stop and Quit</translation>
-    <message id="error.zipPasswordTooLong">
-        <source>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</source>
-        <translation>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</translation>
     </message>
     <message id="verify.unexpectedMember">
         <source>It holds “%1”, which was not archived.</source>
@@ -657,6 +654,14 @@
     <message id="notification.show">
         <source>Show</source>
         <translation>Show</translation>
+    </message>
+    <message id="error.zipPasswordTooLong">
+        <source>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</source>
+        <translation>Zip takes passwords of up to %1 bytes on one line. Choose a shorter password.</translation>
+    </message>
+    <message id="progress.verifying">
+        <source>Reading “%1” back…</source>
+        <translation>Reading “%1” back…</translation>
     </message>
 </context>
 </TS>

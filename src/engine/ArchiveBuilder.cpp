@@ -6,6 +6,7 @@
 #include "PasswordTerminal.h"
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
+#include "StagedManifest.h"
 #include "StagingFolder.h"
 #include "SystemError.h"
 #include "ToolRunner.h"
@@ -46,7 +47,7 @@ ArchiveBuilder::ArchiveBuilder(ArchiveTools tools, ToolRunner* runner)
 void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                                    const QUrl& output, const QString& volumeName,
                                    const std::optional<QString>& password, bool omitMacMetadata,
-                                   const CancellationToken& cancellation) const {
+                                   const CancellationToken& cancellation, StagedManifest* manifest) const {
     if (cancellation.isCancelled())
         throw JobCancelledError();
     if (isEncrypted(format) && (!password || password->isEmpty()))
@@ -71,6 +72,8 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
                                   cancellation));
     if (cancellation.isCancelled())
         throw JobCancelledError();
+    if (manifest)
+        *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles, omitMacMetadata);
 
     PendingArchive archive(outputPath, pending.hiddenFolderPath());
     runArchiver(format, staging.pathString(), archive, volumeName, password, omitFinderFiles, omitMacMetadata,
@@ -86,10 +89,9 @@ void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFol
     std::optional<PasswordTerminal> terminal;
     if (call.terminalPassword)
         terminal.emplace(*call.terminalPassword);
-    ToolRunner::Context withTerminal = context;
-    withTerminal.terminal = terminal ? &*terminal : nullptr;
     try {
-        m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input, withTerminal);
+        m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input, context,
+                      terminal ? &*terminal : nullptr);
     } catch (const CompressionError& error) {
         if (error.kind() != CompressionError::Kind::toolFailed)
             throw;

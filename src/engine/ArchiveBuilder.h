@@ -15,6 +15,7 @@
 #include "ToolRunner.h"
 
 class PendingArchive;
+class StagedManifest;
 
 // Balewick's own disk-image tool, installed beside the running executable.
 QString bundledDiskImageTool();
@@ -43,10 +44,12 @@ public:
     explicit ArchiveBuilder(ArchiveTools tools = {}, ToolRunner* runner = nullptr);
 
     // Blocking; run it on a worker thread. Throws CompressionError, PlatformError or
-    // JobCancelledError (when `cancellation` is cancelled before the tool starts).
+    // JobCancelledError (when `cancellation` is cancelled before the tool starts). `manifest`, when
+    // given, receives what was staged, for reading the archive back.
     void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                        const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
-                       bool omitMacMetadata, const CancellationToken& cancellation = {}) const;
+                       bool omitMacMetadata, const CancellationToken& cancellation = {},
+                       StagedManifest* manifest = nullptr) const;
 
     // The base name (without extension) proposed for an archive of these items.
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,

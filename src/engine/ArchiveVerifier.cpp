@@ -29,9 +29,9 @@ QString readerError(archive* reader) {
 
 } // namespace
 
-ArchiveVerifier::ArchiveVerifier(const std::atomic_bool* cancelled, std::atomic<qint64>* bytesDone,
+ArchiveVerifier::ArchiveVerifier(CancellationToken cancellation, std::atomic<qint64>* bytesDone,
                                  DiskImageCheck diskImageCheck)
-    : m_cancelled(cancelled)
+    : m_cancellation(std::move(cancellation))
     , m_bytesDone(bytesDone)
     , m_diskImageCheck(std::move(diskImageCheck)) {}
 
@@ -46,8 +46,9 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
 
     Reader reader(archive_read_new());
     if (format == ArchiveFormat::gzip) {
-        // libarchive's own gzip reader skips the trailer's checksum; gzip itself checks it.
-        archive_read_support_filter_program(reader.get(), "gzip -d");
+        // libarchive's own gzip reader skips the trailer's checksum; gzip itself checks it (quietly:
+        // Balewick writes nothing to the console).
+        archive_read_support_filter_program(reader.get(), "sh -c \"exec gzip -d 2>/dev/null\"");
     } else {
         archive_read_support_filter_all(reader.get());
     }
@@ -74,7 +75,7 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
         const QByteArray name = StagedManifest::normalisedName(rawName ? QByteArray(rawName) : QByteArray());
         qint64 dataSize = 0;
         for (;;) {
-            if (m_cancelled && m_cancelled->load())
+            if (m_cancellation.isCancelled())
                 throw JobCancelledError();
             const la_ssize_t count = archive_read_data(reader.get(), buffer.data(), buffer.size());
             if (count < 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ArchiveFormat.h"
+#include "CancellationToken.h"
 #include "StagedManifest.h"
 
 #include <QString>
@@ -27,14 +28,14 @@ public:
 
     // `cancelled` ends a read-back early (it then throws JobCancelledError); `bytesDone`, when
     // given, follows the bytes of the archive read so far.
-    explicit ArchiveVerifier(const std::atomic_bool* cancelled = nullptr,
-                             std::atomic<qint64>* bytesDone = nullptr, DiskImageCheck diskImageCheck = {});
+    explicit ArchiveVerifier(CancellationToken cancellation = {}, std::atomic<qint64>* bytesDone = nullptr,
+                             DiskImageCheck diskImageCheck = {});
 
     ReadBack verify(const QString& archive, ArchiveFormat format, const StagedManifest& expected,
                     const std::optional<QString>& password) const;
 
 private:
-    const std::atomic_bool* m_cancelled;
+    CancellationToken m_cancellation;
     std::atomic<qint64>* m_bytesDone;
     DiskImageCheck m_diskImageCheck;
 };

@@ -218,7 +218,7 @@ QString ToolRunner::messageFromOutput(const QString& toolName, const QByteArray&
 
 void ToolRunner::run(const QString& executable, const QStringList& arguments,
                      const std::optional<QString>& currentDirectory, const std::optional<QByteArray>& input,
-                     const Context& context) {
+                     const Context& context, PasswordTerminal* terminal) {
     if (context.cancellation.isCancelled())
         throw CompressionError::cancelled();
     const QByteArray executablePath = QFile::encodeName(executable);
@@ -281,7 +281,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     plan.directory = currentDirectory ? directory.constData() : nullptr;
     plan.parent = ::getpid();
     plan.report = reportWrite.get();
-    plan.terminal = context.terminal ? context.terminal->devicePath().constData() : nullptr;
+    plan.terminal = terminal ? terminal->devicePath().constData() : nullptr;
 
     {
         std::lock_guard guard(m_lock);
@@ -328,7 +328,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         writeIgnoringBrokenPipe(inputWrite.get(), *input);
         inputWrite.close();
     }
-    const bool answered = !context.terminal || context.terminal->answerPrompts(errorFilePath, processFd);
+    const bool answered = !terminal || terminal->answerPrompts(errorFilePath, processFd);
     if (!answered) {
         // The tool refused the answer or went silent; it would wait on its terminal for ever.
         if (processFd >= 0)
@@ -342,7 +342,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     errorFile.close();
     errorFileRemoval.read = true;
     QString errorText = decodedOrEmpty(readAndRemove(errorFilePath));
-    if (context.terminal) // the prompts are no message
+    if (terminal) // the prompts are no message
         errorText = PasswordTerminal::withoutPrompts(errorText);
 
     bool terminationRequested = false;

@@ -21,9 +21,6 @@ public:
         CancellationToken cancellation;
         // Where standard error is captured; empty: a fresh "bw-err-<UUID>" in the temporary folder.
         QString errorFilePath;
-        // When set, the tool runs in a session of its own with this as its controlling terminal,
-        // and the terminal answers the tool's password prompts.
-        PasswordTerminal* terminal = nullptr;
     };
 
     ToolRunner() = default;
@@ -32,10 +29,12 @@ public:
     static ToolRunner& shared();
 
     // Blocks until the tool exits. Throws CompressionError (toolFailed, cancelled) or PlatformError.
-    // The tool is killed should this process end first, however it ends.
+    // The tool is killed should this process end first, however it ends. With a terminal, the tool
+    // runs in a session of its own with it as its controlling terminal, which answers its prompts.
     void run(const QString& executable, const QStringList& arguments,
              const std::optional<QString>& currentDirectory = std::nullopt,
-             const std::optional<QByteArray>& input = std::nullopt, const Context& context = {});
+             const std::optional<QByteArray>& input = std::nullopt, const Context& context = {},
+             PasswordTerminal* terminal = nullptr);
 
     // How much of a tool's standard output is kept for its message.
     static constexpr qsizetype outputTailSize = 64 * 1024;

@@ -2,15 +2,28 @@
 
 #include "DestinationResolver.h"
 #include "engine/ArchiveBuilder.h"
+#include "engine/JobCancelledError.h"
 
 ArchiveJob::Outcome ArchiveJob::perform(const ArchiveBuilder* builder, const ArchiveJob& job) {
     Outcome outcome;
     try {
         outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
         builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
-                               job.password, job.omitMacMetadata, job.cancellation);
+                               job.password, job.omitMacMetadata, job.cancellation, &outcome.manifest);
     } catch (...) {
         outcome.failure = std::current_exception();
     }
     return outcome;
+}
+
+ReadBack ArchiveJob::readBack(QUrl archiveURL, ArchiveFormat format, StagedManifest manifest,
+                              std::optional<QString> password, CancellationToken cancellation) {
+    try {
+        return ArchiveVerifier(std::move(cancellation))
+            .verify(archiveURL.toLocalFile(), format, manifest, password);
+    } catch (const JobCancelledError&) {
+        return {ReadBack::Result::failed, {}};
+    } catch (...) {
+        return {ReadBack::Result::failed, qtTrId("error.failed")};
+    }
 }

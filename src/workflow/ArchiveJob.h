@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/ArchiveFormat.h"
+#include "engine/ArchiveVerifier.h"
 #include "engine/CancellationToken.h"
+#include "engine/StagedManifest.h"
 
 #include <QList>
 #include <QString>
@@ -20,6 +22,7 @@ struct ArchiveJob {
     struct Outcome {
         QUrl archiveURL;
         std::exception_ptr failure;
+        StagedManifest manifest; // what was staged, to read the archive back against
     };
 
     QList<QUrl> items;
@@ -35,4 +38,9 @@ struct ArchiveJob {
     // Blocking: checks the items can be read, picks the free file name and has the builder write
     // the archive there.
     static Outcome perform(const ArchiveBuilder* builder, const ArchiveJob& job);
+
+    // Blocking: reads the written archive back against what was staged. A stop ends it as a
+    // failure without a reason (the originals then stay).
+    static ReadBack readBack(QUrl archiveURL, ArchiveFormat format, StagedManifest manifest,
+                             std::optional<QString> password, CancellationToken cancellation);
 };

@@ -63,6 +63,7 @@ struct MainModel::Private {
     Dialogs* dialogs;
     DesktopServices* desktop;
     ToolRunner* runner = &ToolRunner::shared();
+    std::function<void(const QString&)> beforeReadBack;
 
     bool isTargeted = false;
     bool isBusy = false;
@@ -214,6 +215,10 @@ void MainModel::setResult(const std::optional<ArchiveResult>& value) {
 
 void MainModel::setProgressDelay(std::chrono::milliseconds delay) {
     d->progressDelay.setInterval(delay);
+}
+
+void MainModel::setBeforeReadBack(std::function<void(const QString& archivePath)> hook) {
+    d->beforeReadBack = std::move(hook);
 }
 
 void MainModel::setToolRunner(ToolRunner& runner) {
@@ -379,7 +384,28 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             std::rethrow_exception(outcome.failure);
 
         results.append(outcome.archiveURL);
-        archiveCompleted(outcome.archiveURL, group, format);
+        // The originals go only once their archive has been read back in full.
+        const bool mayTrash = preferences.trashOriginals();
+        if (mayTrash) {
+            d->archivingText = qtTrId("progress.verifying").arg(outcome.archiveURL.fileName());
+            updateProgressText();
+            if (d->beforeReadBack)
+                d->beforeReadBack(outcome.archiveURL.toLocalFile());
+            QFuture<ReadBack> reading = QtConcurrent::run(&ArchiveJob::readBack, outcome.archiveURL, format,
+                                                          outcome.manifest, password, cancellation);
+            const ReadBack readBack = co_await reading;
+            if (!guard)
+                co_return;
+            if (readBack.result == ReadBack::Result::failed) {
+                // The archive was made and stays; its items stay where they are.
+                archiveCompleted(outcome.archiveURL, group, format, false);
+                if (cancellation.isCancelled())
+                    co_return;
+                throw CompressionError::toolFailed(
+                    qtTrId("error.verifyFailed").arg(outcome.archiveURL.fileName(), readBack.reason));
+            }
+        }
+        archiveCompleted(outcome.archiveURL, group, format, mayTrash);
     }
     runCompleted(results, action);
 }
@@ -440,14 +466,15 @@ void MainModel::cancelPassword() {
     resolvePrompt(std::nullopt, Prompt::password);
 }
 
-void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format) {
+void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format,
+                                 bool mayTrash) {
     const QString archivePath = archiveURL.toLocalFile();
     d->log.append(archivePath, format);
     QSettings& defaults = d->preferences.defaults();
     defaults.setValue(QStringLiteral("BWLastArchive"), archivePath);
     defaults.sync();
 
-    if (!d->preferences.trashOriginals())
+    if (!mayTrash)
         return;
     for (const QUrl& item : items) {
         // An archive written inside a dropped folder would go to the Trash with it.

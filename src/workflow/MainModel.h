@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -92,6 +93,8 @@ public:
     // runner stop() terminates (the shared one unless changed; it must be the builder's).
     void setProgressDelay(std::chrono::milliseconds delay);
     void setToolRunner(ToolRunner& runner);
+    // Test hook: runs on the main thread just before an archive is read back.
+    void setBeforeReadBack(std::function<void(const QString& archivePath)> hook);
 
 signals:
     void isTargetedChanged();
@@ -118,7 +121,9 @@ private:
     QCoro::Task<std::optional<QString>> askName();
     QCoro::Task<std::optional<QString>> askPassword(ArchiveFormat format);
     void resolvePrompt(const std::optional<QString>& value, Prompt prompt);
-    void archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format);
+    // `mayTrash`: the Trash option was on and the archive read back correctly.
+    void archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format,
+                          bool mayTrash);
     void runCompleted(const QList<QUrl>& results, ArchiveAction action);
     void endRun();
     void updateProgressText();

@@ -75,10 +75,9 @@ private slots:
             expected = fewer;
         }
         std::atomic<qint64> done = 0;
-        const ReadBack result =
-            ArchiveVerifier(nullptr, &done)
-                .verify(archive, format, expected,
-                        QString::fromUtf8(damage == "wrong password" ? "passwort" : "pässwort"));
+        const ReadBack result = ArchiveVerifier({}, &done).verify(
+            archive, format, expected,
+            QString::fromUtf8(damage == "wrong password" ? "passwort" : "pässwort"));
         QCOMPARE(result.result, passes ? ReadBack::Result::passed : ReadBack::Result::failed);
         QCOMPARE(result.reason.isEmpty(), passes);
         if (passes)

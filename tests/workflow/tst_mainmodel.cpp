@@ -466,6 +466,32 @@ private slots:
         QCOMPARE(fixture.log.entries().first().format.value_or(-1), rawValue(format));
         QCOMPARE(fixture.settings.value(u"BWLastArchive"_s).toString(), archive);
     }
+
+    void trash_onlyOnceTheArchiveReadsBack_data() {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("intact: the originals go") << false;
+        QTest::newRow("a byte flipped: the originals and the archive stay, with an alert") << true;
+    }
+    void trash_onlyOnceTheArchiveReadsBack() {
+        QFETCH(bool, damaged);
+        WorkflowFixture fixture;
+        fixture.preferences.setTrashOriginals(true);
+        fixture.preferences.setActionFormat(ArchiveFormat::gzip, ArchiveAction::compress);
+        const QList<QUrl> urls = fixture.makeFiles({u"report.txt"_s});
+        fixture.model.setBeforeReadBack([damaged](const QString& archive) {
+            QFile file(archive);
+            if (!damaged || !file.open(QIODevice::ReadWrite) || !file.seek(file.size() / 2))
+                return;
+            const char byte = char(file.peek(1).at(0) ^ 0x10);
+            file.write(&byte, 1);
+        });
+        QVERIFY(fixture.runToEnd(urls));
+        QCOMPARE(fixture.desktop.trashed.isEmpty(), damaged);
+        QCOMPARE(fixture.outFiles(), QStringList{u"report.tar.gz"_s});
+        QCOMPARE(fixture.dialogs.errors.size(), damaged ? 1 : 0);
+        if (damaged)
+            QVERIFY(fixture.dialogs.errors.first().message.contains(u"report.tar.gz"_s));
+    }
 };
 
 int main(int argc, char* argv[]) {
