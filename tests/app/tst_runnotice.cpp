@@ -35,7 +35,7 @@ private slots:
         QFETCH(bool, fails);
         MainViewHarness harness;
         FakeNotifier notifier;
-        RunNotice notice(*harness.model, notifier, harness.desktop);
+        RunNotice notice(harness.model, notifier, harness.desktop);
         QWidget window;
         notice.setWindow(&window);
         if (active) {
@@ -45,10 +45,10 @@ private slots:
         }
         const QList<QUrl> archives{QUrl::fromLocalFile("/srv/a.zip")};
         if (fails)
-            emit harness.model->runFailed("disk full");
+            emit harness.model.runFailed("disk full");
         else
-            harness.model->setResult(ArchiveResult{archives});
-        emit harness.model->runFinished();
+            harness.model.setResult(ArchiveResult{archives});
+        emit harness.model.runFinished();
         QTEST(notifier.notes, "notes");
         if (notifier.lastShow) {
             notifier.lastShow();

@@ -477,7 +477,7 @@ private slots:
     }
     void trash_onlyOnceTheArchiveReadsBack() {
         QFETCH(bool, damaged);
-        WorkflowFixture fixture;
+        ModelFixture fixture;
         fixture.preferences.setTrashOriginals(true);
         fixture.preferences.setActionFormat(ArchiveFormat::gzip, ArchiveAction::compress);
         const QList<QUrl> urls = fixture.makeFiles({u"report.txt"_s});
