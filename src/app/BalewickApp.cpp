@@ -2,9 +2,9 @@
 
 #include "AppDelegate.h"
 #include "CommandLineFiles.h"
+#include "GracefulExit.h"
 #include "MainWindowController.h"
 #include "RunNotice.h"
-#include "GracefulExit.h"
 #include "SingleInstance.h"
 #include "Translations.h"
 #include "WidgetDialogs.h"
