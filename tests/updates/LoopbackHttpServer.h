@@ -33,9 +33,9 @@ protected:
             requests.append(*request);
             if (!answers)
                 return;
+            const QByteArray length = "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
             socket->write("HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Type: text/xml\r\n" +
-                          "Content-Length: " + QByteArray::number(body.size()) +
-                          "\r\nConnection: close\r\n\r\n");
+                          (sendsLength ? length : QByteArray()) + "Connection: close\r\n\r\n");
             socket->write(body);
             socket->disconnectFromHost();
         });
