@@ -31,10 +31,9 @@ public:
 };
 
 QByteArray syntheticLog() {
-    const QStringList folders{"Documents",     "Projects/Balewick", "Desktop",         "Archives",
-                              "Pictures/2025", "Téléchargements",   "Music/Live Sets", "Work/Clients/Acme"};
-    const QStringList words{"report", "invoice", "photos", "backup", "notes",  "holiday",  "quarterly",
-                            "draft",  "Straße",  "budget", "slides", "export", "contract", "summary"};
+    const QStringList folders{"Documents", "Projects/Balewick", "Pictures/2025", "Téléchargements"};
+    const QStringList words{"report", "invoice", "photos", "quarterly",
+                            "draft",  "Straße",  "budget", "summary"};
     const QStringList extensions{"zip", "tar", "tar.gz", "tar.bz2", "dmg", "dmg", "zip"};
     QRandomGenerator random(7);
     QList<ArchiveLogEntry> entries;
@@ -52,16 +51,9 @@ QByteArray syntheticLog() {
     return ArchiveLogCoding::encode(entries);
 }
 
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? 0 : values.at(values.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     Translations::install(application);
 
@@ -99,7 +91,8 @@ int main(int argc, char** argv) {
             keystrokes.append(double(timer.nsecsElapsed()) / 1e6);
         }
     }
-    std::printf("slowest keystroke: %.2f ms\n", *std::max_element(keystrokes.cbegin(), keystrokes.cend()));
-    std::printf("log filter per keystroke over %d entries: %.2f ms\n", entryCount, median(keystrokes));
+    std::sort(keystrokes.begin(), keystrokes.end());
+    std::printf("log filter per keystroke over %d entries: %.2f ms\n", entryCount,
+                keystrokes.at(keystrokes.size() / 2));
     return 0;
 }

@@ -50,6 +50,20 @@ QStringList seedPaths(const QList<int>& indexes) {
     return paths;
 }
 
+// A view over a log file of its own, seeded with the given entries.
+struct SeededView {
+    SeededView(FakeDesktopServices& desktop, const QList<Seed>& seeds)
+        : view(seed(seeds), desktop) {}
+    ArchiveLogStore& seed(const QList<Seed>& seeds) {
+        settings.seed(logValue(seeds));
+        store = std::make_unique<ArchiveLogStore>(settings.settings());
+        return *store;
+    }
+    TemporarySettings settings;
+    std::unique_ptr<ArchiveLogStore> store;
+    LogView view;
+};
+
 } // namespace
 
 class LogWindowTest final : public QObject {
@@ -73,9 +87,7 @@ private slots:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QList<int>>("expected");
 
-        const QList<int> all{0, 1, 2, 3, 4, 5, 6};
-        QTest::newRow("empty") << "" << all;
-        QTest::newRow("spaces only") << "   " << all;
+        QTest::newRow("blanks only") << "   " << QList<int>{0, 1, 2, 3, 4, 5, 6};
         // The gzip, bzip2 and password-protected zip entries match by their format names.
         QTest::newRow("zip in any case") << "zIP" << QList<int>{0, 1, 2, 5, 6};
         QTest::newRow("format name, inferred for .dmg") << "  disk IMAGE " << QList<int>{3, 4};
@@ -83,34 +95,27 @@ private slots:
         QTest::newRow("locale case rules") << "STRASSE" << QList<int>{5};
         QTest::newRow("markup is text") << "<b>x" << QList<int>{6};
         QTest::newRow("date never searched") << "2026" << QList<int>{};
-        QTest::newRow("no match") << "nothing" << QList<int>{};
     }
 
     void query_matchesNamePathOrFormatName() {
         QFETCH(QString, query);
         QFETCH(QList<int>, expected);
-        TemporarySettings settings;
-        settings.seed(logValue(searchSeeds));
-        ArchiveLogStore store(settings.settings());
-        LogView view(store, m_desktop);
+        SeededView seeded(m_desktop, searchSeeds);
+        LogView& view = seeded.view;
         view.findChild<QLineEdit*>("log.searchField")->setText(query);
         QCOMPARE(shownPaths(view), seedPaths(expected));
-        const QAbstractItemModel* rows = view.findChild<QTableView*>("log.table")->model();
-        QCOMPARE(rows->headerData(LogTableModel::pathColumn, Qt::Horizontal), qtTrId("log.column.path"));
     }
 
     void clearButton_emptiesTheFieldOnly() {
-        TemporarySettings settings;
-        settings.seed(logValue(searchSeeds));
-        ArchiveLogStore store(settings.settings());
-        LogView view(store, m_desktop);
+        SeededView seeded(m_desktop, searchSeeds);
+        LogView& view = seeded.view;
         auto* field = view.findChild<QLineEdit*>("log.searchField");
         QTest::keyClicks(field, QStringLiteral("holiday"));
-        QCOMPARE(shownPaths(view).size(), 1);
+        QCOMPARE(shownPaths(view), seedPaths({1}));
         QTest::mouseClick(view.findChild<QPushButton*>("log.clear"), Qt::LeftButton);
         QVERIFY(field->text().isEmpty());
         QCOMPARE(shownPaths(view), seedPaths({0, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(store.entries().size(), searchSeeds.size());
+        QCOMPARE(seeded.store->entries().size(), searchSeeds.size());
     }
 
     void showLogWindow_reusesTheKeptWindowWithItsQuery() {
@@ -118,10 +123,6 @@ private slots:
         LogWindow* first = LogWindow::showLogWindow(m_desktop, &kept);
         QCOMPARE(first, kept.get());
         QVERIFY(QTest::qWaitForWindowExposed(first));
-        QCOMPARE(first->windowTitle(), QStringLiteral("Archive Log"));
-        QCOMPARE(first->size(), QSize(LogWindow::contentWidth, LogWindow::contentHeight));
-        QCOMPARE(first->minimumSize(), QSize(LogWindow::minimumWidth, LogWindow::minimumHeight));
-        QVERIFY(!(first->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(shownPaths(*first->view()), seedPaths({0, 1, 2, 3, 4, 5, 6}));
 
         first->view()->setQuery(QStringLiteral("secret"));
@@ -143,10 +144,9 @@ private slots:
         for (int index = 0; index < ArchiveLogStore::limit; ++index)
             seeds.append(
                 {QStringLiteral("/data/%1.%2").arg(index).arg(index % 2 ? "tar" : "zip"), index % 2});
-        TemporarySettings settings;
-        settings.seed(logValue(seeds));
-        ArchiveLogStore store(settings.settings());
-        LogView view(store, m_desktop);
+        SeededView seeded(m_desktop, seeds);
+        LogView& view = seeded.view;
+        ArchiveLogStore& store = *seeded.store;
         view.setQuery(QStringLiteral(".zip"));
         QCOMPARE(shownPaths(view).size(), 100);
         QCOMPARE(shownPaths(view).last(), QStringLiteral("/data/198.zip"));
@@ -166,17 +166,14 @@ private slots:
     }
 
     void revealButton_revealsThatRowsArchive() {
-        TemporarySettings settings;
-        settings.seed(logValue(searchSeeds));
-        ArchiveLogStore store(settings.settings());
-        LogView view(store, m_desktop);
+        SeededView seeded(m_desktop, searchSeeds);
+        LogView& view = seeded.view;
         view.resize(LogWindow::contentWidth, LogWindow::contentHeight);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         view.setQuery(QStringLiteral("tar"));
         auto* table = view.findChild<QTableView*>("log.table");
         const QModelIndex button = table->model()->index(1, LogTableModel::revealColumn);
-        QCOMPARE(button.data(Qt::ToolTipRole).toString(), qtTrId("log.reveal"));
         m_desktop.revealed.clear();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(button).center());
         const QList<QList<QUrl>> expected{{QUrl::fromLocalFile(searchSeeds.at(2).path)}};
