@@ -50,20 +50,6 @@ QStringList seedPaths(const QList<int>& indexes) {
     return paths;
 }
 
-// A view over a log file of its own, seeded with the given entries.
-struct SeededView {
-    SeededView(FakeDesktopServices& desktop, const QList<Seed>& seeds)
-        : view(seed(seeds), desktop) {}
-    ArchiveLogStore& seed(const QList<Seed>& seeds) {
-        settings.seed(logValue(seeds));
-        store = std::make_unique<ArchiveLogStore>(settings.settings());
-        return *store;
-    }
-    TemporarySettings settings;
-    std::unique_ptr<ArchiveLogStore> store;
-    LogView view;
-};
-
 } // namespace
 
 class LogWindowTest final : public QObject {
@@ -72,6 +58,14 @@ class LogWindowTest final : public QObject {
 private:
     QTemporaryDir m_standardFolder;
     FakeDesktopServices m_desktop;
+    std::unique_ptr<LogWindow> m_kept;
+
+    // The window over the shared log, which holds the search seeds.
+    LogView& seededView() {
+        LogView& view = *LogWindow::showLogWindow(m_desktop, &m_kept)->view();
+        view.setQuery(QString());
+        return view;
+    }
 
 private slots:
     void initTestCase() {
@@ -100,22 +94,19 @@ private slots:
     void query_matchesNamePathOrFormatName() {
         QFETCH(QString, query);
         QFETCH(QList<int>, expected);
-        SeededView seeded(m_desktop, searchSeeds);
-        LogView& view = seeded.view;
+        LogView& view = seededView();
         view.findChild<QLineEdit*>("log.searchField")->setText(query);
         QCOMPARE(shownPaths(view), seedPaths(expected));
     }
 
     void clearButton_emptiesTheFieldOnly() {
-        SeededView seeded(m_desktop, searchSeeds);
-        LogView& view = seeded.view;
+        LogView& view = seededView();
         auto* field = view.findChild<QLineEdit*>("log.searchField");
         QTest::keyClicks(field, QStringLiteral("holiday"));
         QCOMPARE(shownPaths(view), seedPaths({1}));
         QTest::mouseClick(view.findChild<QPushButton*>("log.clear"), Qt::LeftButton);
         QVERIFY(field->text().isEmpty());
         QCOMPARE(shownPaths(view), seedPaths({0, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(seeded.store->entries().size(), searchSeeds.size());
     }
 
     void showLogWindow_reusesTheKeptWindowWithItsQuery() {
@@ -144,9 +135,10 @@ private slots:
         for (int index = 0; index < ArchiveLogStore::limit; ++index)
             seeds.append(
                 {QStringLiteral("/data/%1.%2").arg(index).arg(index % 2 ? "tar" : "zip"), index % 2});
-        SeededView seeded(m_desktop, seeds);
-        LogView& view = seeded.view;
-        ArchiveLogStore& store = *seeded.store;
+        TemporarySettings settings;
+        settings.seed(logValue(seeds));
+        ArchiveLogStore store(settings.settings());
+        LogView view(store, m_desktop);
         view.setQuery(QStringLiteral(".zip"));
         QCOMPARE(shownPaths(view).size(), 100);
         QCOMPARE(shownPaths(view).last(), QStringLiteral("/data/198.zip"));
@@ -166,11 +158,8 @@ private slots:
     }
 
     void revealButton_revealsThatRowsArchive() {
-        SeededView seeded(m_desktop, searchSeeds);
-        LogView& view = seeded.view;
-        view.resize(LogWindow::contentWidth, LogWindow::contentHeight);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        LogView& view = seededView();
+        QVERIFY(QTest::qWaitForWindowExposed(m_kept.get()));
         view.setQuery(QStringLiteral("tar"));
         auto* table = view.findChild<QTableView*>("log.table");
         const QModelIndex button = table->model()->index(1, LogTableModel::revealColumn);
