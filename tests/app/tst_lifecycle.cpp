@@ -82,7 +82,6 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::newRow("kill -9") << int(SIGKILL);
         QTest::newRow("SIGTERM, as a logout sends it") << int(SIGTERM);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
     }
     void endedMidArchive_leavesNoToolAndNothingAfterTheNextStart() {
         QFETCH(int, signal);

@@ -3,7 +3,6 @@
 #include "app/DropView.h"
 #include "app/MainWindowController.h"
 #include "app/ResultBanner.h"
-#include "widgets/LineLimitedLabel.h"
 #include "widgets/OptionSwitch.h"
 
 #include <QAction>
@@ -12,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QToolButton>
 #include <QtTest>
 
 using namespace std::chrono_literals;
@@ -54,36 +52,24 @@ private slots:
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<QString>("text");
         QTest::addColumn<Enabled>("enabled");
-        QTest::addColumn<bool>("dropIt");
         QTest::addColumn<QStringList>("expectedCalls");
-
         const QUrl a = QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"));
         const QUrl b = QUrl::fromLocalFile(QStringLiteral("/tmp/folder"));
         const QUrl web(QStringLiteral("https://example.com/page.html"));
         const QStringList entered{"target true", "target false"};
-
-        QTest::newRow("files dropped") << QList<QUrl>{a, b} << QString() << Enabled::yes << true
-                                       << entered + QStringList{"drop a.txt|folder"};
-        QTest::newRow("files enter and leave")
-            << QList<QUrl>{a, b} << QString() << Enabled::yes << false << entered;
-        QTest::newRow("files while disabled")
-            << QList<QUrl>{a} << QString() << Enabled::no << true << QStringList{};
+        QTest::newRow("files while disabled") << QList<QUrl>{a} << QString() << Enabled::no << QStringList{};
         QTest::newRow("disabled after entering")
-            << QList<QUrl>{a} << QString() << Enabled::untilEntered << true << entered;
-        QTest::newRow("text only") << QList<QUrl>{} << "some words" << Enabled::yes << true << QStringList{};
-        QTest::newRow("web address only")
-            << QList<QUrl>{web} << QString() << Enabled::yes << true << QStringList{};
+            << QList<QUrl>{a} << QString() << Enabled::untilEntered << entered;
+        QTest::newRow("text only") << QList<QUrl>{} << "some words" << Enabled::yes << QStringList{};
         QTest::newRow("web address among files") << QList<QUrl>{web, b, a} << QString() << Enabled::yes
-                                                 << true << entered + QStringList{"drop folder|a.txt"};
+                                                 << entered + QStringList{"drop folder|a.txt"};
     }
 
     void dropView_callsBackInOrderForLocalFilesOnly() {
         QFETCH(QList<QUrl>, urls);
         QFETCH(QString, text);
         QFETCH(Enabled, enabled);
-        QFETCH(bool, dropIt);
         QFETCH(QStringList, expectedCalls);
-
         DropView view;
         view.resize(200, 200);
         view.setDropEnabled(enabled != Enabled::no);
@@ -98,30 +84,10 @@ private slots:
             sendDrag(&view, QEvent::DragMove, data.get());
         if (enabled == Enabled::untilEntered)
             view.setDropEnabled(false);
-        const bool dropped =
-            entered && sendDrag(&view, dropIt ? QEvent::Drop : QEvent::DragLeave, data.get());
+        const bool dropped = entered && sendDrag(&view, QEvent::Drop, data.get());
         QCOMPARE(calls, expectedCalls);
         QCOMPARE(entered, !expectedCalls.isEmpty());
-        QCOMPARE(dropped && dropIt, expectedCalls.size() == 3);
-    }
-
-    void dropSeveralItems_makesOneRunOverAllInOrder() {
-        MainViewHarness harness;
-        QVERIFY(harness.show());
-        harness.preferences.setIndividualArchives(true);
-        harness.preferences.setSelectedAction(ArchiveAction::archive);
-        harness.makeFile("folder/in.txt");
-        const auto data =
-            mimeOf({harness.makeFile("b.txt"), harness.makeFile("a.txt"), harness.itemUrl("folder")});
-        auto* dropView = harness.find<DropView>("dropView");
-        QVERIFY(sendDrag(dropView, QEvent::DragEnter, data.get()));
-        QVERIFY(sendDrag(dropView, QEvent::Drop, data.get()));
-        QVERIFY(harness.model.isBusy());
-        QTRY_VERIFY_WITH_TIMEOUT(harness.model.result().has_value(), 20000);
-        QCOMPARE(fileNames(harness.model.result()->urls), (QStringList{"b.zip", "a.zip", "folder.zip"}));
-        QVERIFY(harness.dialogs.errors.isEmpty());
-        QTRY_VERIFY(harness.find("resultBanner")->isVisible());
-        QCOMPARE(harness.find<LineLimitedLabel>("bannerText")->text(), qtTrId("banner.createdMany").arg(3));
+        QCOMPARE(dropped, expectedCalls.size() == 3);
     }
 
     // The progress display waits until the run names what it archives (not while the password sheet
@@ -139,8 +105,6 @@ private slots:
             for (const char* name : {"actionChooser", "formatPicker", "main.add"})
                 QVERIFY2(harness.find(name)->isEnabled() == enabled, name);
             QCOMPARE(window.findChild<QAction*>("addAction")->isEnabled(), enabled);
-            QVERIFY(harness.find("menu.recents")->isEnabled() &&
-                    harness.find("general.trashOriginals")->isEnabled());
             QCOMPARE(sendDrag(dropView, QEvent::DragEnter, data.get()), enabled);
             QCOMPARE(harness.model.isTargeted(), enabled);
             sendDrag(dropView, QEvent::DragLeave, data.get());
@@ -185,58 +149,20 @@ private slots:
 
         QTest::mouseClick(compress, Qt::LeftButton);
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::bzip2));
-        QCOMPARE(harness.find<LineLimitedLabel>("description")->text(), qtTrId("desc.bzip2.compress"));
         harness.preferences.setSelectedAction(ArchiveAction::archive); // as the settings would
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::tar));
     }
 
-    void minimumSize_laysOutAllChildrenTopToBottom() {
-        MainViewHarness harness;
-        QVERIFY(harness.show());
-        const QStringList order{"actionChooser", "description", "dropZone", "optionsArea",
-                                "formatRow",     "divider",     "bottomBar"};
-        // The first child out of place, or the drop prompt; empty when all fit, top to bottom.
-        const auto misplaced = [&]() -> QString {
-            int previousBottom = -1;
-            for (const QString& name : order) {
-                QWidget* child = harness.find(name);
-                const QRect geometry = child ? child->geometry() : QRect();
-                if (!child || !child->isVisible() || geometry.top() <= previousBottom ||
-                    !harness.view.rect().contains(geometry) ||
-                    geometry.height() < child->minimumSizeHint().height())
-                    return name;
-                previousBottom = geometry.bottom();
-            }
-            QWidget* prompt = harness.find("dropPrompt");
-            const bool fits = prompt->height() >= prompt->minimumSizeHint().height() &&
-                              harness.find("dropZone")->rect().contains(prompt->geometry());
-            return fits ? QString() : QStringLiteral("dropPrompt");
-        };
-        for (const ArchiveAction action : allArchiveActions()) {
-            harness.preferences.setSelectedAction(action);
-            harness.view.resize(520, 520);
-            // Layouts settle through posted events, which a loaded machine delivers late.
-            QTRY_COMPARE(harness.view.size(), QSize(520, 520));
-            QTRY_COMPARE(misplaced(), QString());
-        }
-    }
-
-    void banner_namesArchives_clickDismissesOrReveals_data() {
+    void banner_clickDismissesOrReveals_data() {
         QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("clicked");
-
-        const QString one = qtTrId("banner.created").arg(QStringLiteral("Report.tar.gz"));
-        const QString three = qtTrId("banner.createdMany").arg(3);
-        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << one << "resultBanner";
-        QTest::newRow("one, panel") << QStringList{"Report.tar.gz"} << one << "bannerPanel";
+        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << "resultBanner";
         QTest::newRow("three, show button")
-            << QStringList{"a.zip", "b.zip", "c.zip"} << three << "banner.showInFinder";
+            << QStringList{"a.zip", "b.zip", "c.zip"} << "banner.showInFinder";
     }
 
-    void banner_namesArchives_clickDismissesOrReveals() {
+    void banner_clickDismissesOrReveals() {
         QFETCH(QStringList, names);
-        QFETCH(QString, expected);
         QFETCH(QString, clicked);
         ArchiveResult result;
         for (const QString& name : names)
@@ -245,7 +171,6 @@ private slots:
         QVERIFY(harness.show());
         harness.model.setResult(result);
         QVERIFY(harness.find("resultBanner")->isVisible());
-        QCOMPARE(harness.find<LineLimitedLabel>("bannerText")->text(), expected);
         // Clicks go where the window would send them: to the widget under the pointer.
         const QPoint inView = harness.find(clicked)->mapTo(&harness.view, QPoint(4, 4));
         QWidget* receiver = harness.view.childAt(inView);
@@ -257,12 +182,18 @@ private slots:
         QTRY_VERIFY(!harness.find("resultBanner")->isVisible());
     }
 
-    void dragOverBanner_reachesDropZoneOnlyAboveIt() {
+    // A drag over the banner reaches the drop zone only above it; several items dropped there make
+    // one run over all of them, in the order dropped.
+    void dropOverBanner_reachesDropZoneOnlyAboveIt_oneRunOverAllItems() {
         MainViewHarness harness;
         QVERIFY(harness.show());
+        harness.preferences.setIndividualArchives(true);
+        harness.preferences.setSelectedAction(ArchiveAction::archive);
         harness.model.setResult(ArchiveResult{{QUrl::fromLocalFile(QStringLiteral("/tmp/a.zip"))}});
         auto* banner = harness.find<ResultBanner>("resultBanner");
-        const auto data = mimeOf({harness.makeFile("next.txt")});
+        harness.makeFile("folder/in.txt");
+        const auto data =
+            mimeOf({harness.makeFile("b.txt"), harness.makeFile("a.txt"), harness.itemUrl("folder")});
         const QPoint outside = harness.find("bottomBar")->geometry().center();
         const QPoint inside = harness.find("dropZone")->geometry().center();
 
@@ -272,44 +203,41 @@ private slots:
         QVERIFY(sendDrag(banner, QEvent::DragMove, data.get(), inside));
         QVERIFY(harness.model.isTargeted());
         QVERIFY(sendDrag(banner, QEvent::Drop, data.get(), inside));
-        QVERIFY(!harness.model.isTargeted());
-        QTRY_VERIFY_WITH_TIMEOUT(harness.model.result().has_value() &&
-                                     harness.model.result()->urls.first().fileName() == "next.zip",
-                                 20000);
+        QVERIFY(!harness.model.isTargeted() && harness.model.isBusy());
+        QTRY_VERIFY_WITH_TIMEOUT(harness.model.result().has_value() && !harness.model.isBusy(), 20000);
+        QCOMPARE(fileNames(harness.model.result()->urls), (QStringList{"b.zip", "a.zip", "folder.zip"}));
+        QVERIFY(harness.dialogs.errors.isEmpty());
     }
 
+    // Every switch follows one rule; the trash switch runs through each case of it.
     void switchClick_asksOnlyWhenTurningOnUnsuppressed_data() {
         QTest::addColumn<QString>("switchName");
         QTest::addColumn<QString>("property");
-        QTest::addColumn<QString>("titleKey");
         QTest::addColumn<QString>("suppressionKey");
         QTest::addColumn<bool>("wasOn");
         QTest::addColumn<bool>("suppressed");
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<bool>("ticked");
-
-        const char* const switches[][4] = {
-            {"general.omitFinder", "omitFinderFiles", "confirm.omitFinder.title", "BWSuppressOmitFinder"},
-            {"general.omitMac", "omitMacMetadata", "confirm.omitMac.title", "BWSuppressOmitMac"},
-            {"general.trashOriginals", "trashOriginals", "confirm.trash.title", "BWSuppressTrash"},
+        const auto row = [](const char* what, const char* name, const char* property, const char* key,
+                            bool wasOn, bool suppressed, bool confirmed, bool ticked) {
+            QTest::addRow("%s %s", name, what)
+                << name << property << key << wasOn << suppressed << confirmed << ticked;
         };
-        for (const auto& entry : switches) {
-            const auto row = [&](const char* what, bool wasOn, bool suppressed, bool confirmed, bool ticked) {
-                QTest::addRow("%s %s", entry[0], what) << entry[0] << entry[1] << entry[2] << entry[3]
-                                                       << wasOn << suppressed << confirmed << ticked;
-            };
-            row("off never asks", true, false, false, false);
-            row("on, confirmed", false, false, true, false);
-            row("on, confirmed, never ask again", false, false, true, true);
-            row("on, cancelled", false, false, false, false);
-            row("on, suppressed", false, true, false, false);
-        }
+        const char* const trash[] = {"general.trashOriginals", "trashOriginals", "BWSuppressTrash"};
+        row("off never asks", trash[0], trash[1], trash[2], true, false, false, false);
+        row("on, confirmed", trash[0], trash[1], trash[2], false, false, true, false);
+        row("on, cancelled", trash[0], trash[1], trash[2], false, false, false, false);
+        row("on, suppressed", trash[0], trash[1], trash[2], false, true, false, false);
+        row("never ask again", trash[0], trash[1], trash[2], false, false, true, true);
+        row("never ask again", "general.omitFinder", "omitFinderFiles", "BWSuppressOmitFinder", false, false,
+            true, true);
+        row("never ask again", "general.omitMac", "omitMacMetadata", "BWSuppressOmitMac", false, false, true,
+            true);
     }
 
     void switchClick_asksOnlyWhenTurningOnUnsuppressed() {
         QFETCH(QString, switchName);
         QFETCH(QString, property);
-        QFETCH(QString, titleKey);
         QFETCH(QString, suppressionKey);
         QFETCH(bool, wasOn);
         QFETCH(bool, suppressed);
@@ -326,25 +254,20 @@ private slots:
         // Counts writes: a switch that flips on before asking and back on cancel writes twice.
         QSignalSpy writes(&harness.preferences, "2" + meta.notifySignal().methodSignature());
         harness.dialogs.confirmationAnswers.append({confirmed, ticked});
-        OptionSwitch* toggle = harness.find<OptionSwitch>(switchName);
-        QCOMPARE(toggle->isChecked(), wasOn);
-
+        auto* toggle = harness.find<OptionSwitch>(switchName);
         QTest::mouseClick(toggle, Qt::LeftButton);
 
         const bool expectOn = !wasOn && (suppressed || confirmed);
-        const bool asks = !wasOn && !suppressed;
         QTRY_COMPARE(harness.preferences.property(name).toBool(), expectOn);
         QCOMPARE(toggle->isChecked(), expectOn);
         QCOMPARE(writes.count(), expectOn == wasOn ? 0 : 1);
-        const auto& requests = harness.dialogs.confirmationRequests;
-        QCOMPARE(requests.size(), asks ? 1 : 0);
-        if (asks) {
-            QCOMPARE(requests.first().title, qtTrId(titleKey.toUtf8().constData()));
-            QCOMPARE(harness.settings.value(suppressionKey).toBool(), confirmed && ticked);
-        }
+        QCOMPARE(harness.dialogs.confirmationRequests.size(), !wasOn && !suppressed ? 1 : 0);
+        QCOMPARE(harness.settings.value(suppressionKey).toBool(), suppressed || (confirmed && ticked));
     }
 
-    void changeButton_cancelKeepsFolder_choiceReplacesIt() {
+    // Change: cancel keeps the folder, a choice replaces it. Open creates a missing folder, but only at
+    // an absolute path (a relative one would land wherever the app was started).
+    void folderButtons_changeAndOpen() {
         MainViewHarness harness;
         harness.preferences.setSelectedAction(ArchiveAction::archive);
         QVERIFY(harness.show());
@@ -352,35 +275,23 @@ private slots:
         QTest::mouseClick(harness.find("archive.change"), Qt::LeftButton);
         QTRY_COMPARE(harness.dialogs.folderPrompts.size(), 1);
         QCOMPARE(harness.preferences.archiveFolderPath(), before);
-        const QString chosen = harness.folder.filePath(QStringLiteral("Chosen"));
+        const QString chosen = harness.folder.filePath(QStringLiteral("one/two/three"));
         harness.dialogs.folderAnswers.append(QUrl::fromLocalFile(chosen));
         QTest::mouseClick(harness.find("archive.change"), Qt::LeftButton);
         QTRY_COMPARE(harness.preferences.archiveFolderPath(), chosen);
         QCOMPARE(harness.find<QLineEdit>("archive.folder")->text(), chosen);
+        QTest::mouseClick(harness.find("archive.open"), Qt::LeftButton);
+        QVERIFY(QFileInfo(chosen).isDir());
+        QCOMPARE(harness.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(chosen)});
+
+        const QString relative = QStringLiteral("not-created-%1").arg(QCoreApplication::applicationPid());
+        harness.preferences.setArchiveFolderPath(relative);
+        QTest::mouseClick(harness.find("archive.open"), Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(relative));
     }
 
-    void openButton_createsMissingFolderOnlyForAbsolutePaths_data() {
-        QTest::addColumn<bool>("absolute");
-        QTest::newRow("absolute, nested") << true;
-        QTest::newRow("relative") << false;
-    }
-
-    void openButton_createsMissingFolderOnlyForAbsolutePaths() {
-        QFETCH(bool, absolute);
-        MainViewHarness harness;
-        const QString path = absolute
-                                 ? harness.folder.filePath(QStringLiteral("one/two/three"))
-                                 : QStringLiteral("not-created-%1").arg(QCoreApplication::applicationPid());
-        harness.preferences.setArchiveFolderPath(path);
-        harness.preferences.setSelectedAction(ArchiveAction::archive);
-        QVERIFY(harness.show());
-        QTest::mouseClick(harness.find<QPushButton>("archive.open"), Qt::LeftButton);
-        QCOMPARE(QFileInfo(path).isDir(), absolute);
-        if (absolute)
-            QCOMPARE(harness.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(path)});
-    }
     // A sheet closes only through the model: Escape and close() leave it up.
-    static QWidget* openSheet(MainViewHarness& harness, ArchiveFormat format, const char* titleKey) {
+    static QWidget* openSheet(MainViewHarness& harness, ArchiveFormat format) {
         harness.preferences.setActionFormat(format, harness.preferences.selectedAction());
         harness.preferences.setPromptForName(!isEncrypted(format));
         harness.dialogs.fallbackConfirmation = {true, false};
@@ -388,8 +299,7 @@ private slots:
             return nullptr;
         harness.model.process({harness.makeFile("Holiday.txt")});
         QWidget* sheet = harness.find(isEncrypted(format) ? "passwordSheet" : "nameSheet");
-        if (!QTest::qWaitFor([sheet] { return sheet->isVisible(); }, 5000) ||
-            sheet->findChild<QLabel*>("sheetTitle")->text() != qtTrId(titleKey))
+        if (!QTest::qWaitFor([sheet] { return sheet->isVisible(); }, 5000))
             return nullptr;
         QTest::keyClick(sheet, Qt::Key_Escape);
         sheet->close();
@@ -406,10 +316,9 @@ private slots:
 
     void nameSheet_refusesASlash_thenSubmitsTheTrimmedName() {
         MainViewHarness harness;
-        QWidget* sheet = openSheet(harness, ArchiveFormat::zip, "name.archive");
+        QWidget* sheet = openSheet(harness, ArchiveFormat::zip);
         QVERIFY(sheet);
         auto* field = sheet->findChild<QLineEdit*>("name.field");
-        QCOMPARE(field->text(), harness.model.proposedName());
         harness.model.setProposedName(QStringLiteral("a/b"));
         QTest::mouseClick(sheet->findChild<QPushButton*>("name.ok"), Qt::LeftButton);
         QVERIFY(sheet->isVisible());
@@ -419,43 +328,33 @@ private slots:
         QCOMPARE(archiveMade(harness, sheet), QStringLiteral("Trip.zip"));
     }
 
-    void passwordSheet_refusesEmptyAndMismatch_thenCreates() {
+    void passwordSheet_refusesEmpty_thenCreates() {
         MainViewHarness harness;
-        QWidget* sheet = openSheet(harness, ArchiveFormat::encryptedZip, "password.title.zip");
+        QWidget* sheet = openSheet(harness, ArchiveFormat::encryptedZip);
         QVERIFY(sheet);
         auto* error = sheet->findChild<QLabel*>("passwordError");
         auto* confirmation = sheet->findChild<QLineEdit*>("password.confirm");
         QTest::mouseClick(sheet->findChild<QPushButton*>("password.create"), Qt::LeftButton);
         QCOMPARE(error->text(), qtTrId("password.empty"));
-        QTest::keyClicks(sheet->findChild<QLineEdit*>("password.enter"), "secret");
-        QTest::keyClicks(confirmation, QStringLiteral("secreT"));
-        QTest::keyClick(confirmation, Qt::Key_Return);
-        QCOMPARE(error->text(), qtTrId("password.mismatch"));
         QVERIFY(sheet->isVisible());
-        QTest::keyClick(confirmation, Qt::Key_Backspace);
-        QTest::keyClicks(confirmation, QStringLiteral("t"));
+        QTest::keyClicks(sheet->findChild<QLineEdit*>("password.enter"), "secret");
+        QTest::keyClicks(confirmation, QStringLiteral("secret"));
         QTest::keyClick(confirmation, Qt::Key_Return);
         QCOMPARE(archiveMade(harness, sheet), QStringLiteral("Holiday.zip"));
     }
 
     void sheet_cancelOrStop_endsTheRunWithoutArchive_data() {
         QTest::addColumn<ArchiveFormat>("format");
-        QTest::addColumn<QString>("titleKey");
         QTest::addColumn<bool>("stop"); // else the sheet's cancel button
-        QTest::newRow("name sheet, cancel") << ArchiveFormat::zip << "name.archive" << false;
-        QTest::newRow("name sheet for a disk image, stop") << ArchiveFormat::diskImage << "name.dmg" << true;
-        QTest::newRow("password sheet, cancel")
-            << ArchiveFormat::encryptedZip << "password.title.zip" << false;
-        QTest::newRow("password sheet for a disk image, stop")
-            << ArchiveFormat::encryptedDiskImage << "password.title.dmg" << true;
+        QTest::newRow("name sheet, cancel") << ArchiveFormat::zip << false;
+        QTest::newRow("password sheet for a disk image, stop") << ArchiveFormat::encryptedDiskImage << true;
     }
 
     void sheet_cancelOrStop_endsTheRunWithoutArchive() {
         QFETCH(ArchiveFormat, format);
-        QFETCH(QString, titleKey);
         QFETCH(bool, stop);
         MainViewHarness harness;
-        QWidget* sheet = openSheet(harness, format, titleKey.toUtf8().constData());
+        QWidget* sheet = openSheet(harness, format);
         QVERIFY(sheet);
         if (stop)
             harness.model.stop();

@@ -26,7 +26,6 @@ private slots:
         const QString done = qtTrId("notification.done") + ": " + qtTrId("banner.created").arg(u"a.zip");
         QTest::newRow("made, window in front") << true << false << QStringList();
         QTest::newRow("made, window behind") << false << false << QStringList{done + "+show"};
-        QTest::newRow("failed, window in front") << true << true << QStringList();
         QTest::newRow("failed, window behind")
             << false << true << QStringList{qtTrId("error.title") + ": disk full"};
     }
