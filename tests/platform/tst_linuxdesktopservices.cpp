@@ -168,19 +168,6 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(shows, 1);
     }
-
-    void composeEmail_handsEveryArchiveToTheMailer() {
-        QStringList started;
-        LinuxDesktopServices::Environment environment;
-        environment.emailProgram = u"/bin/true"_s;
-        environment.startDetached = [&started](const QString& program, const QStringList& arguments) {
-            return started = QStringList{program} + arguments, true;
-        };
-        LinuxDesktopServices(environment)
-            .composeEmail({QUrl(u"file:///tmp/one two.zip"_s), QUrl(u"file:///tmp/c.tgz"_s)});
-        QCOMPARE(started,
-                 (QStringList{"/bin/true", "--attach", "/tmp/one two.zip", "--attach", "/tmp/c.tgz"}));
-    }
 };
 
 QTEST_MAIN(LinuxDesktopServicesTest)
