@@ -10,14 +10,13 @@
 class FakeDesktopServices final : public DesktopServices {
 public:
     QStringList trashed;
-    bool trashSucceeds = true;
     QList<QList<QUrl>> revealed;
     QList<QList<QUrl>> emails;
     QList<QUrl> opened;
 
     bool moveToTrash(const QString& path) override {
         trashed.append(path);
-        return trashSucceeds;
+        return true;
     }
     void revealInFileManager(const QList<QUrl>& items) override { revealed.append(items); }
     void composeEmail(const QList<QUrl>& attachments) override { emails.append(attachments); }

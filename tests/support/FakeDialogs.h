@@ -10,7 +10,8 @@
 #include <functional>
 
 // Dialogs answered from a script, with every call recorded. Each answer is consumed once; when
-// the script runs dry the fallback answer is given (refuse, cancel, empty).
+// the script runs dry the fallback answer is given (refuse, cancel, empty). Choosing items always
+// cancels.
 class FakeDialogs final : public Dialogs {
 public:
     struct ShownError {
@@ -25,9 +26,6 @@ public:
     QList<ShownError> errors;
     // Called while an error alert is "on screen", before it is dismissed.
     std::function<void(const ShownError&)> onError;
-
-    QStringList itemPrompts;
-    QList<QList<QUrl>> itemAnswers;
 
     QStringList folderPrompts;
     QList<QUrl> folderAnswers;
@@ -44,10 +42,7 @@ public:
         co_return;
     }
 
-    QCoro::Task<QList<QUrl>> chooseItems(QString prompt) override {
-        itemPrompts.append(prompt);
-        co_return itemAnswers.isEmpty() ? QList<QUrl>{} : itemAnswers.takeFirst();
-    }
+    QCoro::Task<QList<QUrl>> chooseItems(QString) override { co_return {}; }
 
     QCoro::Task<QUrl> chooseFolder(QString prompt) override {
         folderPrompts.append(prompt);

@@ -9,18 +9,11 @@
 // With the queue empty it answers "cancel, box unticked", so an unexpected alert never goes ahead.
 class ScriptedConfirmationAlert final : public ConfirmationAlert {
 public:
-    ScriptedConfirmationAlert() = default;
-    explicit ScriptedConfirmationAlert(QList<Answer> answers) {
-        for (const Answer& answer : answers)
-            m_answers.enqueue(answer);
-    }
-
     void enqueue(bool confirmed, bool suppressChecked = false) {
         m_answers.enqueue({confirmed, suppressChecked});
     }
 
     const QList<Request>& requests() const { return m_requests; }
-    qsizetype remainingAnswers() const { return m_answers.size(); }
 
     QCoro::Task<Answer> askConfirmation(Request request) override {
         m_requests.append(std::move(request));
