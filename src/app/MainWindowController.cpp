@@ -40,13 +40,7 @@ void MainWindowController::showWindow() {
 }
 
 std::optional<QUrl> MainWindowController::pageUrl(const QString& host, const QString& path) {
-    QString base = host.trimmed();
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    const QUrl url(base + path, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
-        return std::nullopt;
-    return url;
+    return webPageUrl(host, path);
 }
 
 void MainWindowController::buildMenus() {

@@ -33,3 +33,13 @@ QString AppInfo::applicationName() const {
 QString webHost() {
     return QString::fromUtf8(BALEWICK_WEB_HOST);
 }
+
+std::optional<QUrl> webPageUrl(const QString& host, const QString& path) {
+    QString base = host.trimmed();
+    while (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    const QUrl url(base + path, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}

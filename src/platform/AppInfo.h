@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -24,3 +25,7 @@ struct AppInfo {
 
 // Base address of the maker's web site, e.g. "https://balewick.example".
 QString webHost();
+
+// A page of the web site at `host` (trailing slashes ignored), or nothing when the address does
+// not parse as an absolute URL with a host.
+std::optional<QUrl> webPageUrl(const QString& host, const QString& path);

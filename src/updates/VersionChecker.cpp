@@ -5,6 +5,7 @@
 #include "VersionComparison.h"
 #include "VersionDocument.h"
 #include "persistence/AppPreferences.h"
+#include "platform/AppInfo.h"
 #include "workflow/DesktopServices.h"
 
 #include <QDateTime>
@@ -22,16 +23,6 @@ namespace {
 
 const QString errorKey = QStringLiteral("error");
 const QString requestedByUserKey = QStringLiteral("requestedByUser");
-
-std::optional<QUrl> siteUrl(const QString& host, const QString& path) {
-    QString base = host.trimmed();
-    while (base.endsWith(QLatin1Char('/')))
-        base.chop(1);
-    const QUrl url(base + path, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
-        return std::nullopt;
-    return url;
-}
 
 // Errors that only restate the HTTP status. The status is never looked at: an error page is
 // a document like any other, and fails for want of a version in it.
@@ -93,7 +84,7 @@ QString VersionChecker::runningLanguage() {
 
 const std::optional<QUrl>& VersionChecker::endpoint() {
     if (!m_endpoint)
-        m_endpoint = siteUrl(m_configuration.webHost, QStringLiteral("/version_checking/Balewick.xml"));
+        m_endpoint = webPageUrl(m_configuration.webHost, QStringLiteral("/version_checking/Balewick.xml"));
     return *m_endpoint;
 }
 
@@ -263,7 +254,7 @@ void VersionChecker::showUpdateWindow(const QVariantMap& result) {
 }
 
 void VersionChecker::openHomePage() {
-    if (const std::optional<QUrl> home = siteUrl(m_configuration.webHost, QStringLiteral("/")))
+    if (const std::optional<QUrl> home = webPageUrl(m_configuration.webHost, QStringLiteral("/")))
         m_desktop.openUrl(*home);
 }
 
