@@ -2,6 +2,7 @@
 
 #include "MainView.h"
 #include "platform/AppInfo.h"
+#include "widgets/WindowPresentation.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"
 
@@ -31,12 +32,7 @@ MainWindowController::MainWindowController(MainModel& model, AppPreferences& pre
 }
 
 void MainWindowController::showWindow() {
-    if (isMinimized())
-        showNormal();
-    else
-        show();
-    raise();
-    activateWindow();
+    WindowPresentation::bringToFront(*this);
 }
 
 std::optional<QUrl> MainWindowController::pageUrl(const QString& host, const QString& path) {

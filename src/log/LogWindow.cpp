@@ -2,6 +2,7 @@
 
 #include "LogView.h"
 #include "persistence/ArchiveLogStore.h"
+#include "widgets/WindowPresentation.h"
 
 #include <QScreen>
 #include <QVBoxLayout>
@@ -36,12 +37,7 @@ LogWindow* LogWindow::showLogWindow(DesktopServices& desktop, std::unique_ptr<Lo
 }
 
 void LogWindow::bringToFront() {
-    if (isMinimized())
-        showNormal();
-    else
-        show();
-    raise();
-    activateWindow();
+    WindowPresentation::bringToFront(*this);
 }
 
 void LogWindow::centreOnScreen() {
