@@ -663,5 +663,77 @@
         <source>Reading “%1” back…</source>
         <translation>Reading “%1” back…</translation>
     </message>
+    <message id="about.menu">
+        <source>About Balewick</source>
+        <translation>About Balewick</translation>
+    </message>
+    <message id="about.title">
+        <source>About Balewick</source>
+        <translation>About Balewick</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message id="about.credits.unavailable">
+        <source>The credits could not be shown.</source>
+        <translation>The credits could not be shown.</translation>
+    </message>
+    <message id="about.rights">
+        <source>© 2026 The Balewick developers. Free software under the GNU General Public License.</source>
+        <translation>© 2026 The Balewick developers. Free software under the GNU General Public License.</translation>
+    </message>
+    <message id="about.link.website">
+        <source>Website</source>
+        <translation>Website</translation>
+    </message>
+    <message id="about.link.privacy">
+        <source>Privacy Policy</source>
+        <translation>Privacy Policy</translation>
+    </message>
+    <message id="about.link.support">
+        <source>Support</source>
+        <translation>Support</translation>
+    </message>
+    <message id="help.license">
+        <source>License</source>
+        <translation>License</translation>
+    </message>
+    <message id="license.title">
+        <source>Balewick License</source>
+        <translation>Balewick License</translation>
+    </message>
+    <message id="license.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="license.unavailable">
+        <source>The license text could not be shown.</source>
+        <translation>The license text could not be shown.</translation>
+    </message>
+    <message id="progress.percent">
+        <source>%1 % · %2</source>
+        <translation>%1 % · %2</translation>
+    </message>
+    <message id="progress.percentOnly">
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message id="progress.seconds">
+        <source>about %1 s left</source>
+        <translation>about %1 s left</translation>
+    </message>
+    <message id="progress.minutes">
+        <source>about %1 min left</source>
+        <translation>about %1 min left</translation>
+    </message>
+    <message id="progress.hours">
+        <source>about %1 h %2 min left</source>
+        <translation>about %1 h %2 min left</translation>
+    </message>
+    <message id="error.diskFull">
+        <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
+        <translation>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,8 @@
 
 #include "LaunchLocation.h"
 #include "MainWindowController.h"
+#include "about/AboutWindow.h"
+#include "about/LicenseAgreementWindow.h"
 #include "log/LogWindow.h"
 #include "persistence/AppPreferences.h"
 #include "platform/AppInfo.h"
@@ -46,6 +48,10 @@ bool AppDelegate::applicationDidFinishLaunching() {
             [this] { versionChecker().checkForUpdates(true); });
     connect(m_windowController.get(), &MainWindowController::settingsRequested, this,
             &AppDelegate::showSettingsWindow);
+    connect(m_windowController.get(), &MainWindowController::aboutRequested, this,
+            &AppDelegate::showAboutWindow);
+    connect(m_windowController.get(), &MainWindowController::licenseRequested, this,
+            &AppDelegate::showLicenseAgreementWindow);
     connect(m_windowController.get(), &MainWindowController::quitRequested, this,
             &AppDelegate::quitRequested);
     m_windowController->showWindow();
@@ -129,6 +135,14 @@ void AppDelegate::reopen() {
 
 void AppDelegate::showLogWindow() {
     LogWindow::showLogWindow(m_desktop, &m_logWindow);
+}
+
+void AppDelegate::showAboutWindow() {
+    AboutWindow::showAboutWindow(m_desktop, &m_aboutWindow);
+}
+
+void AppDelegate::showLicenseAgreementWindow() {
+    LicenseAgreementWindow::showLicenseAgreementWindow(&m_licenseAgreementWindow);
 }
 
 bool AppDelegate::verifyLaunchLocation() {

@@ -11,8 +11,10 @@
 #include <memory>
 #include <optional>
 
+class AboutWindow;
 class DesktopServices;
 class Dialogs;
+class LicenseAgreementWindow;
 class LogWindow;
 class MainWindowController;
 class SettingsView;
@@ -60,6 +62,11 @@ public:
     // The log window once shown; it is kept, hidden when closed, for the rest of the process.
     LogWindow* logWindow() const { return m_logWindow.get(); }
     void showLogWindow();
+    // The About and licence windows, kept like the log window.
+    AboutWindow* aboutWindow() const { return m_aboutWindow.get(); }
+    void showAboutWindow();
+    LicenseAgreementWindow* licenseAgreementWindow() const { return m_licenseAgreementWindow.get(); }
+    void showLicenseAgreementWindow();
 
 signals:
     // Quit was chosen in the main window.
@@ -78,6 +85,8 @@ private:
     std::unique_ptr<MainWindowController> m_windowController;
     std::unique_ptr<SettingsView> m_settingsWindow;
     VersionChecker* m_versionChecker = nullptr;
+    std::unique_ptr<AboutWindow> m_aboutWindow;
+    std::unique_ptr<LicenseAgreementWindow> m_licenseAgreementWindow;
     std::unique_ptr<LogWindow> m_logWindow;
     std::optional<QString> m_executablePathOverride;
     std::optional<QStringList> m_applicationsFoldersOverride;

@@ -42,6 +42,12 @@ std::optional<QUrl> MainWindowController::pageUrl(const QString& host, const QSt
 void MainWindowController::buildMenus() {
     QMenu* applicationMenu = menuBar()->addMenu(AppInfo::bundled().applicationName());
     applicationMenu->setObjectName(QStringLiteral("applicationMenu"));
+    QAction* about =
+        applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("help-about")), qtTrId("about.menu"), this,
+                                   &MainWindowController::aboutRequested);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    about->setMenuRole(QAction::AboutRole);
+    applicationMenu->addSeparator();
     QAction* checkUpdates = applicationMenu->addAction(
         QIcon::fromTheme(QStringLiteral("system-software-update")), qtTrId("menu.checkUpdates"), this,
         &MainWindowController::checkForUpdatesRequested);
@@ -82,6 +88,11 @@ void MainWindowController::buildMenus() {
                             [this] { openPage(QStringLiteral("/support/")); });
     support->setObjectName(QStringLiteral("supportAction"));
     helpMenu->addSeparator();
+    QAction* license =
+        helpMenu->addAction(QIcon::fromTheme(QStringLiteral("text-x-copying")), qtTrId("help.license"), this,
+                            &MainWindowController::licenseRequested);
+    license->setObjectName(QStringLiteral("licenseAction"));
+    helpMenu->addSeparator();
     QAction* site = helpMenu->addAction(QIcon::fromTheme(QStringLiteral("internet-web-browser")),
                                         qtTrId("help.site"), this, [this] { openPage(QStringLiteral("/")); });
     site->setObjectName(QStringLiteral("siteAction"));
@@ -93,10 +104,5 @@ void MainWindowController::openPage(const QString& path) {
 }
 
 void MainWindowController::centreOnScreen() {
-    const QScreen* target = screen();
-    if (!target)
-        return;
-    QRect frame = geometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
+    WindowPresentation::centreOnScreen(*this);
 }

@@ -34,8 +34,11 @@ public:
 
 signals:
     // The application menu's items that the delegate answers.
+    void aboutRequested();
     void checkForUpdatesRequested();
     void settingsRequested();
+    // The Help menu's licence item.
+    void licenseRequested();
     // The Quit command; the application decides whether and how to end.
     void quitRequested();
 

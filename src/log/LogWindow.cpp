@@ -41,10 +41,5 @@ void LogWindow::bringToFront() {
 }
 
 void LogWindow::centreOnScreen() {
-    const QScreen* target = screen();
-    if (!target)
-        return;
-    QRect frame = geometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
+    WindowPresentation::centreOnScreen(*this);
 }

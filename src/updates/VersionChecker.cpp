@@ -1,5 +1,6 @@
 #include "VersionChecker.h"
 
+#include "Translations.h"
 #include "VersionCheckError.h"
 #include "VersionCheckUpdateView.h"
 #include "VersionComparison.h"
@@ -15,7 +16,6 @@
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QStringDecoder>
-#include <QTranslator>
 
 #include <memory>
 
@@ -74,12 +74,8 @@ VersionCheckUpdateView* VersionChecker::updateWindow() const {
 }
 
 QString VersionChecker::runningLanguage() {
-    // The same lookup that chose the catalogue at start, so the document's texts match the rest.
-    QTranslator probe;
-    if (probe.load(QLocale(), QStringLiteral("balewick"), QStringLiteral("_"), QStringLiteral(":/i18n")) &&
-        !probe.language().isEmpty())
-        return probe.language();
-    return QStringLiteral("en");
+    // The catalogue chosen at start, so the document's texts match the rest of the application.
+    return Translations::loadedLanguage();
 }
 
 const std::optional<QUrl>& VersionChecker::endpoint() {

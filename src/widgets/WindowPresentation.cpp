@@ -1,5 +1,6 @@
 #include "WindowPresentation.h"
 
+#include <QScreen>
 #include <QWidget>
 
 namespace WindowPresentation {
@@ -11,6 +12,15 @@ void bringToFront(QWidget& window) {
         window.show();
     window.raise();
     window.activateWindow();
+}
+
+void centreOnScreen(QWidget& window) {
+    const QScreen* target = window.screen();
+    if (!target)
+        return;
+    QRect frame = window.geometry();
+    frame.moveCenter(target->availableGeometry().center());
+    window.move(frame.topLeft());
 }
 
 } // namespace WindowPresentation

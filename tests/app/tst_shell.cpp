@@ -1,4 +1,6 @@
 #include "Translations.h"
+#include "about/AboutWindow.h"
+#include "about/LicenseAgreementWindow.h"
 #include "app/AppDelegate.h"
 #include "app/CommandLineFiles.h"
 #include "app/LaunchLocation.h"
@@ -313,6 +315,46 @@ private slots:
         QVERIFY(launched.settingsWindow()->isVisible());
         QCOMPARE(launched.settingsWindow()->windowTitle(), qtTrId("preferences.tab.updates"));
         QCOMPARE(triggered.size(), 1);
+    }
+    void menus_fullOrderWithShortcuts_andKeptAboutAndLicenseWindows() {
+        AppDelegate launched(m_dialogs, m_desktop);
+        launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
+        AppPreferences::shared().setAutoCheckForUpdates(false);
+        QVERIFY(launched.applicationDidFinishLaunching());
+        const auto items = [&launched](const char* menu) {
+            QStringList shown;
+            for (const QAction* action : launched.windowController()->findChild<QMenu*>(menu)->actions())
+                shown
+                    << (action->isSeparator()
+                            ? QStringLiteral("-")
+                            : (action->text() + QLatin1Char(' ') + action->shortcut().toString()).trimmed());
+            return shown;
+        };
+        const auto text = [](const char* key, const QString& shortcut = {}) {
+            return (qtTrId(key) + QLatin1Char(' ') + shortcut).trimmed();
+        };
+        QCOMPARE(items("applicationMenu"),
+                 (QStringList{text("about.menu"), "-", text("menu.checkUpdates"), "-",
+                              text("menu.settings", "Ctrl+,"), "-", text("menu.quit", "Ctrl+Q")}));
+        QCOMPARE(items("fileMenu"), QStringList{text("main.add", "Ctrl+O")});
+        QCOMPARE(items("helpMenu"), (QStringList{text("help.app", "Ctrl+?"), text("help.support"), "-",
+                                                 text("help.license"), "-", text("help.site")}));
+
+        // Each window is made once and brought back on the next request.
+        for (int request = 0; request < 2; ++request) {
+            launched.windowController()->findChild<QAction*>("aboutAction")->trigger();
+            launched.windowController()->findChild<QAction*>("licenseAction")->trigger();
+            QVERIFY(launched.aboutWindow()->isVisible() && launched.licenseAgreementWindow()->isVisible());
+            const QPointer<AboutWindow> about = launched.aboutWindow();
+            const QPointer<LicenseAgreementWindow> license = launched.licenseAgreementWindow();
+            about->close();
+            license->close();
+            QVERIFY(about && license);
+        }
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget* window) { return qobject_cast<AboutWindow*>(window) != nullptr; }),
+                 1);
     }
 };
 

@@ -1,0 +1,45 @@
+#include "AboutWindow.h"
+
+#include "AboutView.h"
+#include "widgets/WindowPresentation.h"
+
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+AboutWindow::AboutWindow(DesktopServices& desktop, QWidget* parent)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("aboutWindow"));
+    setWindowTitle(qtTrId("about.title"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new AboutView(desktop, AppInfo::bundled(), this));
+    setFixedSize(AboutView::contentWidth, AboutView::contentHeight);
+}
+
+AboutWindow* AboutWindow::showAboutWindow(DesktopServices& desktop, std::unique_ptr<AboutWindow>* kept) {
+    if (kept && *kept) {
+        WindowPresentation::bringToFront(**kept);
+        return kept->get();
+    }
+    auto* window = new AboutWindow(desktop);
+    WindowPresentation::centreOnScreen(*window);
+    WindowPresentation::bringToFront(*window);
+    if (kept)
+        kept->reset(window);
+    else
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    return window;
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    // Ctrl+W alone (Shift makes it another shortcut); closing is immediate, nothing to confirm.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->key() == Qt::Key_W && modifiers.testFlag(Qt::ControlModifier) &&
+        !modifiers.testFlag(Qt::ShiftModifier)) {
+        close();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
