@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 DropZone::DropZone(MainModel& model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
@@ -35,6 +37,7 @@ DropZone::DropZone(MainModel& model, QWidget* parent)
     connect(&m_model, &MainModel::isBusyChanged, this, &DropZone::refresh);
     connect(&m_model, &MainModel::showProgressChanged, this, &DropZone::refresh);
     connect(&m_model, &MainModel::progressTextChanged, this, &DropZone::refresh);
+    connect(&m_model, &MainModel::progressFiguresChanged, this, &DropZone::refresh);
     connect(&m_model, &MainModel::isTargetedChanged, this, &DropZone::refresh);
     refresh();
 }
@@ -43,6 +46,7 @@ void DropZone::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && m_dropText && m_progressText) {
         Appearance::useSecondaryText(m_dropText);
         Appearance::useSecondaryText(m_progressText);
+        Appearance::useSecondaryText(m_progressAmount);
     }
     QWidget::changeEvent(event);
 }
@@ -89,6 +93,12 @@ QWidget* DropZone::buildProgress() {
     m_progressText->setTextFormat(Qt::PlainText); // it shows file names
     Appearance::useSecondaryText(m_progressText);
     layout->addWidget(m_progressText);
+    m_progressAmount = new QLabel(m_progress);
+    m_progressAmount->setObjectName(QStringLiteral("progressAmount"));
+    m_progressAmount->setAlignment(Qt::AlignCenter);
+    m_progressAmount->setFont(Appearance::font(m_progressAmount->font(), Appearance::captionSize + 1));
+    Appearance::useSecondaryText(m_progressAmount);
+    layout->addWidget(m_progressAmount);
     m_stopButton = new QPushButton(qtTrId("progress.stop"), m_progress);
     m_stopButton->setObjectName(QStringLiteral("progress.stop"));
     m_stopButton->setAutoDefault(false);
@@ -102,6 +112,12 @@ void DropZone::refresh() {
     m_symbol->setTargeted(m_model.isTargeted());
     const bool progress = showsProgress(m_model);
     m_progressText->setText(m_model.progressText());
+    // Without a figure the bar runs back and forth, as it does before the first sample.
+    const int percent = m_model.progressPercent();
+    m_progressBar->setRange(0, percent < 0 ? 0 : 100);
+    m_progressBar->setValue(std::max(percent, 0));
+    m_progressAmount->setText(m_model.progressAmount());
+    m_progressAmount->setVisible(!m_model.progressAmount().isEmpty());
     m_prompt->setVisible(!progress);
     m_progress->setVisible(progress);
 }

@@ -39,5 +39,6 @@ private:
     QWidget* m_progress = nullptr;
     QProgressBar* m_progressBar = nullptr;
     QLabel* m_progressText = nullptr;
+    QLabel* m_progressAmount = nullptr;
     QPushButton* m_stopButton = nullptr;
 };

@@ -6,16 +6,23 @@
 #include "PasswordTerminal.h"
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
+#include "PlatformError.h"
+#include "RunProgress.h"
 #include "StagedManifest.h"
 #include "StagingFolder.h"
+#include "StagingPlan.h"
 #include "SystemError.h"
+#include "TemporaryDirectory.h"
 #include "ToolRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -33,6 +40,22 @@ QString withoutLastExtension(const QString& name) {
     return dot > 0 ? name.left(dot) : name;
 }
 
+// Fails before anything is written when `folder` plainly lacks the room.
+void requireSpace(const QString& folder, qint64 neededBytes) {
+    const qint64 free = StagingPlan::freeSpace(folder);
+    if (neededBytes > 0 && free >= 0 && free < neededBytes)
+        throw ArchiveBuilder::diskFull(folder, neededBytes);
+}
+
+// A tool that failed on a full disk says so in its own words and language; the free space says
+// it in any language.
+bool ranOutOfSpace(const QString& folder, const QString& toolText) {
+    const qint64 free = StagingPlan::freeSpace(folder);
+    return (free >= 0 && free < (qint64(1) << 20)) ||
+           toolText.contains(QLatin1String("No space left on device")) ||
+           toolText.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)));
+}
+
 } // namespace
 
 QString bundledDiskImageTool() {
@@ -47,7 +70,8 @@ ArchiveBuilder::ArchiveBuilder(ArchiveTools tools, ToolRunner* runner)
 void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                                    const QUrl& output, const QString& volumeName,
                                    const std::optional<QString>& password, bool omitMacMetadata,
-                                   const CancellationToken& cancellation, StagedManifest* manifest) const {
+                                   const CancellationToken& cancellation, StagedManifest* manifest,
+                                   RunProgress* progress) const {
     if (cancellation.isCancelled())
         throw JobCancelledError();
     if (isEncrypted(format) && (!password || password->isEmpty()))
@@ -62,22 +86,63 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (!QFileInfo(outputPath).isAbsolute())
         throw systemError(EINVAL, qtTrId("error.saveArchive"), output.toDisplayString());
 
+    const QString destinationFolder = QFileInfo(outputPath).path();
+    const StagingPlan plan = StagingPlan::choose(items, temporaryDirectory());
+    const qint64 bytesToCopy = m_hardLinksAllowed ? plan.bytesToCopy : plan.totalBytes;
+    requireSpace(plan.parentFolder, bytesToCopy);
+    // Uncompressed, the archive is at least as large as what it holds.
+    if (format == ArchiveFormat::tar)
+        requireSpace(destinationFolder, plan.totalBytes);
+
     // Every place this archive occupies is on record before it exists, and goes away on every
     // path out of here, a failed copy included.
-    const PendingJournalEntry pending(QFileInfo(outputPath).path());
+    const PendingJournalEntry pending(destinationFolder, plan.besideItems ? plan.parentFolder : QString());
     const StagingFolder staging(pending.stagingFolderPath());
-    staging.stageItems(items, omitFinderFiles,
-                       ItemCopier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
-                                                     : ItemCopier::Method::copyContents,
-                                  cancellation));
+    ItemCopier copier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
+                                         : ItemCopier::Method::copyContents,
+                      cancellation);
+    if (progress) {
+        progress->begin(bytesToCopy, 0);
+        copier.countCopiedBytes(&progress->done);
+    }
+    try {
+        staging.stageItems(items, omitFinderFiles, copier);
+    } catch (const PlatformError& error) {
+        if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
+            throw diskFull(plan.parentFolder, bytesToCopy);
+        throw;
+    }
     if (cancellation.isCancelled())
         throw JobCancelledError();
     if (manifest)
         *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles, omitMacMetadata);
 
+    if (progress)
+        progress->begin(plan.totalBytes, -1);
     PendingArchive archive(outputPath, pending.hiddenFolderPath());
-    runArchiver(format, staging.pathString(), archive, volumeName, password, omitFinderFiles, omitMacMetadata,
-                {cancellation, pending.errorFilePath()});
+    try {
+        runArchiver(format, staging.pathString(), archive, volumeName, password, omitFinderFiles,
+                    omitMacMetadata, {cancellation, pending.errorFilePath()});
+    } catch (const CompressionError& error) {
+        if (error.kind() == CompressionError::Kind::toolFailed &&
+            ranOutOfSpace(destinationFolder, error.payload()))
+            throw diskFull(destinationFolder, plan.totalBytes);
+        throw;
+    } catch (const PlatformError& error) {
+        if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
+            throw diskFull(destinationFolder, plan.totalBytes);
+        throw;
+    }
+}
+
+CompressionError ArchiveBuilder::diskFull(const QString& folder, qint64 neededBytes) {
+    const QLocale locale;
+    const qint64 free = std::max<qint64>(StagingPlan::freeSpace(folder), 0);
+    return CompressionError::toolFailed(
+        qtTrId("error.diskFull")
+            .arg(QDir::toNativeSeparators(folder),
+                 locale.formattedDataSize(neededBytes, 1, QLocale::DataSizeSIFormat),
+                 locale.formattedDataSize(free, 1, QLocale::DataSizeSIFormat)));
 }
 
 void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFolder, PendingArchive& archive,

@@ -12,9 +12,11 @@
 
 #include <optional>
 
+#include "CompressionError.h"
 #include "ToolRunner.h"
 
 class PendingArchive;
+struct RunProgress;
 class StagedManifest;
 
 // Balewick's own disk-image tool, installed beside the running executable.
@@ -45,11 +47,16 @@ public:
 
     // Blocking; run it on a worker thread. Throws CompressionError, PlatformError or
     // JobCancelledError (when `cancellation` is cancelled before the tool starts). `manifest`, when
-    // given, receives what was staged, for reading the archive back.
+    // given, receives what was staged, for reading the archive back; `progress`, when given, how
+    // far the copying and then the tool have got. A destination or staging place without the
+    // room for the bytes to write fails with "error.diskFull" before anything is written.
     void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                        const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
                        bool omitMacMetadata, const CancellationToken& cancellation = {},
-                       StagedManifest* manifest = nullptr) const;
+                       StagedManifest* manifest = nullptr, RunProgress* progress = nullptr) const;
+
+    // The "error.diskFull" failure for `folder`, which lacks room for `neededBytes`.
+    static CompressionError diskFull(const QString& folder, qint64 neededBytes);
 
     // The base name (without extension) proposed for an archive of these items.
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,

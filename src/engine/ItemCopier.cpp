@@ -48,13 +48,16 @@ bool writeAll(int descriptor, const char* data, ssize_t size) {
 
 // Copies from the current offsets to the end; returns 0, ECANCELED when stopped, or the errno of
 // the failure. Pieces stay small enough for a stop to be felt within a moment.
-int copyBytes(int input, int output, const CancellationToken& cancellation) {
+int copyBytes(int input, int output, const CancellationToken& cancellation, std::atomic<qint64>* counter) {
     for (;;) {
         if (cancellation.isCancelled())
             return ECANCELED;
         const ssize_t copied = ::copy_file_range(input, nullptr, output, nullptr, size_t(1) << 24, 0);
-        if (copied > 0)
+        if (copied > 0) {
+            if (counter)
+                *counter += copied;
             continue;
+        }
         if (copied == 0)
             return 0;
         if (errno == EINTR)
@@ -77,6 +80,8 @@ int copyBytes(int input, int output, const CancellationToken& cancellation) {
         }
         if (!writeAll(output, buffer.data(), count))
             return errno;
+        if (counter)
+            *counter += count;
     }
 }
 
@@ -163,7 +168,7 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
             if (!output.isValid())
                 throwCopyError(errno, source);
         }
-        failure = copyBytes(input.get(), output.get(), m_cancellation);
+        failure = copyBytes(input.get(), output.get(), m_cancellation, m_copiedBytes);
     }
     if (failure == 0 && ::fchmod(output.get(), info.st_mode & 07777) != 0)
         failure = errno;

@@ -2,6 +2,9 @@
 
 #include "CancellationToken.h"
 
+#include <QtGlobal>
+
+#include <atomic>
 #include <filesystem>
 
 #include <sys/types.h>
@@ -44,12 +47,16 @@ public:
     // when the user archives the temporary directory or one of its parents.
     void skipFolder(const std::filesystem::path& folder);
 
+    // Adds every byte truly copied (not linked) to `counter`, for the progress display.
+    void countCopiedBytes(std::atomic<qint64>* counter) { m_copiedBytes = counter; }
+
 private:
     void copyFile(const std::filesystem::path& source, const std::filesystem::path& target,
                   const struct stat& info) const;
 
     Method m_method;
     CancellationToken m_cancellation;
+    std::atomic<qint64>* m_copiedBytes = nullptr;
     dev_t m_skippedDevice = 0;
     ino_t m_skippedInode = 0;
 };

@@ -60,7 +60,10 @@ void LeftoverSweep::run(const QString& journalFolder, const QString& temporaryFo
         }
         if (paths.size() == 3) {
             removeIfOurs(paths[0], QStringLiteral(".balewick-"), Kind::folder);
-            removeIfOurs(paths[1], QStringLiteral("Balewick-"), Kind::folder);
+            // Staged in the temporary folder, or hidden beside the items.
+            const bool hidden = QFileInfo(QFile::decodeName(paths[1])).fileName().startsWith(u'.');
+            removeIfOurs(paths[1], hidden ? QStringLiteral(".Balewick-") : QStringLiteral("Balewick-"),
+                         Kind::folder);
             removeIfOurs(paths[2], QStringLiteral("bw-err-"), Kind::file);
         }
         ::unlink(entryPath.constData());

@@ -57,11 +57,13 @@ int openLockedEntry(const QByteArray& folder, const QByteArray& path, const QByt
 
 } // namespace
 
-PendingJournalEntry::PendingJournalEntry(const QString& destinationFolder) {
+PendingJournalEntry::PendingJournalEntry(const QString& destinationFolder, const QString& stagingBeside) {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     const QDir temporary(temporaryDirectory());
     m_hiddenFolderPath = QDir(destinationFolder).filePath(QStringLiteral(".balewick-") + id);
-    m_stagingFolderPath = temporary.filePath(QStringLiteral("Balewick-") + id);
+    m_stagingFolderPath = stagingBeside.isEmpty()
+                              ? temporary.filePath(QStringLiteral("Balewick-") + id)
+                              : QDir(stagingBeside).filePath(QStringLiteral(".Balewick-") + id);
     m_errorFilePath = temporary.filePath(QStringLiteral("bw-err-") + id);
 
     const QString folder = journalFolder();

@@ -10,9 +10,10 @@
 // instance.
 class PendingJournalEntry final {
 public:
-    // Picks the names for an archive made in `destinationFolder`. A journal that cannot be
-    // written is no reason to refuse the archive: the entry is then simply not recorded.
-    explicit PendingJournalEntry(const QString& destinationFolder);
+    // Picks the names for an archive made in `destinationFolder`, staged in the temporary folder
+    // or, given `stagingBeside`, in a hidden ".Balewick-<UUID>" folder there. A journal that cannot
+    // be written is no reason to refuse the archive: the entry is then simply not recorded.
+    explicit PendingJournalEntry(const QString& destinationFolder, const QString& stagingBeside = {});
     ~PendingJournalEntry();
     Q_DISABLE_COPY_MOVE(PendingJournalEntry)
 

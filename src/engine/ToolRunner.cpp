@@ -376,6 +376,7 @@ void ToolRunner::adoptChild(int processId, int processFd) {
         std::lock_guard guard(m_lock);
         m_launching = false;
         terminateNow = std::exchange(m_terminatePending, false);
+        m_runningProcessId = processId;
         if (processFd >= 0)
             m_processFd = processFd;
         else
@@ -390,6 +391,8 @@ void ToolRunner::adoptChild(int processId, int processFd) {
 }
 
 ToolRunner::Outcome ToolRunner::waitForChild(int processId, int processFd) {
+    // Its output is closed by now; nothing more to read of its progress.
+    m_runningProcessId = -1;
     siginfo_t info{};
     if (processFd < 0) {
         // Wait without reaping, forget the pid, then reap: terminateCurrent can never see a pid

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 
@@ -46,6 +47,9 @@ public:
     // while a tool is being launched is applied as soon as the child exists.
     void terminateCurrent();
 
+    // The process id of the tool running now, or -1: for reading how far it has got. Any thread.
+    int runningProcessId() const { return m_runningProcessId.load(); }
+
 private:
     // Records the launched child and applies a termination requested during the launch.
     void adoptChild(int processId, int processFd);
@@ -58,6 +62,7 @@ private:
     Outcome waitForChild(int processId, int processFd);
 
     std::mutex m_lock;
+    std::atomic<int> m_runningProcessId{-1};
     int m_processFd = -1; // pidfd of the running child, or -1
     // Without pidfd support the pid is kept instead; it is only signalled under m_lock and is
     // cleared before the child is reaped, so it never names a reused pid.

@@ -4,12 +4,15 @@
 #include "engine/ArchiveBuilder.h"
 #include "engine/JobCancelledError.h"
 
+#include <QFileInfo>
+
 ArchiveJob::Outcome ArchiveJob::perform(const ArchiveBuilder* builder, const ArchiveJob& job) {
     Outcome outcome;
     try {
         outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
         builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
-                               job.password, job.omitMacMetadata, job.cancellation, &outcome.manifest);
+                               job.password, job.omitMacMetadata, job.cancellation, &outcome.manifest,
+                               job.progress.get());
     } catch (...) {
         outcome.failure = std::current_exception();
     }
@@ -17,9 +20,15 @@ ArchiveJob::Outcome ArchiveJob::perform(const ArchiveBuilder* builder, const Arc
 }
 
 ReadBack ArchiveJob::readBack(QUrl archiveURL, ArchiveFormat format, StagedManifest manifest,
-                              std::optional<QString> password, CancellationToken cancellation) {
+                              std::optional<QString> password, CancellationToken cancellation,
+                              std::shared_ptr<RunProgress> progress) {
     try {
-        return ArchiveVerifier(std::move(cancellation))
+        std::atomic<qint64>* bytesDone = nullptr;
+        if (progress) {
+            progress->begin(QFileInfo(archiveURL.toLocalFile()).size(), 0);
+            bytesDone = &progress->done;
+        }
+        return ArchiveVerifier(std::move(cancellation), bytesDone)
             .verify(archiveURL.toLocalFile(), format, manifest, password);
     } catch (const JobCancelledError&) {
         return {ReadBack::Result::failed, {}};

@@ -3,6 +3,7 @@
 #include "engine/ArchiveFormat.h"
 #include "engine/ArchiveVerifier.h"
 #include "engine/CancellationToken.h"
+#include "engine/RunProgress.h"
 #include "engine/StagedManifest.h"
 
 #include <QList>
@@ -10,6 +11,7 @@
 #include <QUrl>
 
 #include <exception>
+#include <memory>
 #include <optional>
 
 class ArchiveBuilder;
@@ -34,6 +36,8 @@ struct ArchiveJob {
     bool omitMacMetadata = false;
     // The run's: once Stop is pressed the archive is abandoned before its tool starts.
     CancellationToken cancellation;
+    // Where the job tells how far it has got; the run keeps it to show progress.
+    std::shared_ptr<RunProgress> progress;
 
     // Blocking: checks the items can be read, picks the free file name and has the builder write
     // the archive there.
@@ -42,5 +46,6 @@ struct ArchiveJob {
     // Blocking: reads the written archive back against what was staged. A stop ends it as a
     // failure without a reason (the originals then stay).
     static ReadBack readBack(QUrl archiveURL, ArchiveFormat format, StagedManifest manifest,
-                             std::optional<QString> password, CancellationToken cancellation);
+                             std::optional<QString> password, CancellationToken cancellation,
+                             std::shared_ptr<RunProgress> progress);
 };

@@ -10,6 +10,9 @@
 #include "engine/CompressionError.h"
 #include "engine/JobCancelledError.h"
 #include "engine/PlatformError.h"
+#include "engine/ProcessReads.h"
+#include "engine/ProgressEstimate.h"
+#include "engine/RunProgress.h"
 #include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
@@ -25,6 +28,16 @@
 namespace {
 
 using namespace std::chrono_literals;
+
+// "about 45 s left", "about 3 min left", "about 1 h 20 min left": rounded so it reads calmly.
+QString timeLeftText(std::chrono::seconds left) {
+    const qint64 seconds = left.count();
+    if (seconds < 60)
+        return qtTrId("progress.seconds").arg(std::max<qint64>(5, (seconds + 4) / 5 * 5));
+    if (seconds < 3600)
+        return qtTrId("progress.minutes").arg((seconds + 30) / 60);
+    return qtTrId("progress.hours").arg(seconds / 3600).arg((seconds % 3600 + 30) / 60);
+}
 
 AbsentDialogs g_absentDialogs;
 AbsentDesktopServices g_absentDesktop;
@@ -84,6 +97,13 @@ struct MainModel::Private {
     QList<QList<QUrl>> waiting;
     QString archivingText; // the progress line without the waiting runs
     QTimer progressDelay;
+    // Shared with the worker making the current archive.
+    std::shared_ptr<RunProgress> progress = std::make_shared<RunProgress>();
+    QTimer progressSampling;
+    ProgressEstimate estimate;
+    int estimatedStep = -1;
+    int progressPercent = -1;
+    QString progressAmount;
     PromptContinuation nameContinuation;
     PromptContinuation passwordContinuation;
 };
@@ -98,6 +118,8 @@ MainModel::MainModel(AppPreferences& preferences, ArchiveLogStore& log, ArchiveB
         if (d->isBusy)
             setShowProgress(true);
     });
+    d->progressSampling.setInterval(200ms);
+    connect(&d->progressSampling, &QTimer::timeout, this, &MainModel::sampleProgress);
 }
 
 MainModel::~MainModel() {
@@ -138,7 +160,55 @@ bool MainModel::isBusy() const {
 }
 
 void MainModel::setBusy(bool value) {
+    if (value) {
+        d->estimatedStep = -1;
+        d->progressSampling.start();
+    } else {
+        d->progressSampling.stop();
+        setProgressFigures(-1, QString());
+    }
     assign(this, d->isBusy, value, &MainModel::isBusyChanged);
+}
+
+int MainModel::progressPercent() const {
+    return d->progressPercent;
+}
+
+QString MainModel::progressAmount() const {
+    return d->progressAmount;
+}
+
+void MainModel::setProgressFigures(int percent, const QString& amount) {
+    if (percent == d->progressPercent && amount == d->progressAmount)
+        return;
+    d->progressPercent = percent;
+    d->progressAmount = amount;
+    emit progressFiguresChanged();
+}
+
+void MainModel::sampleProgress() {
+    const RunProgress& progress = *d->progress;
+    const int step = progress.step;
+    if (step != d->estimatedStep) {
+        d->estimatedStep = step;
+        d->estimate.reset(progress.total);
+    }
+    // A step that counts for itself says so; otherwise the running tool's reads tell.
+    std::optional<qint64> done;
+    if (const qint64 counted = progress.done; counted >= 0)
+        done = counted;
+    else if (const int processId = d->runner->runningProcessId(); processId > 0)
+        done = ProcessReads::bytesRead(processId);
+    d->estimate.sample(done);
+
+    const std::optional<int> percent = d->estimate.percent();
+    if (!percent) {
+        setProgressFigures(-1, QString());
+        return;
+    }
+    const std::optional<std::chrono::seconds> left = d->estimate.timeLeft();
+    setProgressFigures(*percent, left ? qtTrId("progress.percent").arg(*percent).arg(timeLeftText(*left))
+                                      : qtTrId("progress.percentOnly").arg(*percent));
 }
 
 QString MainModel::progressText() const {
@@ -374,7 +444,8 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                        password,
                        !keepEverything && preferences.omitFinderFiles(),
                        !keepEverything && preferences.omitMacMetadata(),
-                       cancellation};
+                       cancellation,
+                       d->progress};
         QFuture<ArchiveJob::Outcome> archiving =
             QtConcurrent::run(&ArchiveJob::perform, &d->builder, std::move(job));
         const ArchiveJob::Outcome outcome = co_await archiving;
@@ -391,8 +462,9 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             updateProgressText();
             if (d->beforeReadBack)
                 d->beforeReadBack(outcome.archiveURL.toLocalFile());
-            QFuture<ReadBack> reading = QtConcurrent::run(&ArchiveJob::readBack, outcome.archiveURL, format,
-                                                          outcome.manifest, password, cancellation);
+            QFuture<ReadBack> reading =
+                QtConcurrent::run(&ArchiveJob::readBack, outcome.archiveURL, format, outcome.manifest,
+                                  password, cancellation, d->progress);
             const ReadBack readBack = co_await reading;
             if (!guard)
                 co_return;

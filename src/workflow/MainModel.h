@@ -37,6 +37,8 @@ class MainModel final : public QObject {
         QString confirmPassword READ confirmPassword WRITE setConfirmPassword NOTIFY confirmPasswordChanged)
     Q_PROPERTY(QString passwordError READ passwordError NOTIFY passwordErrorChanged)
     Q_PROPERTY(bool showProgress READ showProgress NOTIFY showProgressChanged)
+    Q_PROPERTY(int progressPercent READ progressPercent NOTIFY progressFiguresChanged)
+    Q_PROPERTY(QString progressAmount READ progressAmount NOTIFY progressFiguresChanged)
     Q_PROPERTY(std::optional<ArchiveResult> result READ result WRITE setResult NOTIFY resultChanged)
 
 public:
@@ -65,6 +67,10 @@ public:
     void setConfirmPassword(const QString& value);
     QString passwordError() const;
     bool showProgress() const;
+    // How far the step in progress has got, 0 to 100, or -1 while that is unknown (the bar then
+    // runs without a figure); and the same as text with the time left ("42 % · about 2 min left").
+    int progressPercent() const;
+    QString progressAmount() const;
     std::optional<ArchiveResult> result() const;
     void setResult(const std::optional<ArchiveResult>& value);
 
@@ -107,6 +113,7 @@ signals:
     void confirmPasswordChanged();
     void passwordErrorChanged();
     void showProgressChanged();
+    void progressFiguresChanged();
     void resultChanged();
     // Emitted when a run has reached its end, whatever the outcome (for tests and windows).
     void runFinished();
@@ -127,6 +134,9 @@ private:
     void runCompleted(const QList<QUrl>& results, ArchiveAction action);
     void endRun();
     void updateProgressText();
+    // Reads how far the worker and its tool have got; every 200 ms while a run is busy.
+    void sampleProgress();
+    void setProgressFigures(int percent, const QString& amount);
 
     void setBusy(bool value);
     void setProgressText(const QString& value);

@@ -14,6 +14,7 @@
 #include "support/ArchiveReading.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -97,6 +98,18 @@ class EngineTest final : public QObject {
         });
     }
     QString outputPath(const QString& name) const { return m_destination + QLatin1Char('/') + name; }
+    // A fresh tmpfs of `megabytes` under the work folder, unmounted when the test ends; empty
+    // (and the test skipped) where mounting needs privileges this run lacks.
+    QString smallDisk(const QString& name, int megabytes) {
+        const QString point = m_work.filePath(name);
+        QDir().mkpath(point);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", QStringLiteral("size=%1m").arg(megabytes),
+                                        "tmpfs", point}) != 0)
+            return {};
+        m_mounts.append(point);
+        return point;
+    }
+    QStringList m_mounts;
     void makeItems(const QStringList& files) {
         for (const QString& file : files)
             writeFile(m_items + QLatin1Char('/') + file, "contents of " + file.toUtf8());
@@ -128,6 +141,8 @@ private slots:
     }
     // No error-capture file, staging folder or journal entry may outlive a run.
     void cleanup() {
+        for (const QString& point : std::exchange(m_mounts, {}))
+            QProcess::execute("umount", {point});
         QCOMPARE(entries(temporary()), QStringList());
         QCOMPARE(entries(PendingJournalEntry::journalFolder()), QStringList());
     }
@@ -457,6 +472,65 @@ private slots:
         const auto restore = temporaryDirectoryAt(folder);
         create({"Mixed"}, format, "M." + fileExtension(format));
         QTEST(archiveMembers(outputPath("M." + fileExtension(format))), "expected");
+    }
+    void createArchive_withoutTheRoom_saysDiskFullAndLeavesNothing_data() {
+        QTest::addColumn<QString>("small"); // what lies on the 2 MB disk: "destination", "temporary"
+        QTest::addColumn<ArchiveFormat>("format");
+        QTest::newRow("uncompressed tar larger than the destination, refused at once")
+            << "destination" << ArchiveFormat::tar;
+        QTest::newRow("zip filling the destination as it writes") << "destination" << ArchiveFormat::zip;
+        QTest::newRow("copy to stage larger than the temporary folder") << "temporary" << ArchiveFormat::tar;
+    }
+    void createArchive_withoutTheRoom_saysDiskFullAndLeavesNothing() {
+        QFETCH(QString, small);
+        QFETCH(ArchiveFormat, format);
+        const QString disk = smallDisk("small", 2);
+        const QString other = smallDisk("other", 8);
+        if (disk.isEmpty() || other.isEmpty())
+            QSKIP("no tmpfs could be mounted (that needs root)");
+        // Random bytes, so that compression cannot make them fit. The big item lies on a disk of
+        // its own and the first item is small, so staging has to copy it.
+        QByteArray noise(3 << 20, Qt::Uninitialized);
+        QRandomGenerator::global()->fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+        writeFile(m_items + "/a.txt", "a");
+        writeFile(other + "/noise.bin", noise);
+        const bool smallDestination = small == "destination";
+        const auto temporaryGuard =
+            temporaryDirectoryAt(QFile::encodeName(smallDestination ? temporary() : disk));
+        const QString failure = failureOf([&] {
+            ArchiveBuilder().createArchive(
+                {QUrl::fromLocalFile(m_items + "/a.txt"), QUrl::fromLocalFile(other + "/noise.bin")}, false,
+                format, QUrl::fromLocalFile((smallDestination ? disk : m_destination) + "/a.out"), "Vol",
+                std::nullopt, false);
+        });
+        QVERIFY2(failure.startsWith(qtTrId("error.diskFull").section("%1", 0, 0)) && failure.contains(disk),
+                 qPrintable(failure));
+        QCOMPARE(entries(disk), QStringList());
+        QCOMPARE(entries(m_destination), QStringList());
+    }
+
+    // A temporary folder on another disk (tmpfs in RAM) would mean copying every byte there.
+    void createArchive_temporaryFolderElsewhere_stagesHiddenBesideTheItems() {
+        const QString disk = smallDisk("small", 2);
+        if (disk.isEmpty())
+            QSKIP("no tmpfs could be mounted (that needs root)");
+        writeFile(m_items + "/big.bin", QByteArray(3 << 20, 'x'));
+        const auto temporaryGuard = temporaryDirectoryAt(QFile::encodeName(disk));
+        const QString tool = script("zip-in", "pwd > '" + QFile::encodeName(m_work.filePath("staged-in")) +
+                                                  "'\nexec /usr/bin/zip \"$@\"");
+        QCOMPARE(failureOf([&] {
+                     create({"big.bin"}, ArchiveFormat::zip, "big.zip", false, {},
+                            ArchiveBuilder({tool, tool, tool}));
+                 }),
+                 QString());
+        QFile staged(m_work.filePath("staged-in"));
+        QVERIFY(staged.open(QIODevice::ReadOnly));
+        const QFileInfo stagedIn(QString::fromLocal8Bit(staged.readAll().trimmed()));
+        QCOMPARE(stagedIn.path(), m_items);
+        QVERIFY(stagedIn.fileName().startsWith(".Balewick-"));
+        QCOMPARE(entries(m_items), QStringList{"big.bin"});
+        QCOMPARE(entries(disk), QStringList());
+        QCOMPARE(archiveMembers(outputPath("big.zip")), QByteArrayList{"big.bin"});
     }
 };
 

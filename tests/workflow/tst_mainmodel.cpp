@@ -464,6 +464,41 @@ private slots:
         if (damaged)
             QVERIFY(fixture.dialogs.errors.first().message.contains(u"report.tar.gz"_s));
     }
+    void progress_followsWhatTheToolReads_orStaysIndeterminate_data() {
+        QTest::addColumn<int>("size"); // of the one item; 0: nothing to count, so no figure
+        QTest::newRow("6 MB read one byte at a time") << 6'000'000;
+        QTest::newRow("an empty file") << 0;
+    }
+    void progress_followsWhatTheToolReads_orStaysIndeterminate() {
+        QFETCH(int, size);
+        // The stand-in reads the staged file one byte per system call (about 2 MB/s), then zips.
+        ModelFixture fixture(size ? "read -r line < big.bin" : "sleep 2");
+        const QUrl item = fixture.makeFile(u"big.bin"_s);
+        QFile file(item.toLocalFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(size, 'x')) == size);
+        file.close();
+        QList<int> percents;
+        QStringList amounts;
+        QObject::connect(&fixture.model, &MainModel::progressFiguresChanged, [&] {
+            percents.append(fixture.model.progressPercent());
+            amounts.append(fixture.model.progressAmount());
+        });
+        QVERIFY(fixture.runToEnd({item}));
+        QCOMPARE(fixture.model.progressPercent(), -1); // idle again
+        if (!size) {
+            QCOMPARE(percents.count(-1), percents.size());
+            return;
+        }
+        QList<int> shown = percents;
+        shown.removeAll(-1);
+        QVERIFY2(shown.size() >= 4 && std::is_sorted(shown.begin(), shown.end()) && shown.last() >= 90,
+                 qPrintable(amounts.join(u" | ")));
+        // After two seconds a time left shows, in seconds for a job this short.
+        const QString secondsLeft = qtTrId("progress.seconds").section(u"%1"_s, 1); // " s left"
+        QVERIFY2(std::any_of(amounts.begin(), amounts.end(),
+                             [&](const QString& a) { return a.contains(secondsLeft); }),
+                 qPrintable(amounts.join(u" | ")));
+    }
 };
 
 int main(int argc, char* argv[]) {
