@@ -1,5 +1,6 @@
 #include "NameSheet.h"
 
+#include "engine/FormatDescription.h"
 #include "persistence/AppPreferences.h"
 #include "workflow/MainModel.h"
 
@@ -40,8 +41,7 @@ NameSheet::NameSheet(MainModel& model, AppPreferences& preferences, QWidget* par
 
 void NameSheet::refresh() {
     const ArchiveFormat format = m_preferences.actionFormat(m_preferences.selectedAction());
-    const bool diskImage = format == ArchiveFormat::diskImage || format == ArchiveFormat::encryptedDiskImage;
-    const QString title = diskImage ? qtTrId("name.dmg") : qtTrId("name.archive");
+    const QString title = qtTrId(formatDescription(format).nameTitleKey);
     titleLabel()->setText(title);
     setWindowTitle(title);
     if (m_field->text() != m_model.proposedName())

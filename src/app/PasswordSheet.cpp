@@ -1,5 +1,6 @@
 #include "PasswordSheet.h"
 
+#include "engine/FormatDescription.h"
 #include "persistence/AppPreferences.h"
 #include "widgets/Appearance.h"
 #include "workflow/MainModel.h"
@@ -67,9 +68,10 @@ void PasswordSheet::refreshFields() {
 }
 
 void PasswordSheet::refresh() {
-    const bool diskImage =
-        m_preferences.actionFormat(m_preferences.selectedAction()) == ArchiveFormat::encryptedDiskImage;
-    const QString title = diskImage ? qtTrId("password.title.dmg") : qtTrId("password.title.zip");
+    // Asked only for a password format, which names its own prompt.
+    const char* titleKey =
+        formatDescription(m_preferences.actionFormat(m_preferences.selectedAction())).passwordTitleKey;
+    const QString title = qtTrId(titleKey ? titleKey : "password.title.zip");
     titleLabel()->setText(title);
     setWindowTitle(title);
     refreshFields();

@@ -1,6 +1,7 @@
 #include "ArchiveBuilder.h"
 
 #include "CompressionError.h"
+#include "FormatDescription.h"
 #include "ItemCopier.h"
 #include "JobCancelledError.h"
 #include "PasswordTerminal.h"
@@ -77,7 +78,7 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (isEncrypted(format) && (!password || password->isEmpty()))
         throw CompressionError::toolFailed(QString());
     // zip reads at most this much from its terminal, and a line feed would end the answer early.
-    if (format == ArchiveFormat::encryptedZip &&
+    if (formatDescription(format).password == PasswordInput::terminal &&
         (password->toUtf8().size() > PasswordTerminal::longestPassword || password->contains(u'\n')))
         throw CompressionError::toolFailed(
             qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
@@ -91,7 +92,7 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     const qint64 bytesToCopy = m_hardLinksAllowed ? plan.bytesToCopy : plan.totalBytes;
     requireSpace(plan.parentFolder, bytesToCopy);
     // Uncompressed, the archive is at least as large as what it holds.
-    if (format == ArchiveFormat::tar)
+    if (!formatDescription(format).compressed)
         requireSpace(destinationFolder, plan.totalBytes);
 
     // Every place this archive occupies is on record before it exists, and goes away on every
@@ -178,55 +179,25 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
                                           const QString& output, const QString& volumeName,
                                           const std::optional<QString>& password, bool omitFinderFiles,
                                           bool omitMacMetadata) const {
-    const QString passwordText = password.value_or(QString());
-    switch (format) {
-    case ArchiveFormat::zip:
-        return {m_tools.zip, zipArguments(output, omitMacMetadata, omitFinderFiles), stagingFolder,
-                std::nullopt, std::nullopt};
-    case ArchiveFormat::encryptedZip:
-        // The password is typed at zip's prompts: on the command line every program could read it.
-        return {m_tools.zip,
-                QStringList{QStringLiteral("-e")} + zipArguments(output, omitMacMetadata, omitFinderFiles),
-                stagingFolder, std::nullopt, passwordText.toUtf8()};
-    case ArchiveFormat::tar:
-    case ArchiveFormat::gzip:
-    case ArchiveFormat::bzip2: {
-        const QString mode = format == ArchiveFormat::tar    ? QStringLiteral("-cf")
-                             : format == ArchiveFormat::gzip ? QStringLiteral("-czf")
-                                                             : QStringLiteral("-cjf");
-        return {m_tools.tar,
-                {mode, output, QStringLiteral("-C"), stagingFolder, QStringLiteral(".")},
-                std::nullopt,
-                std::nullopt,
-                std::nullopt};
-    }
-    case ArchiveFormat::diskImage:
-        return {m_tools.diskImage,
-                {QStringLiteral("create"), QStringLiteral("-srcfolder"), stagingFolder,
-                 QStringLiteral("-volname"), volumeName, QStringLiteral("-format"), QStringLiteral("UDZO"),
-                 output},
-                std::nullopt,
-                std::nullopt,
-                std::nullopt};
-    case ArchiveFormat::encryptedDiskImage:
-        // The password travels on standard input so that it never shows in the process list.
-        return {m_tools.diskImage,
-                {QStringLiteral("create"), QStringLiteral("-srcfolder"), stagingFolder,
-                 QStringLiteral("-volname"), volumeName, QStringLiteral("-format"), QStringLiteral("UDZO"),
-                 QStringLiteral("-encryption"), QStringLiteral("AES-256"), QStringLiteral("-stdinpass"),
-                 output},
-                std::nullopt,
-                passwordText.toUtf8() + '\n',
-                std::nullopt};
-    }
-    return {};
+    const FormatDescription& description = formatDescription(format);
+    ToolInvocation call;
+    call.executable = description.tool == FormatTool::zip   ? m_tools.zip
+                      : description.tool == FormatTool::tar ? m_tools.tar
+                                                            : m_tools.diskImage;
+    call.arguments =
+        description.arguments({stagingFolder, output, volumeName, omitFinderFiles, omitMacMetadata});
+    if (description.runsInStagingFolder)
+        call.currentDirectory = stagingFolder;
+    // Never on the command line, where every program could read it.
+    const QByteArray passwordBytes = password.value_or(QString()).toUtf8();
+    if (description.password == PasswordInput::terminal)
+        call.terminalPassword = passwordBytes;
+    else if (description.password == PasswordInput::standardInput)
+        call.input = passwordBytes + '\n';
+    return call;
 }
 
 QStringList ArchiveBuilder::zipArguments(const QString& output, bool omitMacMetadata, bool omitFinderFiles) {
-    QStringList arguments{QStringLiteral("-r"), omitMacMetadata ? QStringLiteral("-X") : QStringLiteral("-y"),
-                          output, QStringLiteral(".")};
-    if (omitFinderFiles)
-        arguments << QStringLiteral("-x") << QStringLiteral("*.DS_Store") << QStringLiteral("*/.DS_Store")
-                  << QStringLiteral(".DS_Store") << QStringLiteral("*/._*") << QStringLiteral("._*");
-    return arguments;
+    return formatDescription(ArchiveFormat::zip)
+        .arguments({{}, output, {}, omitFinderFiles, omitMacMetadata});
 }

@@ -1,95 +1,58 @@
 #include "ArchiveFormat.h"
 
+#include "FormatDescription.h"
+
 #include <QFileInfo>
 
 namespace {
 
-QString stem(ArchiveFormat format)
-{
-    switch (format) {
-    case ArchiveFormat::zip:
-        return QStringLiteral("zip");
-    case ArchiveFormat::tar:
-        return QStringLiteral("tar");
-    case ArchiveFormat::gzip:
-        return QStringLiteral("gzip");
-    case ArchiveFormat::bzip2:
-        return QStringLiteral("bzip2");
-    case ArchiveFormat::diskImage:
-        return QStringLiteral("dmg");
-    case ArchiveFormat::encryptedDiskImage:
-        return QStringLiteral("dmgEncrypted");
-    case ArchiveFormat::encryptedZip:
-        return QStringLiteral("zipEncrypted");
-    }
-    return {};
+QString stem(ArchiveFormat format) {
+    return QString::fromLatin1(formatDescription(format).stem);
 }
 
 } // namespace
 
-std::optional<ArchiveFormat> archiveFormatFromRaw(int raw)
-{
+std::optional<ArchiveFormat> archiveFormatFromRaw(int raw) {
     if (raw < 0 || raw > 6)
         return std::nullopt;
     return static_cast<ArchiveFormat>(raw);
 }
 
-const QList<ArchiveFormat>& allArchiveFormats()
-{
+const QList<ArchiveFormat>& allArchiveFormats() {
     static const QList<ArchiveFormat> formats{
-        ArchiveFormat::zip,       ArchiveFormat::tar,          ArchiveFormat::gzip,
-        ArchiveFormat::bzip2,     ArchiveFormat::diskImage,    ArchiveFormat::encryptedDiskImage,
+        ArchiveFormat::zip,          ArchiveFormat::tar,       ArchiveFormat::gzip,
+        ArchiveFormat::bzip2,        ArchiveFormat::diskImage, ArchiveFormat::encryptedDiskImage,
         ArchiveFormat::encryptedZip,
     };
     return formats;
 }
 
-QString titleKey(ArchiveFormat format)
-{
+QString titleKey(ArchiveFormat format) {
     return QStringLiteral("format.") + stem(format);
 }
 
-QString descriptionPrefix(ArchiveFormat format)
-{
+QString descriptionPrefix(ArchiveFormat format) {
     return QStringLiteral("desc.") + stem(format);
 }
 
-QString descriptionKey(ArchiveFormat format, ArchiveAction action)
-{
+QString descriptionKey(ArchiveFormat format, ArchiveAction action) {
     return descriptionPrefix(format) + QLatin1Char('.') + actionWord(action);
 }
 
-QString fileExtension(ArchiveFormat format)
-{
-    switch (format) {
-    case ArchiveFormat::zip:
-    case ArchiveFormat::encryptedZip:
-        return QStringLiteral("zip");
-    case ArchiveFormat::tar:
-        return QStringLiteral("tar");
-    case ArchiveFormat::gzip:
-        return QStringLiteral("tar.gz");
-    case ArchiveFormat::bzip2:
-        return QStringLiteral("tar.bz2");
-    case ArchiveFormat::diskImage:
-    case ArchiveFormat::encryptedDiskImage:
-        return QStringLiteral("dmg");
-    }
-    return {};
+QString fileExtension(ArchiveFormat format) {
+    return QString::fromLatin1(formatDescription(format).extension);
 }
 
-bool isEncrypted(ArchiveFormat format)
-{
-    return format == ArchiveFormat::encryptedDiskImage || format == ArchiveFormat::encryptedZip;
+bool isEncrypted(ArchiveFormat format) {
+    return formatDescription(format).password != PasswordInput::none;
 }
 
-ArchiveFormat inferredFormat(const QString& path)
-{
+ArchiveFormat inferredFormat(const QString& path) {
     const QString name = QFileInfo(path).fileName().toLower();
     if (name.endsWith(QLatin1String(".tar.gz")) || name.endsWith(QLatin1String(".tgz")))
         return ArchiveFormat::gzip;
-    if (name.endsWith(QLatin1String(".tar.bz2")) || name.endsWith(QLatin1String(".tbz"))
-        || name.endsWith(QLatin1String(".tbz2")))
+    if (name.endsWith(QLatin1String(".tar.bz2")) || name.endsWith(QLatin1String(".tbz")) ||
+        name.endsWith(QLatin1String(".tbz2")))
         return ArchiveFormat::bzip2;
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot < 0 ? QString() : name.mid(dot + 1);

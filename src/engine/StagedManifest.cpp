@@ -1,5 +1,7 @@
 #include "StagedManifest.h"
 
+#include "FormatDescription.h"
+
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -45,7 +47,7 @@ void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, 
 
 StagedManifest StagedManifest::ofFolder(const fs::path& folder, ArchiveFormat format, bool omitFinderFiles,
                                         bool omitMacMetadata) {
-    const bool zip = format == ArchiveFormat::zip || format == ArchiveFormat::encryptedZip;
+    const bool zip = formatDescription(format).tool == FormatTool::zip;
     StagedManifest manifest;
     list(folder, {}, Listing{zip && omitMacMetadata, zip && omitFinderFiles, zip}, 0, manifest);
     return manifest;

@@ -8,6 +8,7 @@
 #include "engine/ArchiveBuilder.h"
 #include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
+#include "engine/FormatDescription.h"
 #include "engine/JobCancelledError.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
@@ -387,16 +388,11 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     if (kept.isEmpty())
         throw CompressionError::allSkipped();
 
-    if (format == ArchiveFormat::encryptedZip || format == ArchiveFormat::encryptedDiskImage) {
-        const bool zip = format == ArchiveFormat::encryptedZip;
-        const QString title = QString::fromLatin1(zip ? QT_TRID_NOOP("confirm.encryptedZip.title")
-                                                      : QT_TRID_NOOP("confirm.encryptedDmg.title"));
-        const QString message = QString::fromLatin1(zip ? QT_TRID_NOOP("confirm.encryptedZip.body")
-                                                        : QT_TRID_NOOP("confirm.encryptedDmg.body"));
-        const QString button =
-            QString::fromLatin1(zip ? QT_TRID_NOOP("confirm.continue") : QT_TRID_NOOP("confirm.create"));
-        const QString suppressionKey =
-            zip ? QStringLiteral("BWSuppressEncryptedZip") : QStringLiteral("BWSuppressEncryptedDMG");
+    if (const FormatDescription& description = formatDescription(format); description.confirmTitleKey) {
+        const QString title = QString::fromLatin1(description.confirmTitleKey);
+        const QString message = QString::fromLatin1(description.confirmMessageKey);
+        const QString button = QString::fromLatin1(description.confirmButtonKey);
+        const QString suppressionKey = QString::fromLatin1(description.confirmSuppressionKey);
         const bool confirmed =
             co_await preferences.confirmUnlessSuppressed(*d->dialogs, title, message, button, suppressionKey);
         if (!guard || !confirmed || cancellation.isCancelled())

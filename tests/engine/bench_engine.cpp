@@ -75,10 +75,15 @@ int main(int argc, char** argv) {
     if (argc == 3 && QByteArray(argv[1]) == "--data-set")
         return generateDataSet(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    // "RUNS --data-in FOLDER LABEL": the data set and the archives in FOLDER instead, and LABEL
+    // after the figure's name (the temporary folder then lies on another filesystem).
+    const bool elsewhere = argc == 5 && QByteArray(argv[2]) == "--data-in";
+    const QString label = elsewhere ? QString::fromLocal8Bit(argv[4]) : QString();
 
-    // The data set sits in the temporary directory, like the staging folder, as on a system
-    // whose home and temporary directory share one filesystem.
-    QTemporaryDir work;
+    // By default the data set sits in the temporary directory, like the staging folder, as on a
+    // system whose home and temporary directory share one filesystem.
+    QTemporaryDir work(elsewhere ? QString::fromLocal8Bit(argv[3]) + QStringLiteral("/bench-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/bench_engine-XXXXXX"));
     const QString data = work.filePath(QStringLiteral("data"));
     std::printf("generating 2,000 text files in 50 folders and one 100 MB file in %s\n",
                 qPrintable(work.path()));
@@ -141,6 +146,6 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    std::printf("engine/direct median wall ratio: %.2f\n", median(roundRatios));
+    std::printf("engine/direct median wall ratio%s: %.2f\n", qPrintable(label), median(roundRatios));
     return 0;
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ArchiveFormat.h"
+
+#include <QString>
+#include <QStringList>
+
+// The tools Balewick runs; which executable each is comes from ArchiveTools.
+enum class FormatTool { zip, tar, diskImage };
+
+// How a format's password reaches its tool.
+enum class PasswordInput {
+    none,
+    // Typed at the tool's prompts on a terminal of its own (zip -e).
+    terminal,
+    // One line on standard input (the disk-image tool's -stdinpass).
+    standardInput,
+};
+
+// What the argument list of one archive is made from.
+struct FormatArguments {
+    QString stagingFolder;
+    QString output;
+    QString volumeName;
+    bool omitFinderFiles = false;
+    bool omitMacMetadata = false;
+};
+
+// Everything that tells one format from another. The table of these is the one place where
+// formats differ, so a new format is one entry.
+struct FormatDescription {
+    ArchiveFormat format;
+    // Stem of the format's keys: "format.<stem>" and "desc.<stem>.<action>".
+    const char* stem;
+    // Appended to the archive's name, without the dot.
+    const char* extension;
+    FormatTool tool;
+    QStringList (*arguments)(const FormatArguments&);
+    // Whether the tool runs inside the staging folder (zip names members relative to it).
+    bool runsInStagingFolder;
+    PasswordInput password;
+    // False when the archive is at least as large as what it holds.
+    bool compressed;
+    // The name prompt's title.
+    const char* nameTitleKey;
+    // For a password format: the password prompt's title and the confirmation asked first
+    // (title, message, button and the preference that silences it); otherwise null.
+    const char* passwordTitleKey;
+    const char* confirmTitleKey;
+    const char* confirmMessageKey;
+    const char* confirmButtonKey;
+    const char* confirmSuppressionKey;
+};
+
+const FormatDescription& formatDescription(ArchiveFormat format);
