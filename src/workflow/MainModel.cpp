@@ -33,7 +33,8 @@ using namespace std::chrono_literals;
 // "about 45 s left", "about 3 min left", "about 1 h 20 min left": rounded so it reads calmly.
 QString timeLeftText(std::chrono::seconds left) {
     const qint64 seconds = left.count();
-    if (seconds < 60)
+    // Seconds up to two minutes: rounded to whole minutes any earlier, the figure could be a third off.
+    if (seconds < 120)
         return qtTrId("progress.seconds").arg(std::max<qint64>(5, (seconds + 4) / 5 * 5));
     if (seconds < 3600)
         return qtTrId("progress.minutes").arg((seconds + 30) / 60);
