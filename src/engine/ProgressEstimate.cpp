@@ -56,7 +56,8 @@ void ProgressEstimate::sample(std::optional<qint64> done, Clock::time_point now)
 std::optional<int> ProgressEstimate::percent() const {
     if (!m_done || m_total <= 0 || m_now - m_lastGrowth > stalledAfter)
         return std::nullopt;
-    return int(*m_done * 100 / m_total);
+    // To the nearest: the last half percent is the compressor finishing, which the bar should reach.
+    return int((*m_done * 100 + m_total / 2) / m_total);
 }
 
 std::optional<std::chrono::seconds> ProgressEstimate::timeLeft() const {

@@ -35,7 +35,8 @@ QString timeLeftText(std::chrono::seconds left) {
     const qint64 seconds = left.count();
     // Seconds up to two minutes: rounded to whole minutes any earlier, the figure could be a third off.
     if (seconds < 120)
-        return qtTrId("progress.seconds").arg(std::max<qint64>(5, (seconds + 4) / 5 * 5));
+        return qtTrId("progress.seconds")
+            .arg(seconds < 10 ? std::max<qint64>(1, seconds) : (seconds + 2) / 5 * 5);
     if (seconds < 3600)
         return qtTrId("progress.minutes").arg((seconds + 30) / 60);
     return qtTrId("progress.hours").arg(seconds / 3600).arg((seconds % 3600 + 30) / 60);
@@ -450,6 +451,9 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             co_return;
         if (outcome.failure)
             std::rethrow_exception(outcome.failure);
+        // The tool read everything, even if no sample caught its last bytes.
+        if (d->progressPercent >= 0)
+            setProgressFigures(100, qtTrId("progress.percentOnly").arg(100));
 
         results.append(outcome.archiveURL);
         // The originals go only once their archive has been read back in full.
