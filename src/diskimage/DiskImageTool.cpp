@@ -12,6 +12,7 @@
 #include "UdifWriter.h"
 #include "VolumeName.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -112,7 +113,10 @@ int DiskImageTool::run(int argc, const char* const* argv, int passwordDescriptor
             verify(std::get<VerifyRequest>(request), passwordDescriptor);
         return 0;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        // One line whatever a path in it holds: the caller shows that line as the reason.
+        std::string line = error.what();
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::fprintf(stderr, "%s\n", line.c_str());
         return 1;
     }
 }

@@ -1,5 +1,6 @@
 // Tests of src/diskimage: images made by the real balewick-diskimage, checked by 7-Zip, dmg2img,
-// isoinfo and xorriso; encrypted ones decrypted with OpenSSL as the container format prescribes.
+// isoinfo and xorriso; encrypted ones decrypted with OpenSSL as the container format prescribes;
+// and read back by the tool's own verify.
 #include "diskimage/VolumeName.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/ArchiveVerifier.h"
