@@ -21,4 +21,13 @@ inline void put16(unsigned char* target, std::uint16_t value) {
     target[1] = static_cast<unsigned char>(value & 0xFF);
 }
 
+inline std::uint32_t get32(const unsigned char* source) {
+    return std::uint32_t(source[0]) << 24 | std::uint32_t(source[1]) << 16 | std::uint32_t(source[2]) << 8 |
+           std::uint32_t(source[3]);
+}
+
+inline std::uint64_t get64(const unsigned char* source) {
+    return std::uint64_t(get32(source)) << 32 | get32(source + 4);
+}
+
 } // namespace BigEndian

@@ -8,17 +8,33 @@
 namespace {
 
 const char* const usage = "usage: balewick-diskimage create -srcfolder FOLDER -volname NAME -format UDZO "
-                          "[-encryption AES-256 -stdinpass] OUTPUT";
+                          "[-encryption AES-256 -stdinpass] OUTPUT | verify [-stdinpass] IMAGE";
 
 void expect(const std::vector<std::string_view>& arguments, std::size_t index, std::string_view word) {
     if (arguments[index] != word)
         throw DiskImageError("Unexpected argument \"" + std::string(arguments[index]) + "\"; " + usage);
 }
 
+VerifyRequest parseVerify(const std::vector<std::string_view>& arguments) {
+    if (arguments.size() != 2 && arguments.size() != 3)
+        throw DiskImageError(usage);
+    VerifyRequest request;
+    if (arguments.size() == 3) {
+        expect(arguments, 1, "-stdinpass");
+        request.encrypted = true;
+    }
+    request.imagePath = arguments.back();
+    if (request.imagePath.empty() || request.imagePath.front() == '-')
+        throw DiskImageError(usage);
+    return request;
+}
+
 } // namespace
 
-CreateRequest CommandLine::parse(int argc, const char* const* argv) {
+std::variant<CreateRequest, VerifyRequest> CommandLine::parse(int argc, const char* const* argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + (argc > 1 ? argc : 1));
+    if (!arguments.empty() && arguments.front() == "verify")
+        return parseVerify(arguments);
     if (arguments.size() != 8 && arguments.size() != 11)
         throw DiskImageError(usage);
     expect(arguments, 0, "create");

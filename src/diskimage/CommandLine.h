@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <variant>
 
 // What one `create` invocation asks for.
 struct CreateRequest {
@@ -10,10 +11,17 @@ struct CreateRequest {
     bool encrypted = false;
 };
 
-// Accepts exactly the two command lines the archiving engine passes:
+// What one `verify` invocation asks for.
+struct VerifyRequest {
+    std::string imagePath;
+    bool encrypted = false;
+};
+
+// Accepts exactly the command lines the archiving engine passes:
 //   create -srcfolder DIR -volname NAME -format UDZO [-encryption AES-256 -stdinpass] OUT
+//   verify [-stdinpass] IMAGE
 class CommandLine final {
 public:
     // Throws DiskImageError naming what is wrong.
-    static CreateRequest parse(int argc, const char* const* argv);
+    static std::variant<CreateRequest, VerifyRequest> parse(int argc, const char* const* argv);
 };

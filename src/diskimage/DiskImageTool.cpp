@@ -1,18 +1,24 @@
 #include "DiskImageTool.h"
 
 #include "CommandLine.h"
+#include "DecryptedSource.h"
 #include "DiskImageError.h"
 #include "EncryptedSink.h"
 #include "FileSink.h"
+#include "FileSource.h"
 #include "FilesystemStream.h"
 #include "OutputFile.h"
+#include "UdifVerifier.h"
 #include "UdifWriter.h"
 #include "VolumeName.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,15 +80,43 @@ void create(const CreateRequest& request, int passwordDescriptor) {
     output.complete();
 }
 
+void verify(const VerifyRequest& request, int passwordDescriptor) {
+    FileSource file(request.imagePath);
+    if (!request.encrypted) {
+        unsigned char signature[8] = {};
+        if (file.size() >= sizeof signature)
+            file.readAt(0, signature, sizeof signature);
+        if (std::memcmp(signature, "encrcdsa", sizeof signature) == 0)
+            throw DiskImageError("The disk image is encrypted and no password was given");
+        UdifVerifier::verify(file);
+        return;
+    }
+    std::optional<DecryptedSource> inside;
+    {
+        const Password password(passwordDescriptor);
+        if (password.text().empty())
+            throw DiskImageError("No password was given on standard input");
+        inside.emplace(file, password.text());
+    }
+    UdifVerifier::verify(*inside);
+}
+
 } // namespace
 
 int DiskImageTool::run(int argc, const char* const* argv, int passwordDescriptor) {
     try {
         OutputFile::removeOnTermination();
-        create(CommandLine::parse(argc, argv), passwordDescriptor);
+        const std::variant<CreateRequest, VerifyRequest> request = CommandLine::parse(argc, argv);
+        if (const auto* creating = std::get_if<CreateRequest>(&request))
+            create(*creating, passwordDescriptor);
+        else
+            verify(std::get<VerifyRequest>(request), passwordDescriptor);
         return 0;
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        // One line whatever a path in it holds: the caller shows that line as the reason.
+        std::string line = error.what();
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::fprintf(stderr, "%s\n", line.c_str());
         return 1;
     }
 }

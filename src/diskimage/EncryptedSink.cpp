@@ -1,26 +1,21 @@
 #include "EncryptedSink.h"
 
 #include "BigEndian.h"
+#include "BlockCipher.h"
 #include "DiskImageError.h"
+#include "EncryptedLayout.h"
 #include "FileSink.h"
 
 #include <cstring>
 
-#include <openssl/core_names.h>
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
+using namespace EncryptedLayout;
+
 namespace {
 
-constexpr std::size_t headerSize = 76;
-constexpr std::size_t keyPointerSize = 20;
-constexpr std::size_t keyRecordOffset = 96;
-constexpr std::size_t keyRecordSize = 616;
-constexpr std::size_t saltSize = 20;
-constexpr std::size_t wrapIvSize = 8;
-constexpr std::size_t hmacKeySize = 20;
-constexpr std::size_t wrapKeySize = 24;
 constexpr std::size_t encryptedBatch = 1 << 20;
 
 void require(bool succeeded, const char* what) {
@@ -34,13 +29,13 @@ void randomBytes(unsigned char* target, std::size_t size) {
 
 // The keys, a check word and their PKCS#7 padding, encrypted with 3DES-EDE-CBC.
 std::vector<unsigned char> wrapKeys(const unsigned char* wrapKey, const unsigned char* iv,
-                                    const std::array<unsigned char, 32>& aesKey) {
-    std::array<unsigned char, 32 + hmacKeySize + 5> plain{};
+                                    const std::array<unsigned char, aesKeySize>& aesKey) {
+    std::array<unsigned char, aesKeySize + hmacKeySize + sizeof checkWord> plain{};
     std::memcpy(plain.data(), aesKey.data(), aesKey.size());
     // The HMAC key repeats the start of the AES key, as the system's own images do, so that
     // readers taking it from either place find the same key.
     std::memcpy(plain.data() + aesKey.size(), aesKey.data(), hmacKeySize);
-    std::memcpy(plain.data() + aesKey.size() + hmacKeySize, "CKIE", 5);
+    std::memcpy(plain.data() + aesKey.size() + hmacKeySize, checkWord, sizeof checkWord);
 
     std::vector<unsigned char> wrapped(plain.size() + 8);
     EVP_CIPHER_CTX* context = EVP_CIPHER_CTX_new();
@@ -65,10 +60,14 @@ EncryptedSink::EncryptedSink(int descriptor, std::string_view password, std::uin
     if (password.empty())
         throw DiskImageError("No password was given on standard input");
 
+    struct WipedKey {
+        std::array<unsigned char, aesKeySize> bytes{};
+        ~WipedKey() { OPENSSL_cleanse(bytes.data(), bytes.size()); }
+    } aesKey;
     unsigned char salt[saltSize];
     unsigned char wrapIv[wrapIvSize];
     unsigned char uuid[16];
-    randomBytes(m_aesKey.data(), m_aesKey.size());
+    randomBytes(aesKey.bytes.data(), aesKey.bytes.size());
     randomBytes(salt, sizeof salt);
     randomBytes(wrapIv, sizeof wrapIv);
     randomBytes(uuid, sizeof uuid);
@@ -77,63 +76,50 @@ EncryptedSink::EncryptedSink(int descriptor, std::string_view password, std::uin
     require(PKCS5_PBKDF2_HMAC_SHA1(password.data(), static_cast<int>(password.size()), salt, sizeof salt,
                                    static_cast<int>(iterations), sizeof wrapKey, wrapKey) == 1,
             "key derivation failed");
-    const std::vector<unsigned char> wrapped = wrapKeys(wrapKey, wrapIv, m_aesKey);
+    const std::vector<unsigned char> wrapped = wrapKeys(wrapKey, wrapIv, aesKey.bytes);
     OPENSSL_cleanse(wrapKey, sizeof wrapKey);
 
     m_header.assign(keyRecordOffset + keyRecordSize, 0);
     unsigned char* header = m_header.data();
     std::memcpy(header, "encrcdsa", 8);
-    BigEndian::put32(header + 8, 2);           // version
-    BigEndian::put32(header + 12, 16);         // block IV size
-    BigEndian::put32(header + 16, 5);          // CBC with IV
-    BigEndian::put32(header + 20, 0x80000001); // AES
+    BigEndian::put32(header + 8, version);
+    BigEndian::put32(header + 12, 16); // block IV size
+    BigEndian::put32(header + 16, 5);  // CBC with IV
+    BigEndian::put32(header + 20, aesAlgorithm);
     BigEndian::put32(header + 24, 256);
     BigEndian::put32(header + 28, 91); // HMAC-SHA1
     BigEndian::put32(header + 32, 160);
     std::memcpy(header + 36, uuid, sizeof uuid);
-    BigEndian::put32(header + 52, blockSize);
-    BigEndian::put64(header + 64, dataOffset);
-    BigEndian::put32(header + 72, 1); // one key record: the password's
-    BigEndian::put32(header + headerSize, 1);
+    BigEndian::put32(header + blockSizeField, blockSize);
+    BigEndian::put64(header + dataOffsetField, dataOffset);
+    BigEndian::put32(header + keyCountField, 1); // one key record: the password's
+    BigEndian::put32(header + headerSize, passwordKeyType);
     BigEndian::put64(header + headerSize + 4, keyRecordOffset);
     BigEndian::put64(header + headerSize + 12, keyRecordSize);
     static_assert(headerSize + keyPointerSize == keyRecordOffset);
 
     unsigned char* record = header + keyRecordOffset;
-    BigEndian::put32(record + 0, 103); // PBKDF2
-    BigEndian::put32(record + 8, iterations);
-    BigEndian::put32(record + 12, saltSize);
-    std::memcpy(record + 16, salt, sizeof salt);
-    BigEndian::put32(record + 48, wrapIvSize);
-    std::memcpy(record + 52, wrapIv, sizeof wrapIv);
+    BigEndian::put32(record + 0, pbkdf2Algorithm);
+    BigEndian::put32(record + iterationsField, iterations);
+    BigEndian::put32(record + saltLengthField, saltSize);
+    std::memcpy(record + saltField, salt, sizeof salt);
+    BigEndian::put32(record + wrapIvLengthField, wrapIvSize);
+    std::memcpy(record + wrapIvField, wrapIv, sizeof wrapIv);
     BigEndian::put32(record + 84, 192);
-    BigEndian::put32(record + 88, 17); // 3DES, three keys
-    BigEndian::put32(record + 92, 7);  // PKCS#7
-    BigEndian::put32(record + 96, 6);  // CBC with IV
-    BigEndian::put32(record + 100, static_cast<std::uint32_t>(wrapped.size()));
-    std::memcpy(record + 104, wrapped.data(), wrapped.size());
+    BigEndian::put32(record + wrapAlgorithmField, tripleDesAlgorithm);
+    BigEndian::put32(record + 92, 7); // PKCS#7
+    BigEndian::put32(record + 96, 6); // CBC with IV
+    BigEndian::put32(record + wrappedLengthField, static_cast<std::uint32_t>(wrapped.size()));
+    std::memcpy(record + wrappedField, wrapped.data(), wrapped.size());
 
-    m_cipher = EVP_CIPHER_CTX_new();
-    EVP_MAC* hmac = EVP_MAC_fetch(nullptr, "HMAC", nullptr);
-    m_mac = hmac ? EVP_MAC_CTX_new(hmac) : nullptr;
-    EVP_MAC_free(hmac);
-    char digest[] = "SHA1";
-    const OSSL_PARAM parameters[] = {OSSL_PARAM_construct_utf8_string(OSSL_MAC_PARAM_DIGEST, digest, 0),
-                                     OSSL_PARAM_construct_end()};
-    require(m_cipher && m_mac &&
-                EVP_EncryptInit_ex(m_cipher, EVP_aes_256_cbc(), nullptr, m_aesKey.data(), nullptr) == 1 &&
-                EVP_CIPHER_CTX_set_padding(m_cipher, 0) == 1 &&
-                EVP_MAC_init(m_mac, m_aesKey.data(), hmacKeySize, parameters) == 1,
-            "cipher unavailable");
+    // The HMAC key repeats the start of the AES key (see wrapKeys).
+    m_blocks = std::make_unique<BlockCipher>(aesKey.bytes.data(), aesKey.bytes.data(),
+                                             BlockCipher::Direction::encrypt);
     m_partialBlock.reserve(blockSize);
     m_encrypted.reserve(encryptedBatch);
 }
 
-EncryptedSink::~EncryptedSink() {
-    OPENSSL_cleanse(m_aesKey.data(), m_aesKey.size());
-    EVP_CIPHER_CTX_free(m_cipher);
-    EVP_MAC_CTX_free(m_mac);
-}
+EncryptedSink::~EncryptedSink() = default;
 
 void EncryptedSink::write(const unsigned char* data, std::size_t size) {
     m_plainSize += size;
@@ -159,28 +145,14 @@ void EncryptedSink::finish() {
         m_partialBlock.clear();
     }
     flushEncrypted();
-    BigEndian::put64(m_header.data() + 56, m_plainSize);
+    BigEndian::put64(m_header.data() + dataSizeField, m_plainSize);
     FileSink::writeAt(m_descriptor, 0, m_header.data(), m_header.size());
 }
 
 void EncryptedSink::encryptBlock(const unsigned char* plain) {
-    unsigned char number[4];
-    BigEndian::put32(number, m_blockNumber++);
-    unsigned char iv[EVP_MAX_MD_SIZE];
-    std::size_t ivLength = 0;
-    require(EVP_MAC_init(m_mac, nullptr, 0, nullptr) == 1 &&
-                EVP_MAC_update(m_mac, number, sizeof number) == 1 &&
-                EVP_MAC_final(m_mac, iv, &ivLength, sizeof iv) == 1,
-            "HMAC failed");
-
     const std::size_t start = m_encrypted.size();
     m_encrypted.resize(start + blockSize);
-    int length = 0;
-    require(EVP_EncryptInit_ex(m_cipher, nullptr, nullptr, nullptr, iv) == 1 &&
-                EVP_EncryptUpdate(m_cipher, m_encrypted.data() + start, &length, plain,
-                                  static_cast<int>(blockSize)) == 1 &&
-                length == static_cast<int>(blockSize),
-            "AES failed");
+    m_blocks->process(m_blockNumber++, plain, m_encrypted.data() + start);
     if (m_encrypted.size() >= encryptedBatch)
         flushEncrypted();
 }

@@ -5,6 +5,7 @@
 #include "DiskImageError.h"
 #include "FilesystemStream.h"
 #include "ImageSink.h"
+#include "UdifLayout.h"
 
 #include <QByteArray>
 
@@ -14,25 +15,14 @@
 #include <thread>
 
 #include <openssl/rand.h>
-#include <zlib.h>
+
+using namespace UdifLayout;
 
 namespace {
 
-constexpr std::uint32_t zlibRun = 0x80000005;
-constexpr std::uint32_t rawRun = 0x00000001;
-constexpr std::uint32_t zeroRun = 0x00000002; // reads as zeros, stores nothing
-constexpr std::uint32_t lastRun = 0xFFFFFFFF;
-constexpr std::uint32_t crc32Type = 2;
-constexpr std::size_t blockTableHeaderSize = 204;
-constexpr std::size_t runSize = 40;
-constexpr std::size_t trailerSize = 512;
 constexpr std::size_t plstSize = 1032;
 // The partition's name; readers take the filesystem type from it.
 constexpr const char* partitionName = "whole disk (Apple_ISO : 0)";
-
-std::uint32_t combine(std::uint32_t first, std::uint32_t second, std::uint64_t secondLength) {
-    return static_cast<std::uint32_t>(crc32_combine(first, second, static_cast<z_off_t>(secondLength)));
-}
 
 std::string base64Lines(const std::vector<unsigned char>& data) {
     const QByteArray encoded = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()),
@@ -106,7 +96,7 @@ void UdifWriter::write(FilesystemStream& filesystem, ImageSink& sink) {
 
     unsigned char checksumBytes[4];
     BigEndian::put32(checksumBytes, m_blockChecksum);
-    const auto masterChecksum = static_cast<std::uint32_t>(crc32(0L, checksumBytes, sizeof checksumBytes));
+    const auto masterChecksum = crc(0, checksumBytes, sizeof checksumBytes);
 
     unsigned char trailer[trailerSize] = {};
     std::memcpy(trailer, "koly", 4);
@@ -119,12 +109,12 @@ void UdifWriter::write(FilesystemStream& filesystem, ImageSink& sink) {
     if (RAND_bytes(trailer + 64, 16) != 1)
         throw DiskImageError("The disk image could not be given an identifier");
     BigEndian::put32(trailer + 80, crc32Type);
-    BigEndian::put32(trailer + 84, 32);
+    BigEndian::put32(trailer + 84, crc32Bits);
     BigEndian::put32(trailer + 88, m_dataChecksum);
     BigEndian::put64(trailer + 216, m_dataForkLength);
     BigEndian::put64(trailer + 224, plist.size());
     BigEndian::put32(trailer + 352, crc32Type);
-    BigEndian::put32(trailer + 356, 32);
+    BigEndian::put32(trailer + 356, crc32Bits);
     BigEndian::put32(trailer + 360, masterChecksum);
     BigEndian::put32(trailer + 488, 2); // a disk without a partition map
     BigEndian::put64(trailer + 492, m_sector);
@@ -161,7 +151,7 @@ std::vector<unsigned char> UdifWriter::blockTable() const {
     BigEndian::put32(header + 32, static_cast<std::uint32_t>(sectorsPerChunk + 8));
     BigEndian::put32(header + 36, 0xFFFFFFFE); // the whole disk
     BigEndian::put32(header + 64, crc32Type);
-    BigEndian::put32(header + 68, 32);
+    BigEndian::put32(header + 68, crc32Bits);
     BigEndian::put32(header + 72, m_blockChecksum);
     BigEndian::put32(header + 200, static_cast<std::uint32_t>(count));
 

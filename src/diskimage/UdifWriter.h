@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UdifLayout.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -18,7 +20,7 @@ public:
     // Throws DiskImageError.
     void write(FilesystemStream& filesystem, ImageSink& sink);
 
-    static constexpr std::uint64_t sectorSize = 512;
+    static constexpr std::uint64_t sectorSize = UdifLayout::sectorSize;
     static constexpr std::uint64_t sectorsPerChunk = 2048;
     // Close to gzip's default size at half its time.
     static constexpr int defaultLevel = 5;

@@ -1,6 +1,9 @@
 #include "ArchiveVerifier.h"
 
+#include "CompressionError.h"
 #include "JobCancelledError.h"
+#include "PlatformError.h"
+#include "ToolRunner.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +11,13 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
 #include <memory>
+#include <mutex>
+#include <stop_token>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -27,7 +36,59 @@ QString readerError(archive* reader) {
     return text ? QString::fromLocal8Bit(text) : QString();
 }
 
+// The tool's standard input, wiped when it goes.
+struct PasswordInput {
+    std::optional<QByteArray> bytes;
+    explicit PasswordInput(const std::optional<QString>& password) {
+        if (!password)
+            return;
+        QByteArray utf8 = password->toUtf8();
+        bytes.emplace(utf8.size() + 1, '\n');
+        std::memcpy(bytes->data(), utf8.constData(), size_t(utf8.size()));
+        ::explicit_bzero(utf8.data(), size_t(utf8.size()));
+    }
+    ~PasswordInput() {
+        if (bytes)
+            ::explicit_bzero(bytes->data(), size_t(bytes->size()));
+    }
+    Q_DISABLE_COPY_MOVE(PasswordInput)
+};
+
 } // namespace
+
+ArchiveVerifier::DiskImageCheck ArchiveVerifier::diskImageTool(QString tool) {
+    return [tool](const QString& image, const std::optional<QString>& password,
+                  const CancellationToken& cancellation) -> ReadBack {
+        QStringList arguments{QStringLiteral("verify")};
+        if (password)
+            arguments << QStringLiteral("-stdinpass");
+        arguments << image;
+        const PasswordInput input(password);
+        ToolRunner runner;
+        // The runner stops a tool only when asked; this asks as soon as the token is cancelled.
+        std::mutex lock;
+        std::condition_variable_any wake;
+        const std::jthread watcher([&](std::stop_token stop) {
+            std::unique_lock guard(lock);
+            while (!stop.stop_requested() && !cancellation.isCancelled())
+                wake.wait_for(guard, stop, std::chrono::milliseconds(50), [] { return false; });
+            if (cancellation.isCancelled())
+                runner.terminateCurrent();
+        });
+        try {
+            runner.run(tool, arguments, std::nullopt, input.bytes, {cancellation, {}});
+        } catch (const CompressionError& error) {
+            if (error.kind() == CompressionError::Kind::cancelled)
+                throw JobCancelledError();
+            return failed(error.payload().trimmed());
+        } catch (const PlatformError& error) {
+            return failed(error.errorDescription());
+        }
+        if (cancellation.isCancelled())
+            throw JobCancelledError();
+        return {};
+    };
+}
 
 ArchiveVerifier::ArchiveVerifier(CancellationToken cancellation, std::atomic<qint64>* bytesDone,
                                  DiskImageCheck diskImageCheck)
@@ -41,7 +102,10 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
     if (format == ArchiveFormat::diskImage || format == ArchiveFormat::encryptedDiskImage) {
         if (!m_diskImageCheck)
             return {ReadBack::Result::skipped, {}};
-        return m_diskImageCheck(archivePath, password);
+        const ReadBack result = m_diskImageCheck(archivePath, password, m_cancellation);
+        if (m_bytesDone && result.result == ReadBack::Result::passed)
+            m_bytesDone->store(QFileInfo(archivePath).size());
+        return result;
     }
 
     Reader reader(archive_read_new());

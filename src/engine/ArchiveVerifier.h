@@ -22,9 +22,14 @@ struct ReadBack {
 // names and file sizes must be exactly what was staged.
 class ArchiveVerifier final {
 public:
-    // A disk image is checked by its own tool; without one, disk images are skipped.
-    using DiskImageCheck =
-        std::function<ReadBack(const QString& image, const std::optional<QString>& password)>;
+    // A disk image is checked by its own tool; without one, disk images are skipped. A cancelled
+    // check throws JobCancelledError.
+    using DiskImageCheck = std::function<ReadBack(
+        const QString& image, const std::optional<QString>& password, const CancellationToken& cancellation)>;
+
+    // Runs `tool verify [-stdinpass] IMAGE`, the password on its standard input; a failure carries
+    // the tool's own line. Cancelling stops the tool.
+    static DiskImageCheck diskImageTool(QString tool);
 
     // `cancelled` ends a read-back early (it then throws JobCancelledError); `bytesDone`, when
     // given, follows the bytes of the archive read so far.

@@ -28,7 +28,8 @@ ReadBack ArchiveJob::readBack(QUrl archiveURL, ArchiveFormat format, StagedManif
             progress->begin(QFileInfo(archiveURL.toLocalFile()).size(), 0);
             bytesDone = &progress->done;
         }
-        return ArchiveVerifier(std::move(cancellation), bytesDone)
+        return ArchiveVerifier(std::move(cancellation), bytesDone,
+                               ArchiveVerifier::diskImageTool(bundledDiskImageTool()))
             .verify(archiveURL.toLocalFile(), format, manifest, password);
     } catch (const JobCancelledError&) {
         return {ReadBack::Result::failed, {}};

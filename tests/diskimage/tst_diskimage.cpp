@@ -1,7 +1,10 @@
 // Tests of src/diskimage: images made by the real balewick-diskimage, checked by 7-Zip, dmg2img,
-// isoinfo and xorriso; encrypted ones decrypted with OpenSSL as the container format prescribes.
+// isoinfo and xorriso; encrypted ones decrypted with OpenSSL as the container format prescribes;
+// and read back by the tool's own verify.
 #include "diskimage/VolumeName.h"
 #include "engine/ArchiveBuilder.h"
+#include "engine/ArchiveVerifier.h"
+#include "engine/JobCancelledError.h"
 #include "engine/ToolRunner.h"
 
 #include <QCryptographicHash>
@@ -14,6 +17,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <thread>
 
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
@@ -173,6 +177,15 @@ class DiskImageTest final : public QObject {
         QCOMPARE(describe(extracted), describe(m_stage));
     }
 
+    // Flips one byte of `path` at `offset`; a negative offset counts from the end.
+    static void flip(const QString& path, qint64 offset) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(offset < 0 ? file.size() + offset : offset));
+        const char byte = char(file.peek(1).at(0) ^ 0x20);
+        QCOMPARE(file.write(&byte, 1), 1);
+    }
+
     QStringList createArguments(const QString& source, bool encrypted) const {
         QStringList arguments{"create", "-srcfolder", source, "-volname", "Vol", "-format", "UDZO"};
         if (encrypted)
@@ -298,6 +311,76 @@ private slots:
             describe(m_output),
             QStringList{"taken.dmg 644 " +
                         QCryptographicHash::hash("contents of taken.dmg", QCryptographicHash::Sha1).toHex()});
+    }
+
+    void verify_image_passesOnlyWhenIntact_data() {
+        QTest::addColumn<bool>("encrypted");
+        QTest::addColumn<qint64>("flipped"); // 0: nothing
+        QTest::addColumn<QByteArray>("password");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("intact") << false << qint64(0) << QByteArray() << true;
+        QTest::newRow("encrypted, intact") << true << qint64(0) << QByteArray("pässwort\n") << true;
+        QTest::newRow("compressed data") << false << qint64(1000) << QByteArray() << false;
+        QTest::newRow("trailer's data checksum") << false << qint64(-512 + 91) << QByteArray() << false;
+        QTest::newRow("trailer's sector count") << false << qint64(-512 + 499) << QByteArray() << false;
+        QTest::newRow("encrypted, data")
+            << true << qint64(122368 + 1000) << QByteArray("pässwort\n") << false;
+        QTest::newRow("encrypted, wrong password") << true << qint64(0) << QByteArray("passwort\n") << false;
+        QTest::newRow("encrypted, no password") << true << qint64(0) << QByteArray() << false;
+    }
+    void verify_image_passesOnlyWhenIntact() {
+        QFETCH(bool, encrypted);
+        QFETCH(qint64, flipped);
+        QFETCH(QByteArray, password);
+        QFETCH(bool, passes);
+        makeTree(m_stage, {"f:notes.txt", "r:random.bin", "z:zeros.bin"});
+        QCOMPARE(run(DISK_IMAGE_TOOL, createArguments(m_stage, encrypted), "pässwort\n").exitCode, 0);
+        const QString image = m_output + "/image.dmg";
+        if (flipped != 0)
+            flip(image, flipped);
+        const Outcome outcome =
+            run(DISK_IMAGE_TOOL,
+                QStringList{"verify"} + (password.isEmpty() ? QStringList() : QStringList{"-stdinpass"}) +
+                    QStringList{image},
+                password);
+        QCOMPARE(outcome.exitCode == 0, passes);
+        QCOMPARE(outcome.standardError.count('\n'), passes ? 0 : 1);
+    }
+
+    // As the read-back runs it: a damaged image fails with the tool's own line.
+    void readBack_diskImage_failsWithTheToolsReasonWhenDamaged_data() {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("intact") << false;
+        QTest::newRow("one byte flipped") << true;
+    }
+    void readBack_diskImage_failsWithTheToolsReasonWhenDamaged() {
+        QFETCH(bool, damaged);
+        makeTree(m_stage, {"f:notes.txt"});
+        QCOMPARE(run(DISK_IMAGE_TOOL, createArguments(m_stage, false)).exitCode, 0);
+        const QString image = m_output + "/image.dmg";
+        if (damaged)
+            flip(image, 100);
+        const ReadBack result = ArchiveVerifier({}, nullptr, ArchiveVerifier::diskImageTool(DISK_IMAGE_TOOL))
+                                    .verify(image, ArchiveFormat::diskImage, {}, std::nullopt);
+        QCOMPARE(result.result, damaged ? ReadBack::Result::failed : ReadBack::Result::passed);
+        QCOMPARE(result.reason.startsWith("The disk image is damaged: "), damaged);
+    }
+
+    void readBack_diskImageCancelled_stopsTheTool() {
+        makeTree(m_stage, {"x:slow"});
+        QFile script(m_stage + "/slow");
+        QVERIFY(script.open(QIODevice::WriteOnly) && script.write("#!/bin/sh\nexec sleep 30\n") > 0);
+        script.close();
+        const CancellationToken cancellation;
+        const std::jthread stop([cancellation] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            cancellation.cancel();
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QVERIFY_THROWS_EXCEPTION(JobCancelledError, ArchiveVerifier::diskImageTool(script.fileName())(
+                                                        m_output + "/x.dmg", std::nullopt, cancellation));
+        QVERIFY2(elapsed.elapsed() < 3000, qPrintable(QString::number(elapsed.elapsed())));
     }
 
     void create_terminated_endsAtOnceAndLeavesNothing() {
