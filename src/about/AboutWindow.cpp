@@ -18,18 +18,7 @@ AboutWindow::AboutWindow(DesktopServices& desktop, QWidget* parent)
 }
 
 AboutWindow* AboutWindow::showAboutWindow(DesktopServices& desktop, std::unique_ptr<AboutWindow>* kept) {
-    if (kept && *kept) {
-        WindowPresentation::bringToFront(**kept);
-        return kept->get();
-    }
-    auto* window = new AboutWindow(desktop);
-    WindowPresentation::centreOnScreen(*window);
-    WindowPresentation::bringToFront(*window);
-    if (kept)
-        kept->reset(window);
-    else
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    return window;
+    return WindowPresentation::showKept(kept, [&] { return new AboutWindow(desktop); });
 }
 
 void AboutWindow::keyPressEvent(QKeyEvent* event) {

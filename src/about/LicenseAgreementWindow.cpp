@@ -21,16 +21,5 @@ LicenseAgreementWindow::LicenseAgreementWindow(QWidget* parent)
 
 LicenseAgreementWindow*
 LicenseAgreementWindow::showLicenseAgreementWindow(std::unique_ptr<LicenseAgreementWindow>* kept) {
-    if (kept && *kept) {
-        WindowPresentation::bringToFront(**kept);
-        return kept->get();
-    }
-    auto* window = new LicenseAgreementWindow;
-    WindowPresentation::centreOnScreen(*window);
-    WindowPresentation::bringToFront(*window);
-    if (kept)
-        kept->reset(window);
-    else
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    return window;
+    return WindowPresentation::showKept(kept, [&] { return new LicenseAgreementWindow; });
 }

@@ -22,18 +22,8 @@ LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* 
 }
 
 LogWindow* LogWindow::showLogWindow(DesktopServices& desktop, std::unique_ptr<LogWindow>* kept) {
-    if (kept && *kept) {
-        (*kept)->bringToFront();
-        return kept->get();
-    }
-    auto* window = new LogWindow(ArchiveLogStore::shared(), desktop);
-    window->centreOnScreen();
-    window->bringToFront();
-    if (kept)
-        kept->reset(window);
-    else
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    return window;
+    return WindowPresentation::showKept(kept,
+                                        [&] { return new LogWindow(ArchiveLogStore::shared(), desktop); });
 }
 
 void LogWindow::bringToFront() {
