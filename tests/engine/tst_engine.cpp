@@ -1,7 +1,8 @@
-// Tests of src/engine: the model rules, and the runner, copier and builder driving the real zip and
-// tar on files in a private temporary folder.
+// Tests of src/engine: the runner, copier, builder and read-back driving the real zip and tar on
+// files in a private temporary folder, and the progress figures of a real process tree.
 #include "Translations.h"
 #include "engine/ArchiveBuilder.h"
+#include "engine/ArchiveVerifier.h"
 #include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
 #include "engine/ItemCopier.h"
@@ -9,10 +10,13 @@
 #include "engine/LeftoverSweep.h"
 #include "engine/PendingJournalEntry.h"
 #include "engine/PlatformError.h"
+#include "engine/ProcessReads.h"
+#include "engine/ProgressEstimate.h"
 #include "engine/StagingFolder.h"
 #include "engine/ToolRunner.h"
 #include "support/ArchiveReading.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QScopeGuard>
@@ -31,6 +35,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(ArchiveFormat)
 Q_DECLARE_METATYPE(ItemCopier::Method)
@@ -60,6 +65,25 @@ void writeFile(const QString& path, const QByteArray& contents) {
 // Everything in a folder, hidden entries included.
 QStringList entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Whether any process's command line, which every program on the machine can read, holds `secret`.
+bool onACommandLine(const QByteArray& secret) {
+    QDirIterator processes(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (processes.hasNext()) {
+        QFile commandLine(processes.next() + QStringLiteral("/cmdline"));
+        if (commandLine.open(QIODevice::ReadOnly) && commandLine.readAll().contains(secret))
+            return true;
+    }
+    return false;
+}
+
+// Flips one bit of the byte at `offset`.
+void flipByte(const QString& path, qint64 offset) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(offset));
+    const char byte = char(file.peek(1).at(0) ^ 0x10);
+    QCOMPARE(file.write(&byte, 1), 1);
 }
 
 struct stat statOf(const fs::path& path) {
@@ -531,6 +555,121 @@ private slots:
         QCOMPARE(entries(m_items), QStringList{"big.bin"});
         QCOMPARE(entries(disk), QStringList());
         QCOMPARE(archiveMembers(outputPath("big.zip")), QByteArrayList{"big.bin"});
+    }
+
+    void encryptedZip_passwordNeverOnACommandLine_andOpensWithItOnly() {
+        // Random data compresses slowly enough for many looks at the process list.
+        QFile random(QStringLiteral("/dev/urandom"));
+        QVERIFY(random.open(QIODevice::ReadOnly));
+        writeFile(m_items + "/big.bin", random.read(48 << 20));
+        const QString password = QStringLiteral("Wörter-ß-€-密码");
+        std::atomic_bool done = false;
+        std::atomic_bool seen = false;
+        std::atomic_int looks = 0;
+        std::thread watcher([&] {
+            for (; !done; ++looks)
+                seen = seen || onACommandLine(password.toUtf8());
+        });
+        const QString failure = failureOf(
+            [&] { create({"big.bin"}, ArchiveFormat::encryptedZip, "secret.zip", false, password); });
+        done = true;
+        watcher.join();
+        QCOMPARE(failure, QString());
+        QVERIFY2(looks > 3, "zip ended before the process list was looked at");
+        QVERIFY(!seen);
+        QVERIFY(!toolOutput("unzip", {"-tqP", password, outputPath("secret.zip")}).isEmpty());
+        QVERIFY(toolOutput("unzip", {"-tqP", "Wörter-ß-€-密", outputPath("secret.zip")}).isEmpty());
+    }
+
+    void readBack_passesOnlyWhatWasStaged_data() {
+        QTest::addColumn<ArchiveFormat>("format");
+        QTest::addColumn<QString>("damage"); // "", "flip", "wrong password", "extra staged", "staged less"
+        QTest::addColumn<bool>("passes");
+        for (const ArchiveFormat format : {ArchiveFormat::zip, ArchiveFormat::encryptedZip,
+                                           ArchiveFormat::tar, ArchiveFormat::gzip, ArchiveFormat::bzip2}) {
+            const QByteArray name =
+                fileExtension(format).toLatin1() + (isEncrypted(format) ? " encrypted" : "");
+            QTest::newRow(name + ", intact") << format << QString() << true;
+            QTest::newRow(name + ", one byte flipped") << format << "flip" << false;
+            QTest::newRow(name + ", a member not staged") << format << "staged less" << false;
+            QTest::newRow(name + ", a staged member missing") << format << "extra staged" << false;
+        }
+        QTest::newRow("zip encrypted, wrong password")
+            << ArchiveFormat::encryptedZip << "wrong password" << false;
+    }
+    void readBack_passesOnlyWhatWasStaged() {
+        QFETCH(ArchiveFormat, format);
+        QFETCH(QString, damage);
+        QFETCH(bool, passes);
+        // Text that compresses, yet differs everywhere, so that a flipped byte cannot hide.
+        QByteArray text;
+        for (int line = 0; text.size() < 300000; ++line)
+            text += "line " + QByteArray::number(line * 7919 % 100003) + " of the report\n";
+        writeFile(m_items + "/notes.txt", text);
+        writeFile(m_items + "/Fotos/été.txt", text);
+        writeFile(m_items + "/Fotos/empty/.keep", "");
+        const QString archive = outputPath("out." + fileExtension(format));
+        create({"notes.txt", "Fotos"}, format, "out." + fileExtension(format), false, "pässwort");
+        StagedManifest expected =
+            StagedManifest::ofFolder(QFile::encodeName(m_items).toStdString(), format, false, false);
+        QCOMPARE(expected.entries().size(), 5);
+        if (damage == "flip") // plain tar keeps no checksum of the data, only of each header
+            flipByte(archive, format == ArchiveFormat::tar ? 20 : QFileInfo(archive).size() / 2);
+        else if (damage == "extra staged")
+            expected.insert("Fotos/other.txt", 3);
+        else if (damage == "staged less") {
+            StagedManifest fewer;
+            for (auto entry = expected.entries().begin(); entry != expected.entries().end(); ++entry)
+                if (entry.key() != "notes.txt")
+                    fewer.insert(entry.key(), entry.value());
+            expected = fewer;
+        }
+        std::atomic<qint64> done = 0;
+        const ReadBack result = ArchiveVerifier({}, &done).verify(
+            archive, format, expected,
+            QString::fromUtf8(damage == "wrong password" ? "passwort" : "pässwort"));
+        QCOMPARE(result.result, passes ? ReadBack::Result::passed : ReadBack::Result::failed);
+        QCOMPARE(result.reason.isEmpty(), passes);
+        if (passes)
+            QCOMPARE(done.load(), QFileInfo(archive).size());
+    }
+
+    void bytesRead_countsTheGrandchildThatReads_andNothingOnceGone() {
+        writeFile(m_items + "/line", QByteArray(200000, 'x') + '\n');
+        // The shell's read takes one byte per system call: a slow, steady reader, two levels down.
+        QProcess tool;
+        tool.setChildProcessModifier([] { ::setpgid(0, 0); }); // so that the whole tree can be ended
+        tool.start("sh", {"-c", "sh -c 'read -r l < \"$0\"; sleep 30' \"$0\" & wait", m_items + "/line"});
+        QVERIFY(tool.waitForStarted());
+        const pid_t processId = pid_t(tool.processId());
+        QTRY_VERIFY_WITH_TIMEOUT(ProcessReads::bytesRead(processId).value_or(0) > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ProcessReads::bytesRead(processId).value_or(0) >= 200001, 20000);
+        QVERIFY(ProcessReads::bytesRead(processId).value_or(0) < 200001 + 4096);
+        ::kill(-processId, SIGKILL);
+        tool.waitForFinished();
+        QCOMPARE(ProcessReads::bytesRead(processId), std::nullopt);
+    }
+
+    void estimate_steadyWork_givesRisingPercentAndATimeLeftNearTheTruth() {
+        ProgressEstimate estimate;
+        const auto start = ProgressEstimate::Clock::time_point();
+        estimate.reset(100'000'000, start);
+        QCOMPARE(estimate.percent(), std::nullopt); // nothing read yet
+        int lastPercent = -1;
+        for (int tick = 1; tick <= 40; ++tick) { // 2.5 MB every 200 ms, with some jitter: 8 s in all
+            const qint64 done = tick * 2'500'000 + (tick % 2 ? 600'000 : -600'000);
+            estimate.sample(done, start + tick * 200ms);
+            QVERIFY(estimate.percent().value_or(-1) >= lastPercent);
+            lastPercent = *estimate.percent();
+            if (tick < 10)
+                QCOMPARE(estimate.timeLeft(), std::nullopt);
+            if (tick == 20) // 4 s done, 4 s to go
+                QVERIFY2(std::abs(estimate.timeLeft()->count() - 4) <= 1, "time left far from the truth");
+        }
+        estimate.sample(100'000'000, start + 8200ms);
+        QCOMPARE(estimate.percent(), 100);
+        estimate.sample(100'000'000, start + 10s);
+        QCOMPARE(estimate.percent(), std::nullopt); // stopped growing
     }
 };
 
