@@ -280,12 +280,7 @@ private slots:
         QTest::addColumn<QByteArray>("input");
         const QStringList head{"create", "-srcfolder", "SRC", "-volname", "V", "-format"};
         QTest::newRow("no arguments") << QStringList() << QByteArray();
-        QTest::newRow("another verb")
-            << QStringList{"convert"} + head.mid(1) + QStringList{"UDZO", "OUT"} << QByteArray();
         QTest::newRow("another format") << head + QStringList{"UDRW", "OUT"} << QByteArray();
-        QTest::newRow("another encryption")
-            << head + QStringList{"UDZO", "-encryption", "AES-128", "-stdinpass", "OUT"}
-            << QByteArray("pw\n");
         QTest::newRow("password not on standard input")
             << head + QStringList{"UDZO", "-encryption", "AES-256", "OUT"} << QByteArray();
         QTest::newRow("a missing source folder")
@@ -322,11 +317,9 @@ private slots:
         QTest::newRow("encrypted, intact") << true << qint64(0) << QByteArray("pässwort\n") << true;
         QTest::newRow("compressed data") << false << qint64(1000) << QByteArray() << false;
         QTest::newRow("trailer's data checksum") << false << qint64(-512 + 91) << QByteArray() << false;
-        QTest::newRow("trailer's sector count") << false << qint64(-512 + 499) << QByteArray() << false;
         QTest::newRow("encrypted, data")
             << true << qint64(122368 + 1000) << QByteArray("pässwort\n") << false;
         QTest::newRow("encrypted, wrong password") << true << qint64(0) << QByteArray("passwort\n") << false;
-        QTest::newRow("encrypted, no password") << true << qint64(0) << QByteArray() << false;
     }
     void verify_image_passesOnlyWhenIntact() {
         QFETCH(bool, encrypted);
@@ -348,22 +341,17 @@ private slots:
     }
 
     // As the read-back runs it: a damaged image fails with the tool's own line.
-    void readBack_diskImage_failsWithTheToolsReasonWhenDamaged_data() {
-        QTest::addColumn<bool>("damaged");
-        QTest::newRow("intact") << false;
-        QTest::newRow("one byte flipped") << true;
-    }
-    void readBack_diskImage_failsWithTheToolsReasonWhenDamaged() {
-        QFETCH(bool, damaged);
+    void readBack_diskImage_passesIntact_failsDamagedWithTheToolsReason() {
         makeTree(m_stage, {"f:notes.txt"});
         QCOMPARE(run(DISK_IMAGE_TOOL, createArguments(m_stage, false)).exitCode, 0);
         const QString image = m_output + "/image.dmg";
-        if (damaged)
-            flip(image, 100);
-        const ReadBack result = ArchiveVerifier({}, nullptr, ArchiveVerifier::diskImageTool(DISK_IMAGE_TOOL))
-                                    .verify(image, ArchiveFormat::diskImage, {}, std::nullopt);
-        QCOMPARE(result.result, damaged ? ReadBack::Result::failed : ReadBack::Result::passed);
-        QCOMPARE(result.reason.startsWith("The disk image is damaged: "), damaged);
+        const ArchiveVerifier verifier({}, nullptr, ArchiveVerifier::diskImageTool(DISK_IMAGE_TOOL));
+        QCOMPARE(verifier.verify(image, ArchiveFormat::diskImage, {}, std::nullopt).result,
+                 ReadBack::Result::passed);
+        flip(image, 100);
+        const ReadBack damaged = verifier.verify(image, ArchiveFormat::diskImage, {}, std::nullopt);
+        QCOMPARE(damaged.result, ReadBack::Result::failed);
+        QVERIFY(damaged.reason.startsWith("The disk image is damaged: "));
     }
 
     void readBack_diskImageCancelled_stopsTheTool() {

@@ -5,7 +5,7 @@
 #include "log/LogWindow.h"
 #include "persistence/ArchiveLogCoding.h"
 #include "persistence/ArchiveLogStore.h"
-#include "workflow/DesktopServices.h"
+#include "support/FakeDesktopServices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,14 +21,6 @@
 namespace {
 
 constexpr int entryCount = 10000;
-
-class NoDesktop final : public DesktopServices {
-public:
-    bool moveToTrash(const QString&) override { return false; }
-    void revealInFileManager(const QList<QUrl>&) override {}
-    void composeEmail(const QList<QUrl>&) override {}
-    void openUrl(const QUrl&) override {}
-};
 
 QByteArray syntheticLog() {
     const QStringList folders{"Documents", "Projects/Balewick", "Pictures/2025", "Téléchargements"};
@@ -65,7 +57,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench-log: the synthetic log did not load\n");
         return 1;
     }
-    NoDesktop desktop;
+    FakeDesktopServices desktop;
 
     QElapsedTimer timer;
     timer.start();

@@ -19,6 +19,12 @@ private:
         // Literal keys passed to qtTrId, and keys marked for lookup elsewhere with QT_TRID_NOOP.
         static const QRegularExpression lookup(QStringLiteral("(?:qtTrId|QT_TRID_NOOP)\\(\\s*\"([^\"]+)\""));
         QSet<QString> keys;
+        // Keys made from a format or an action, which no literal names.
+        for (ArchiveFormat format : allArchiveFormats()) {
+            keys.insert(titleKey(format));
+            for (ArchiveAction action : allArchiveActions())
+                keys.insert(descriptionKey(format, action));
+        }
         QDirIterator files(QStringLiteral(BALEWICK_SOURCE_DIR "/src"),
                            {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                            QDirIterator::Subdirectories);
@@ -76,7 +82,7 @@ private slots:
 
     void everyKeyInTheSources_hasEnglishText() {
         const QSet<QString> keys = keysUsedInSources();
-        QVERIFY2(keys.size() > 20, "the key scan found suspiciously few keys");
+        QVERIFY2(keys.size() > 100, "the key scan found suspiciously few keys");
         QStringList missing;
         for (const QString& key : keys) {
             if (qtTrId(key.toUtf8().constData()) == key)
@@ -87,19 +93,6 @@ private slots:
                  qPrintable(QStringLiteral("no English text for: ") + missing.join(u", ")));
     }
 
-    void everyFormatAndActionKey_hasEnglishText() {
-        QStringList missing;
-        for (ArchiveFormat format : allArchiveFormats()) {
-            QStringList keys{titleKey(format)};
-            for (ArchiveAction action : allArchiveActions())
-                keys.append(descriptionKey(format, action));
-            for (const QString& key : keys) {
-                if (qtTrId(key.toUtf8().constData()) == key)
-                    missing.append(key);
-            }
-        }
-        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", ")));
-    }
     void everyLanguage_translatesEveryKey_withTheSamePlaceholders_data() {
         QTest::addColumn<QString>("language");
         for (const char* language : {"fr", "de", "it", "es", "ja"})

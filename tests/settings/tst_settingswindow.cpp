@@ -47,23 +47,6 @@ private slots:
 
     void cleanup() { m_window.reset(); }
 
-    void opening_showsTheStoredPaneOrGeneral_data() {
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<QString>("pane");
-        QTest::newRow("Updates stored") << QVariantMap{{"BWSelectedPane", "UpdatesPane"}} << "UpdatesPane";
-        QTest::newRow("another text is rewritten")
-            << QVariantMap{{"BWSelectedPane", "updatespane"}} << "GeneralPane";
-    }
-
-    void opening_showsTheStoredPaneOrGeneral() {
-        QFETCH(QVariantMap, stored);
-        QFETCH(QString, pane);
-        open(stored);
-        QCOMPARE(m_window->findChild<QTabWidget*>()->currentIndex(),
-                 pane == QLatin1String("UpdatesPane") ? 1 : 0);
-        QCOMPARE(storedPane(), pane);
-    }
-
     void switchingPanes_storesAtOnceAndRefitsWithTheTopEdgeKept() {
         open();
         QTRY_COMPARE(m_window->minimumHeight(), SettingsView::minimumContentHeight);
@@ -93,8 +76,9 @@ private slots:
         QCOMPARE(stored->value("BWIndividualArchives").toBool(), true);
     }
 
-    void updatesPane_followsEveryFinishedCheck() {
+    void updatesPane_opensAsStored_andFollowsEveryFinishedCheck() {
         open({{"BWSelectedPane", "UpdatesPane"}});
+        QCOMPARE(m_window->findChild<QTabWidget*>()->currentIndex(), 1);
         UpdatesSettingsView* pane = m_window->updatesPane();
         auto* status = pane->findChild<QLabel*>("updates.status");
         auto* details = pane->findChild<QLabel*>("updates.details");
