@@ -1,13 +1,14 @@
 #pragma once
 
+#include "ResourceTextView.h"
+
 #include <QString>
-#include <QTextBrowser>
 
 #include <optional>
 
-// The credits under the About window's header: read-only but selectable, drawn in the secondary
-// text colour on the window's own background, following palette changes.
-class AboutCreditsTextView final : public QTextBrowser {
+// The credits under the About window's header, drawn in the secondary text colour on the window's
+// own background.
+class AboutCreditsTextView final : public ResourceTextView {
     Q_OBJECT
 
 public:
@@ -18,8 +19,5 @@ public:
                                   QWidget* parent = nullptr);
 
 protected:
-    void changeEvent(QEvent* event) override;
-
-private:
-    void recolour();
+    QColor textColour() const override;
 };
