@@ -4,6 +4,8 @@
 #include "ArchiveJob.h"
 #include "DestinationResolver.h"
 #include "ItemCheck.h"
+#include "ProgressClock.h"
+#include "ProgressPresenter.h"
 #include "PromptContinuation.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/CancellationToken.h"
@@ -12,7 +14,6 @@
 #include "engine/JobCancelledError.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
-#include "engine/ProgressEstimate.h"
 #include "engine/RunProgress.h"
 #include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
@@ -29,18 +30,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-// "about 45 s left", "about 3 min left", "about 1 h 20 min left": rounded so it reads calmly.
-QString timeLeftText(std::chrono::seconds left) {
-    const qint64 seconds = left.count();
-    // Seconds up to two minutes: rounded to whole minutes any earlier, the figure could be a third off.
-    if (seconds < 120)
-        return qtTrId("progress.seconds")
-            .arg(seconds < 10 ? std::max<qint64>(1, seconds) : (seconds + 2) / 5 * 5);
-    if (seconds < 3600)
-        return qtTrId("progress.minutes").arg((seconds + 30) / 60);
-    return qtTrId("progress.hours").arg(seconds / 3600).arg((seconds % 3600 + 30) / 60);
-}
 
 AbsentDialogs g_absentDialogs;
 AbsentDesktopServices g_absentDesktop;
@@ -66,12 +55,16 @@ QString progressTextFor(const QList<QUrl>& group, const QString& name) {
 
 struct MainModel::Private {
     Private(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder, Dialogs& dialogs,
-            DesktopServices& desktop)
+            DesktopServices& desktop, const ProgressClock& clock)
         : preferences(preferences)
         , log(log)
         , builder(builder)
         , dialogs(&dialogs)
-        , desktop(&desktop) {}
+        , desktop(&desktop)
+        , progress(clock, [this]() -> std::optional<qint64> {
+            const int processId = runner->runningProcessId();
+            return processId > 0 ? ProcessReads::bytesRead(processId) : std::nullopt;
+        }) {}
 
     AppPreferences& preferences;
     ArchiveLogStore& log;
@@ -90,7 +83,6 @@ struct MainModel::Private {
     QString password;
     QString confirmPassword;
     QString passwordError;
-    bool showProgress = false;
     std::optional<ArchiveResult> result;
 
     std::optional<QCoro::Task<>> work;
@@ -99,30 +91,17 @@ struct MainModel::Private {
     // Items opened while a run was busy, one run each, in the order they came.
     QList<QList<QUrl>> waiting;
     QString archivingText; // the progress line without the waiting runs
-    QTimer progressDelay;
-    // Shared with the worker making the current archive.
-    std::shared_ptr<RunProgress> progress = std::make_shared<RunProgress>();
-    QTimer progressSampling;
-    ProgressEstimate estimate;
-    int estimatedStep = -1;
-    int progressPercent = -1;
-    QString progressAmount;
+    ProgressPresenter progress;
     PromptContinuation nameContinuation;
     PromptContinuation passwordContinuation;
 };
 
 MainModel::MainModel(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder,
-                     Dialogs& dialogs, DesktopServices& desktop, QObject* parent)
+                     Dialogs& dialogs, DesktopServices& desktop, const ProgressClock& clock, QObject* parent)
     : QObject(parent)
-    , d(std::make_unique<Private>(preferences, log, builder, dialogs, desktop)) {
-    d->progressDelay.setSingleShot(true);
-    d->progressDelay.setInterval(450ms);
-    connect(&d->progressDelay, &QTimer::timeout, this, [this] {
-        if (d->isBusy)
-            setShowProgress(true);
-    });
-    d->progressSampling.setInterval(200ms);
-    connect(&d->progressSampling, &QTimer::timeout, this, &MainModel::sampleProgress);
+    , d(std::make_unique<Private>(preferences, log, builder, dialogs, desktop, clock)) {
+    connect(&d->progress, &ProgressPresenter::showProgressChanged, this, &MainModel::showProgressChanged);
+    connect(&d->progress, &ProgressPresenter::figuresChanged, this, &MainModel::progressFiguresChanged);
 }
 
 MainModel::~MainModel() {
@@ -135,7 +114,8 @@ MainModel& MainModel::shared() {
         static ArchiveBuilder builder;
         static MainModel model(AppPreferences::shared(), ArchiveLogStore::shared(), builder,
                                g_installedDialogs ? *g_installedDialogs : g_absentDialogs,
-                               g_installedDesktop ? *g_installedDesktop : g_absentDesktop);
+                               g_installedDesktop ? *g_installedDesktop : g_absentDesktop,
+                               ProgressClock::steady());
         g_sharedModel = &model;
     }
     return *g_sharedModel;
@@ -163,55 +143,16 @@ bool MainModel::isBusy() const {
 }
 
 void MainModel::setBusy(bool value) {
-    if (value) {
-        d->estimatedStep = -1;
-        d->progressSampling.start();
-    } else {
-        d->progressSampling.stop();
-        setProgressFigures(-1, QString());
-    }
+    value ? d->progress.begin() : d->progress.end();
     assign(this, d->isBusy, value, &MainModel::isBusyChanged);
 }
 
 int MainModel::progressPercent() const {
-    return d->progressPercent;
+    return d->progress.percent();
 }
 
 QString MainModel::progressAmount() const {
-    return d->progressAmount;
-}
-
-void MainModel::setProgressFigures(int percent, const QString& amount) {
-    if (percent == d->progressPercent && amount == d->progressAmount)
-        return;
-    d->progressPercent = percent;
-    d->progressAmount = amount;
-    emit progressFiguresChanged();
-}
-
-void MainModel::sampleProgress() {
-    const RunProgress& progress = *d->progress;
-    const int step = progress.step;
-    if (step != d->estimatedStep) {
-        d->estimatedStep = step;
-        d->estimate.reset(progress.total);
-    }
-    // A step that counts for itself says so; otherwise the running tool's reads tell.
-    std::optional<qint64> done;
-    if (const qint64 counted = progress.done; counted >= 0)
-        done = counted;
-    else if (const int processId = d->runner->runningProcessId(); processId > 0)
-        done = ProcessReads::bytesRead(processId);
-    d->estimate.sample(done);
-
-    const std::optional<int> percent = d->estimate.percent();
-    if (!percent) {
-        setProgressFigures(-1, QString());
-        return;
-    }
-    const std::optional<std::chrono::seconds> left = d->estimate.timeLeft();
-    setProgressFigures(*percent, left ? qtTrId("progress.percent").arg(*percent).arg(timeLeftText(*left))
-                                      : qtTrId("progress.percentOnly").arg(*percent));
+    return d->progress.amount();
 }
 
 QString MainModel::progressText() const {
@@ -271,11 +212,7 @@ void MainModel::setPasswordError(const QString& value) {
 }
 
 bool MainModel::showProgress() const {
-    return d->showProgress;
-}
-
-void MainModel::setShowProgress(bool value) {
-    assign(this, d->showProgress, value, &MainModel::showProgressChanged);
+    return d->progress.showProgress();
 }
 
 std::optional<ArchiveResult> MainModel::result() const {
@@ -284,10 +221,6 @@ std::optional<ArchiveResult> MainModel::result() const {
 
 void MainModel::setResult(const std::optional<ArchiveResult>& value) {
     assign(this, d->result, value, &MainModel::resultChanged);
-}
-
-void MainModel::setProgressDelay(std::chrono::milliseconds delay) {
-    d->progressDelay.setInterval(delay);
 }
 
 void MainModel::setBeforeReadBack(std::function<void(const QString& archivePath)> hook) {
@@ -381,9 +314,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     const ArchiveFormat format = preferences.actionFormat(action);
 
     setBusy(true);
-    setShowProgress(false);
     setResult(std::nullopt);
-    d->progressDelay.start();
 
     const QList<QUrl> items = ItemCheck::checkedItems(urls);
     const QList<QUrl> kept = ItemCheck::removingAlreadyCompressed(items, preferences.skipAlreadyCompressed());
@@ -443,7 +374,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                        !keepEverything && preferences.omitFinderFiles(),
                        !keepEverything && preferences.omitMacMetadata(),
                        cancellation,
-                       d->progress};
+                       d->progress.runProgress()};
         QFuture<ArchiveJob::Outcome> archiving =
             QtConcurrent::run(&ArchiveJob::perform, &d->builder, std::move(job));
         const ArchiveJob::Outcome outcome = co_await archiving;
@@ -451,9 +382,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             co_return;
         if (outcome.failure)
             std::rethrow_exception(outcome.failure);
-        // The tool read everything, even if no sample caught its last bytes.
-        if (d->progressPercent >= 0)
-            setProgressFigures(100, qtTrId("progress.percentOnly").arg(100));
+        d->progress.complete();
 
         results.append(outcome.archiveURL);
         // The originals go only once their archive has been read back in full.
@@ -465,7 +394,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                 d->beforeReadBack(outcome.archiveURL.toLocalFile());
             QFuture<ReadBack> reading =
                 QtConcurrent::run(&ArchiveJob::readBack, outcome.archiveURL, format, outcome.manifest,
-                                  password, cancellation, d->progress);
+                                  password, cancellation, d->progress.runProgress());
             const ReadBack readBack = co_await reading;
             if (!guard)
                 co_return;
@@ -565,9 +494,7 @@ void MainModel::runCompleted(const QList<QUrl>& results, ArchiveAction action) {
 }
 
 void MainModel::endRun() {
-    d->progressDelay.stop();
     setBusy(false);
-    setShowProgress(false);
     d->archivingText.clear();
     setProgressText(QString());
     // Later, from the event loop: this run's own task is still finishing and must not be replaced.

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QUrl>
 
-#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +19,7 @@ class ArchiveBuilder;
 class ArchiveLogStore;
 class DesktopServices;
 class Dialogs;
+class ProgressClock;
 class ToolRunner;
 
 // Drives a run from dropped items to archives and publishes what the main window shows.
@@ -42,9 +42,9 @@ class MainModel final : public QObject {
     Q_PROPERTY(std::optional<ArchiveResult> result READ result WRITE setResult NOTIFY resultChanged)
 
 public:
-    // Collaborators are not owned and must outlive the model.
+    // Collaborators are not owned and must outlive the model; progress reads the time from `clock`.
     MainModel(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder, Dialogs& dialogs,
-              DesktopServices& desktop, QObject* parent = nullptr);
+              DesktopServices& desktop, const ProgressClock& clock, QObject* parent = nullptr);
     ~MainModel() override;
     Q_DISABLE_COPY_MOVE(MainModel)
 
@@ -95,9 +95,7 @@ public:
     // Reveals the newest archive made, or explains why it can't.
     QCoro::Task<> showLastArchive();
 
-    // Test hooks: how long a run waits before it shows progress (0.45 s unless changed), and the
-    // runner stop() terminates (the shared one unless changed; it must be the builder's).
-    void setProgressDelay(std::chrono::milliseconds delay);
+    // Test hook: the runner stop() terminates (the shared one unless changed; it must be the builder's).
     void setToolRunner(ToolRunner& runner);
     // Test hook: runs on the main thread just before an archive is read back.
     void setBeforeReadBack(std::function<void(const QString& archivePath)> hook);
@@ -134,16 +132,12 @@ private:
     void runCompleted(const QList<QUrl>& results, ArchiveAction action);
     void endRun();
     void updateProgressText();
-    // Reads how far the worker and its tool have got; every 200 ms while a run is busy.
-    void sampleProgress();
-    void setProgressFigures(int percent, const QString& amount);
 
     void setBusy(bool value);
     void setProgressText(const QString& value);
     void setShowNameSheet(bool value);
     void setShowPasswordSheet(bool value);
     void setPasswordError(const QString& value);
-    void setShowProgress(bool value);
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -100,7 +100,6 @@ private slots:
         MainViewHarness harness(true);
         MainWindowController window(harness.model, harness.preferences, harness.dialogs, harness.desktop);
         QVERIFY(harness.show());
-        harness.model.setProgressDelay(0ms);
         harness.preferences.setActionFormat(ArchiveFormat::encryptedZip, ArchiveAction::compress);
         harness.dialogs.confirmationAnswers.append({true, false});
         auto* dropView = harness.find<DropView>("dropView");
@@ -115,6 +114,7 @@ private slots:
         };
 
         harness.model.process({harness.makeFile("a.txt")});
+        harness.clock.advance(1s); // the display is due
         QTRY_VERIFY(harness.model.showPasswordSheet() && harness.model.showProgress());
         QVERIFY(!harness.find("progressDisplay")->isVisible());
         controlsEnabled(false);

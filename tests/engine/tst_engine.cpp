@@ -11,7 +11,6 @@
 #include "engine/PendingJournalEntry.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
-#include "engine/ProgressEstimate.h"
 #include "engine/StagingFolder.h"
 #include "engine/ToolRunner.h"
 #include "support/ArchiveReading.h"
@@ -648,28 +647,6 @@ private slots:
         ::kill(-processId, SIGKILL);
         tool.waitForFinished();
         QCOMPARE(ProcessReads::bytesRead(processId), std::nullopt);
-    }
-
-    void estimate_steadyWork_givesRisingPercentAndATimeLeftNearTheTruth() {
-        ProgressEstimate estimate;
-        const auto start = ProgressEstimate::Clock::time_point();
-        estimate.reset(100'000'000, start);
-        QCOMPARE(estimate.percent(), std::nullopt); // nothing read yet
-        int lastPercent = -1;
-        for (int tick = 1; tick <= 40; ++tick) { // 2.5 MB every 200 ms, with some jitter: 8 s in all
-            const qint64 done = tick * 2'500'000 + (tick % 2 ? 600'000 : -600'000);
-            estimate.sample(done, start + tick * 200ms);
-            QVERIFY(estimate.percent().value_or(-1) >= lastPercent);
-            lastPercent = *estimate.percent();
-            if (tick < 10)
-                QCOMPARE(estimate.timeLeft(), std::nullopt);
-            if (tick == 20) // 4 s done, 4 s to go
-                QVERIFY2(std::abs(estimate.timeLeft()->count() - 4) <= 1, "time left far from the truth");
-        }
-        estimate.sample(100'000'000, start + 8200ms);
-        QCOMPARE(estimate.percent(), 100);
-        estimate.sample(100'000'000, start + 10s);
-        QCOMPARE(estimate.percent(), std::nullopt); // stopped growing
     }
 };
 

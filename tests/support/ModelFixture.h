@@ -2,6 +2,7 @@
 
 #include "support/FakeDesktopServices.h"
 #include "support/FakeDialogs.h"
+#include "support/ManualClock.h"
 
 #include "engine/ArchiveBuilder.h"
 #include "engine/ToolRunner.h"
@@ -17,7 +18,8 @@
 #include <QTest>
 
 // One model over a real settings file, log and engine, real files in a temporary folder, scripted
-// dialogs and a recording desktop; archives go to out/. Given a shell snippet, zip is a script that
+// dialogs, a recording desktop and a clock that moves only when a test moves it (so progress never
+// shows unless a test asks for it); archives go to out/. Given a shell snippet, zip is a script that
 // runs it before the real zip (as "$0", so it can leave marks next to itself).
 class ModelFixture {
 public:
@@ -26,14 +28,12 @@ public:
         , preferences(&settings)
         , log(&settings)
         , builder(tools(zipSnippet), &runner)
-        , model(preferences, log, builder, dialogs, desktop)
+        , model(preferences, log, builder, dialogs, desktop, clock)
         , finished(&model, &MainModel::runFinished) {
         model.setToolRunner(runner);
         QDir(folder.path()).mkpath(QStringLiteral("out"));
         preferences.setDestination(ArchiveDestination::archiveFolder);
         preferences.setArchiveFolderPath(path(QStringLiteral("out")));
-        // Progress never shows unless a test asks for it.
-        model.setProgressDelay(std::chrono::hours(1));
     }
 
     ~ModelFixture() { stopRun(); }
@@ -89,6 +89,7 @@ public:
     ArchiveBuilder builder;
     FakeDialogs dialogs;
     FakeDesktopServices desktop;
+    ManualClock clock;
     MainModel model;
     QSignalSpy finished;
 
