@@ -41,7 +41,8 @@ private:
 
     std::unique_ptr<VersionChecker> checker(const QString& currentVersion = QStringLiteral("2.0"),
                                             const QString& language = QStringLiteral("en"),
-                                            int timeoutMs = 3000) {
+                                            int timeoutMs = 3000,
+                                            std::chrono::milliseconds deadline = std::chrono::seconds(30)) {
         AppInfo info;
         info.name = QStringLiteral("Balewick");
         if (!currentVersion.isEmpty())
@@ -49,7 +50,7 @@ private:
         return std::make_unique<VersionChecker>(
             *m_preferences, m_desktop,
             VersionChecker::Configuration{m_server.address(), info, language,
-                                          std::chrono::milliseconds(timeoutMs)});
+                                          std::chrono::milliseconds(timeoutMs), deadline});
     }
 
 private slots:
@@ -66,6 +67,7 @@ private slots:
         m_server.status = 200;
         m_server.answers = true;
         m_server.sendsLength = true;
+        m_server.trickleInterval = {};
         m_server.requests.clear();
         m_desktop.opened.clear();
     }
@@ -142,6 +144,7 @@ private slots:
             QCOMPARE(subject->updateWindow()->windowTitle(),
                      result.value("titleText", qtTrId("updates.window.defaultTitle")).toString());
         } else {
+            QCOMPARE(userInfo.value("error").metaType(), QMetaType::fromType<VersionCheckError>());
             QCOMPARE(userInfo.value("error").value<VersionCheckError>().code(), errorCode);
             QVERIFY(!subject->updateWindow());
         }
@@ -164,6 +167,19 @@ private slots:
                  QMetaType::fromType<QString>());
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!m_store->reopenFromDisk()->contains("BWAutoCheckLastDate"));
+    }
+
+    void automaticCheck_tricklingServer_failsSilentlyAtTheDeadline() {
+        // A byte every 100 ms keeps the transfer alive for about a minute; the deadline is a second.
+        m_server.body = document("<lastversion>3.0</lastversion>" + QByteArray(500, ' '));
+        m_server.trickleInterval = std::chrono::milliseconds(100);
+        auto subject = checker(QStringLiteral("2.0"), QStringLiteral("en"), 60000, std::chrono::seconds(1));
+        QSignalSpy finished(subject.get(), &VersionChecker::versionCheckDidFinish);
+        subject->checkForUpdates(false);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.constFirst().constFirst().toMap().value("error"),
+                 QVariant::fromValue(VersionCheckError::checkFailed()));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void userCheck_upToDate_alertNamesTheRunningVersion() {
