@@ -7,9 +7,11 @@
 #include "updates/VersionCheckUpdateView.h"
 #include "updates/VersionChecker.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -101,6 +103,8 @@ private slots:
                      "<infotext><en>\n  Faster.  </en></infotext>"),
             1,
             {{"latestVersion", "2.1"}, {"downloadUrl", "https://example.org/get"}, {"infoText", "Faster."}});
+        row("markup in the version is text", document("<lastversion><b>9</b></lastversion>"), 1,
+            {{"latestVersion", "<b>9</b>"}});
         row("French user", greetings, 1, {{"latestVersion", "3.0"}, {"titleText", "Bonjour"}}, "fr");
         row("Japanese user falls back to English", greetings, 1,
             {{"latestVersion", "3.0"}, {"titleText", "Hello"}}, "ja");
@@ -143,6 +147,11 @@ private slots:
             QTRY_VERIFY(subject->updateWindow() && subject->updateWindow()->isVisible());
             QCOMPARE(subject->updateWindow()->windowTitle(),
                      result.value("titleText", qtTrId("updates.window.defaultTitle")).toString());
+            // What is shown, as a screen reader reads it: markup would have been rendered away.
+            auto* versionLine = subject->updateWindow()->findChild<QLabel*>("updates.window.versionLine");
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(versionLine)->text(QAccessible::Name),
+                qtTrId("updates.window.versionLine").arg(result.value("latestVersion").toString(), current));
         } else {
             QCOMPARE(userInfo.value("error").metaType(), QMetaType::fromType<VersionCheckError>());
             QCOMPARE(userInfo.value("error").value<VersionCheckError>().code(), errorCode);
