@@ -38,6 +38,8 @@ UpdatesSettingsView::UpdatesSettingsView(AppPreferences& preferences, QWidget* p
     texts->addWidget(m_status);
     m_details = FormSection::makeCaption(QString(), row);
     m_details->setObjectName(QStringLiteral("updates.details"));
+    // It names the version the network announced: shown as written, never as markup.
+    m_details->setTextFormat(Qt::PlainText);
     texts->addWidget(m_details);
     rowLayout->addLayout(texts, 1);
     m_check = new QPushButton(qtTrId("updates.manual.button"), row);

@@ -45,6 +45,8 @@ VersionCheckUpdateView::VersionCheckUpdateView(AppPreferences& preferences, cons
     auto* version = new QLabel(versionLine, this);
     version->setObjectName(QStringLiteral("updates.window.versionLine"));
     version->setWordWrap(true);
+    // The version comes from the network too.
+    version->setTextFormat(Qt::PlainText);
     Appearance::useSecondaryText(version);
     texts->addWidget(version);
     if (!info.isEmpty()) {

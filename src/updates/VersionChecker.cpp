@@ -16,6 +16,7 @@
 #include <QNetworkReply>
 #include <QPushButton>
 #include <QStringDecoder>
+#include <QTimer>
 
 #include <memory>
 
@@ -46,13 +47,15 @@ std::optional<QUrl> downloadAddress(const QVariantMap& result) {
 // What one running request has read so far.
 struct Transfer {
     QByteArray body;
-    bool tooLarge = false;
+    // Too large, or past the deadline: no usable document.
+    bool refused = false;
 };
 
 } // namespace
 
 VersionChecker::Configuration VersionChecker::Configuration::standard() {
-    return {::webHost(), AppInfo::bundled(), runningLanguage(), std::chrono::milliseconds(10000)};
+    return {::webHost(), AppInfo::bundled(), runningLanguage(), std::chrono::milliseconds(10000),
+            std::chrono::milliseconds(30000)};
 }
 
 VersionChecker::VersionChecker(AppPreferences& preferences, DesktopServices& desktop, QObject* parent)
@@ -109,17 +112,17 @@ void VersionChecker::checkForUpdates(bool requestedByUser) {
     auto transfer = std::make_shared<Transfer>();
 
     const auto refuse = [reply, transfer] {
-        transfer->tooLarge = true;
+        transfer->refused = true;
         transfer->body.clear();
         reply->abort();
     };
     connect(reply, &QNetworkReply::metaDataChanged, this, [reply, transfer, refuse] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (!transfer->tooLarge && length.isValid() && length.toLongLong() > maximumDocumentSize)
+        if (!transfer->refused && length.isValid() && length.toLongLong() > maximumDocumentSize)
             refuse();
     });
     connect(reply, &QNetworkReply::readyRead, this, [reply, transfer, refuse] {
-        if (transfer->tooLarge)
+        if (transfer->refused)
             return;
         transfer->body += reply->read(maximumDocumentSize + 1 - transfer->body.size());
         if (transfer->body.size() > maximumDocumentSize)
@@ -127,11 +130,11 @@ void VersionChecker::checkForUpdates(bool requestedByUser) {
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply, transfer, requestedByUser] {
         reply->deleteLater();
-        if (!transfer->tooLarge) {
+        if (!transfer->refused) {
             transfer->body += reply->read(maximumDocumentSize + 1 - transfer->body.size());
-            transfer->tooLarge = transfer->body.size() > maximumDocumentSize;
+            transfer->refused = transfer->body.size() > maximumDocumentSize;
         }
-        if (transfer->tooLarge) {
+        if (transfer->refused) {
             finishWithError(QVariant::fromValue(VersionCheckError::checkFailed()), requestedByUser);
             return;
         }
@@ -141,6 +144,8 @@ void VersionChecker::checkForUpdates(bool requestedByUser) {
         }
         handleVersionResponse(transfer->body, requestedByUser);
     });
+    // The timer goes with the reply, so a check that has finished is left alone.
+    QTimer::singleShot(m_configuration.deadline, reply, refuse);
 }
 
 void VersionChecker::handleVersionResponse(const QByteArray& body, bool requestedByUser) {

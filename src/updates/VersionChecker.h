@@ -28,7 +28,10 @@ public:
         AppInfo appInfo;
         // The language whose texts the document is asked for ("fr", "pt-BR", ...).
         QString language;
+        // Without a byte for this long, the request fails.
         std::chrono::milliseconds timeout{10000};
+        // The whole check ends by then: a server that trickles bytes restarts the timeout forever.
+        std::chrono::milliseconds deadline{30000};
 
         // This build's web host and identity, and the language the application runs in.
         static Configuration standard();

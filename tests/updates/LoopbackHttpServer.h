@@ -2,6 +2,9 @@
 
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <chrono>
 
 // Answers every request with one canned HTTP response, or never answers at all.
 class LoopbackHttpServer final : public QTcpServer {
@@ -11,6 +14,8 @@ public:
     bool answers = true;
     // Without a length the body ends when the connection closes.
     bool sendsLength = true;
+    // When set, the response goes out one byte per interval.
+    std::chrono::milliseconds trickleInterval{0};
     QList<QByteArray> requests;
 
     LoopbackHttpServer() { listen(QHostAddress::LocalHost); }
@@ -34,10 +39,24 @@ protected:
             if (!answers)
                 return;
             const QByteArray length = "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-            socket->write("HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Type: text/xml\r\n" +
-                          (sendsLength ? length : QByteArray()) + "Connection: close\r\n\r\n");
-            socket->write(body);
-            socket->disconnectFromHost();
+            const QByteArray response =
+                "HTTP/1.1 " + QByteArray::number(status) + " Status\r\nContent-Type: text/xml\r\n" +
+                (sendsLength ? length : QByteArray()) + "Connection: close\r\n\r\n" + body;
+            if (trickleInterval.count() == 0) {
+                socket->write(response);
+                socket->disconnectFromHost();
+                return;
+            }
+            auto* timer = new QTimer(socket);
+            connect(timer, &QTimer::timeout, socket,
+                    [socket, timer, response, sent = qsizetype(0)]() mutable {
+                        socket->write(response.mid(sent++, 1));
+                        if (sent < response.size())
+                            return;
+                        timer->stop();
+                        socket->disconnectFromHost();
+                    });
+            timer->start(trickleInterval);
         });
     }
 };

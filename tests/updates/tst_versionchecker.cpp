@@ -7,9 +7,11 @@
 #include "updates/VersionCheckUpdateView.h"
 #include "updates/VersionChecker.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -41,7 +43,8 @@ private:
 
     std::unique_ptr<VersionChecker> checker(const QString& currentVersion = QStringLiteral("2.0"),
                                             const QString& language = QStringLiteral("en"),
-                                            int timeoutMs = 3000) {
+                                            int timeoutMs = 3000,
+                                            std::chrono::milliseconds deadline = std::chrono::seconds(30)) {
         AppInfo info;
         info.name = QStringLiteral("Balewick");
         if (!currentVersion.isEmpty())
@@ -49,7 +52,7 @@ private:
         return std::make_unique<VersionChecker>(
             *m_preferences, m_desktop,
             VersionChecker::Configuration{m_server.address(), info, language,
-                                          std::chrono::milliseconds(timeoutMs)});
+                                          std::chrono::milliseconds(timeoutMs), deadline});
     }
 
 private slots:
@@ -66,6 +69,7 @@ private slots:
         m_server.status = 200;
         m_server.answers = true;
         m_server.sendsLength = true;
+        m_server.trickleInterval = {};
         m_server.requests.clear();
         m_desktop.opened.clear();
     }
@@ -99,6 +103,8 @@ private slots:
                      "<infotext><en>\n  Faster.  </en></infotext>"),
             1,
             {{"latestVersion", "2.1"}, {"downloadUrl", "https://example.org/get"}, {"infoText", "Faster."}});
+        row("markup in the version is text", document("<lastversion><b>9</b></lastversion>"), 1,
+            {{"latestVersion", "<b>9</b>"}});
         row("French user", greetings, 1, {{"latestVersion", "3.0"}, {"titleText", "Bonjour"}}, "fr");
         row("Japanese user falls back to English", greetings, 1,
             {{"latestVersion", "3.0"}, {"titleText", "Hello"}}, "ja");
@@ -141,7 +147,13 @@ private slots:
             QTRY_VERIFY(subject->updateWindow() && subject->updateWindow()->isVisible());
             QCOMPARE(subject->updateWindow()->windowTitle(),
                      result.value("titleText", qtTrId("updates.window.defaultTitle")).toString());
+            // What is shown, as a screen reader reads it: markup would have been rendered away.
+            auto* versionLine = subject->updateWindow()->findChild<QLabel*>("updates.window.versionLine");
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(versionLine)->text(QAccessible::Name),
+                qtTrId("updates.window.versionLine").arg(result.value("latestVersion").toString(), current));
         } else {
+            QCOMPARE(userInfo.value("error").metaType(), QMetaType::fromType<VersionCheckError>());
             QCOMPARE(userInfo.value("error").value<VersionCheckError>().code(), errorCode);
             QVERIFY(!subject->updateWindow());
         }
@@ -164,6 +176,19 @@ private slots:
                  QMetaType::fromType<QString>());
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(!m_store->reopenFromDisk()->contains("BWAutoCheckLastDate"));
+    }
+
+    void automaticCheck_tricklingServer_failsSilentlyAtTheDeadline() {
+        // A byte every 100 ms keeps the transfer alive for about a minute; the deadline is a second.
+        m_server.body = document("<lastversion>3.0</lastversion>" + QByteArray(500, ' '));
+        m_server.trickleInterval = std::chrono::milliseconds(100);
+        auto subject = checker(QStringLiteral("2.0"), QStringLiteral("en"), 60000, std::chrono::seconds(1));
+        QSignalSpy finished(subject.get(), &VersionChecker::versionCheckDidFinish);
+        subject->checkForUpdates(false);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.constFirst().constFirst().toMap().value("error"),
+                 QVariant::fromValue(VersionCheckError::checkFailed()));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void userCheck_upToDate_alertNamesTheRunningVersion() {
