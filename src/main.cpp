@@ -1,6 +1,5 @@
 #include "app/BalewickApp.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return BalewickApp::run(argc, argv);
 }

@@ -2,8 +2,7 @@
 
 #include <QFileInfo>
 
-const QSet<QString>& alreadyCompressedExtensions()
-{
+const QSet<QString>& alreadyCompressedExtensions() {
     static const QSet<QString> extensions{
         QStringLiteral("zip"), QStringLiteral("tar"), QStringLiteral("gz"),   QStringLiteral("tgz"),
         QStringLiteral("bz2"), QStringLiteral("tbz"), QStringLiteral("tbz2"), QStringLiteral("dmg"),
@@ -12,8 +11,7 @@ const QSet<QString>& alreadyCompressedExtensions()
     return extensions;
 }
 
-bool isAlreadyCompressed(const QUrl& item)
-{
+bool isAlreadyCompressed(const QUrl& item) {
     const QFileInfo info(item.toLocalFile());
     if (info.isDir())
         return false;

@@ -1,21 +1,18 @@
 #include "ArchiveAction.h"
 
-std::optional<ArchiveAction> archiveActionFromRaw(int raw)
-{
+std::optional<ArchiveAction> archiveActionFromRaw(int raw) {
     if (raw < 0 || raw > 2)
         return std::nullopt;
     return static_cast<ArchiveAction>(raw);
 }
 
-const QList<ArchiveAction>& allArchiveActions()
-{
+const QList<ArchiveAction>& allArchiveActions() {
     static const QList<ArchiveAction> actions{ArchiveAction::compress, ArchiveAction::email,
                                               ArchiveAction::archive};
     return actions;
 }
 
-QString actionWord(ArchiveAction action)
-{
+QString actionWord(ArchiveAction action) {
     switch (action) {
     case ArchiveAction::compress:
         return QStringLiteral("compress");

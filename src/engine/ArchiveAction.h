@@ -9,7 +9,9 @@
 enum class ArchiveAction { compress = 0, email = 1, archive = 2 };
 
 std::optional<ArchiveAction> archiveActionFromRaw(int raw);
-inline int rawValue(ArchiveAction action) { return static_cast<int>(action); }
+inline int rawValue(ArchiveAction action) {
+    return static_cast<int>(action);
+}
 const QList<ArchiveAction>& allArchiveActions();
 
 // The word that completes a format's description key ("compress", "email", "archive").

@@ -1,7 +1,6 @@
 #include "ArchiveDestination.h"
 
-std::optional<ArchiveDestination> archiveDestinationFromRaw(const QString& raw)
-{
+std::optional<ArchiveDestination> archiveDestinationFromRaw(const QString& raw) {
     for (ArchiveDestination destination : allArchiveDestinations()) {
         if (rawValue(destination) == raw)
             return destination;
@@ -9,8 +8,7 @@ std::optional<ArchiveDestination> archiveDestinationFromRaw(const QString& raw)
     return std::nullopt;
 }
 
-QString rawValue(ArchiveDestination destination)
-{
+QString rawValue(ArchiveDestination destination) {
     switch (destination) {
     case ArchiveDestination::sameFolder:
         return QStringLiteral("sameFolder");
@@ -24,10 +22,9 @@ QString rawValue(ArchiveDestination destination)
     return {};
 }
 
-const QList<ArchiveDestination>& allArchiveDestinations()
-{
-    static const QList<ArchiveDestination> destinations{ArchiveDestination::sameFolder, ArchiveDestination::ask,
-                                                        ArchiveDestination::desktop,
+const QList<ArchiveDestination>& allArchiveDestinations() {
+    static const QList<ArchiveDestination> destinations{ArchiveDestination::sameFolder,
+                                                        ArchiveDestination::ask, ArchiveDestination::desktop,
                                                         ArchiveDestination::archiveFolder};
     return destinations;
 }

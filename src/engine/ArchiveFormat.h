@@ -20,7 +20,9 @@ enum class ArchiveFormat {
 };
 
 std::optional<ArchiveFormat> archiveFormatFromRaw(int raw);
-inline int rawValue(ArchiveFormat format) { return static_cast<int>(format); }
+inline int rawValue(ArchiveFormat format) {
+    return static_cast<int>(format);
+}
 const QList<ArchiveFormat>& allArchiveFormats();
 
 // Localisation key of the format's display name ("format.zip").

@@ -1,7 +1,6 @@
 #include "CompressionError.h"
 
-QString CompressionError::errorDescription() const
-{
+QString CompressionError::errorDescription() const {
     switch (m_kind) {
     case Kind::forbidden:
         return qtTrId("error.forbidden").arg(m_payload);

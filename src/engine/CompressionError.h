@@ -25,13 +25,14 @@ public:
     QString errorDescription() const;
     const char* what() const noexcept override { return "CompressionError"; }
 
-    bool operator==(const CompressionError& other) const
-    {
+    bool operator==(const CompressionError& other) const {
         return m_kind == other.m_kind && m_payload == other.m_payload;
     }
 
 private:
-    CompressionError(Kind kind, QString payload) : m_kind(kind), m_payload(std::move(payload)) {}
+    CompressionError(Kind kind, QString payload)
+        : m_kind(kind)
+        , m_payload(std::move(payload)) {}
 
     Kind m_kind;
     QString m_payload;

@@ -9,9 +9,8 @@
 class PlatformError final : public std::exception {
 public:
     PlatformError(int errorNumber, QString description)
-        : m_errorNumber(errorNumber), m_description(std::move(description))
-    {
-    }
+        : m_errorNumber(errorNumber)
+        , m_description(std::move(description)) {}
 
     // The errno value behind the failure, or 0 when there is none.
     int errorNumber() const { return m_errorNumber; }

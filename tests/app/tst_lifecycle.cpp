@@ -94,21 +94,21 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(!hiddenFolder().isEmpty() && !entries(hiddenFolder()).isEmpty(), 20000);
         ::kill(pid_t(app.processId()), signal);
-        QVERIFY(app.waitForFinished(8000));
+        QVERIFY(app.waitForFinished(30000));
         if (signal != SIGKILL)
             QCOMPARE(app.exitStatus(), QProcess::NormalExit); // stopped, cleaned up, exited
-        QTRY_COMPARE_WITH_TIMEOUT(processesMentioning(m_work.path()), QStringList(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(processesMentioning(m_work.path()), QStringList(), 20000);
 
         QProcess again;
         start(again, {});
         // Once it owns the socket, it has swept and a signal reaches its clean exit.
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_work.filePath("run/balewick-%1").arg(::getuid())),
-                                 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(entries(items()), QStringList{"Big"}, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(entries(temporary()), QStringList(), 10000);
+                                 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(entries(items()), QStringList{"Big"}, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(entries(temporary()), QStringList(), 30000);
         QCOMPARE(entries(home() + "/.local/state/balewick/pending"), QStringList());
         ::kill(pid_t(again.processId()), SIGTERM);
-        QVERIFY(again.waitForFinished(8000));
+        QVERIFY(again.waitForFinished(30000));
         QCOMPARE(again.exitStatus(), QProcess::NormalExit);
     }
 };

@@ -126,7 +126,7 @@ private slots:
         controlsEnabled(false);
 
         QTest::mouseClick(harness.find("progress.stop"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!harness.model.isBusy(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!harness.model.isBusy(), 30000);
         QVERIFY(harness.dialogs.errors.isEmpty() && !harness.model.result().has_value());
         QVERIFY(harness.find("dropPrompt")->isVisible() && !harness.find("progressDisplay")->isVisible());
         controlsEnabled(true);

@@ -88,6 +88,15 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         MainModel::installPorts(m_dialogs, m_desktop);
     }
+    // The shell reaches the process-wide model and preferences: each test starts them idle, with
+    // automatic checks off, whatever the test before it left.
+    void init() {
+        MainModel::shared().stopAll();
+        QTRY_VERIFY(!MainModel::shared().isBusy());
+        MainModel::shared().setResult(std::nullopt);
+        AppPreferences::shared().setAutoCheckForUpdates(false);
+        AppPreferences::shared().defaults().remove("BWSelectedPane");
+    }
 
     void launchCheck_passesOnlyInsideApplicationsFolders_data() {
         QTest::addColumn<QString>("executable");
@@ -259,8 +268,7 @@ private slots:
         QTimer::singleShot(5000, &applicationLoop, [&applicationLoop] { applicationLoop.exit(-1); });
         QCOMPARE(applicationLoop.exec(), 1);
         // Files handed over while refusing must not start a run.
-        delegate.openUrls({QUrl::fromLocalFile(path("missing"))});
-        QTest::qWait(50);
+        delegate.openUrls({QUrl::fromLocalFile(path("missing"))}); // a run would start at once
         QVERIFY(!MainModel::shared().isBusy());
         QVERIFY(m_dialogs.errors.isEmpty());
     }
@@ -268,7 +276,6 @@ private slots:
     void launch_installed_showsMainWindowThatCloseHidesAndReopenBringsBack() {
         AppDelegate launched(m_dialogs, m_desktop);
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
-        AppPreferences::shared().setAutoCheckForUpdates(false);
         QVERIFY(launched.applicationDidFinishLaunching());
         // With automatic checks off, start-up makes no checker and so no request.
         QVERIFY(!launched.hasVersionChecker());
@@ -278,7 +285,6 @@ private slots:
         QVERIFY(qobject_cast<MainView*>(window->centralWidget()));
 
         window->close();
-        QTest::qWait(10);
         QVERIFY(window && !window->isVisible());
         launched.reopen();
         QVERIFY(window->isVisible());
@@ -288,7 +294,6 @@ private slots:
     void settings_openThroughTheMenuItemOrWithoutIt() {
         AppDelegate launched(m_dialogs, m_desktop);
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
-        AppPreferences::shared().setAutoCheckForUpdates(false);
         AppPreferences::shared().defaults().setValue("BWSelectedPane", "Junk");
         QVERIFY(launched.applicationDidFinishLaunching());
         auto* item = launched.windowController()->findChild<QAction*>("settingsAction");
@@ -311,7 +316,6 @@ private slots:
     void menus_fullOrderWithShortcuts_andKeptAboutLicenseAndLogWindows() {
         AppDelegate launched(m_dialogs, m_desktop);
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
-        AppPreferences::shared().setAutoCheckForUpdates(false);
         QVERIFY(launched.applicationDidFinishLaunching());
         const auto items = [&launched](const char* menu) {
             QStringList shown;

@@ -641,7 +641,7 @@ private slots:
         tool.start("sh", {"-c", "sh -c 'read -r l < \"$0\"; sleep 30' \"$0\" & wait", m_items + "/line"});
         QVERIFY(tool.waitForStarted());
         const pid_t processId = pid_t(tool.processId());
-        QTRY_VERIFY_WITH_TIMEOUT(ProcessReads::bytesRead(processId).value_or(0) > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(ProcessReads::bytesRead(processId).value_or(0) > 0, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(ProcessReads::bytesRead(processId).value_or(0) >= 200001, 20000);
         QVERIFY(ProcessReads::bytesRead(processId).value_or(0) < 200001 + 4096);
         ::kill(-processId, SIGKILL);

@@ -10,7 +10,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -137,7 +136,7 @@ private slots:
         auto subject = checker(current, language);
         QSignalSpy finished(subject.get(), &VersionChecker::versionCheckDidFinish);
         subject->checkForUpdates(false);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(30000));
         const QVariantMap userInfo = finished.constFirst().constFirst().toMap();
         QCOMPARE(m_server.requests.size(), 1);
         QVERIFY(m_server.requests.constFirst().startsWith("GET /version_checking/Balewick.xml HTTP/1.1\r\n"));
@@ -166,12 +165,10 @@ private slots:
     void automaticCheck_serverNeverAnswers_endsSilentlyWithoutBlocking() {
         m_server.answers = false;
         auto subject = checker(QStringLiteral("2.0"), QStringLiteral("en"), 300);
-        QElapsedTimer clock;
-        clock.start();
-        subject->checkForUpdates(false);
-        QVERIFY(clock.elapsed() < 200);
         QSignalSpy finished(subject.get(), &VersionChecker::versionCheckDidFinish);
-        QVERIFY(finished.wait(5000));
+        subject->checkForUpdates(false);
+        QCOMPARE(finished.size(), 0); // returned before the check could end: nothing blocked
+        QVERIFY(finished.wait(30000));
         QCOMPARE(finished.constFirst().constFirst().toMap().value("error").metaType(),
                  QMetaType::fromType<QString>());
         QVERIFY(!QApplication::activeModalWidget());
@@ -209,7 +206,7 @@ private slots:
         QSignalSpy finished(subject.get(), &VersionChecker::versionCheckDidFinish);
         subject->checkForUpdates(true);
         subject->checkForUpdates(true);
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 2, 30000);
         QMessageBox* alert = waitForAlert();
         QVERIFY(alert);
         QCOMPARE(alert->text(), qtTrId("updates.alert.unavailable.title"));
