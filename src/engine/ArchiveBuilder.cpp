@@ -116,7 +116,7 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (cancellation.isCancelled())
         throw JobCancelledError();
     if (manifest)
-        *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles, omitMacMetadata);
+        *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles);
 
     if (progress)
         progress->begin(plan.totalBytes, -1);

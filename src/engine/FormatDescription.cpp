@@ -6,12 +6,14 @@
 
 namespace {
 
-// zip reads the staging folder from inside: "-y" stores links as links, "-X" instead leaves out
-// extra attributes, and the exclusion list drops the Finder files.
+// zip reads the staging folder from inside: "-y" always stores links as links (followed from the
+// staging folder, a relative link would lead somewhere else), "-X" leaves out extra attributes,
+// and the exclusion list drops the Finder files.
 QStringList zipArguments(const FormatArguments& call) {
-    QStringList arguments{QStringLiteral("-r"),
-                          call.omitMacMetadata ? QStringLiteral("-X") : QStringLiteral("-y"), call.output,
-                          QStringLiteral(".")};
+    QStringList arguments{QStringLiteral("-r"), QStringLiteral("-y")};
+    if (call.omitMacMetadata)
+        arguments << QStringLiteral("-X");
+    arguments << call.output << QStringLiteral(".");
     if (call.omitFinderFiles)
         arguments << QStringLiteral("-x") << QStringLiteral("*.DS_Store") << QStringLiteral("*/.DS_Store")
                   << QStringLiteral(".DS_Store") << QStringLiteral("*/._*") << QStringLiteral("._*");

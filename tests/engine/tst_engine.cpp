@@ -336,6 +336,25 @@ private slots:
         QTEST(archiveMembers(outputPath("F." + fileExtension(format))), "expected");
     }
 
+    // Followed from inside the staging folder, a relative link would lead somewhere else.
+    void createArchive_omittingMacMetadata_storesALinkAsALink() {
+        makeItems({"notes.txt"});
+        QVERIFY(QDir().mkpath(m_items + "/Folder"));
+        QVERIFY(::symlink("../notes.txt", QFile::encodeName(m_items + "/Folder/link").constData()) == 0);
+        const QString archive = outputPath("F.zip");
+        StagedManifest staged;
+        QCOMPARE(failureOf([&] {
+                     ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Folder")}, false,
+                                                    ArchiveFormat::zip, QUrl::fromLocalFile(archive), "Vol",
+                                                    std::nullopt, true, {}, &staged);
+                 }),
+                 QString());
+        QVERIFY(toolOutput("zipinfo", {archive, "Folder/link"}).startsWith("lrwx"));
+        QCOMPARE(zipMember(archive, "Folder/link"), "../notes.txt");
+        QCOMPARE(ArchiveVerifier().verify(archive, ArchiveFormat::zip, staged, {}).result,
+                 ReadBack::Result::passed);
+    }
+
     void createArchive_refused_runsNoToolAndLeavesNothing_data() {
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<ArchiveFormat>("format");
@@ -611,7 +630,7 @@ private slots:
         const QString archive = outputPath("out." + fileExtension(format));
         create({"notes.txt", "Fotos"}, format, "out." + fileExtension(format), false, "pässwort");
         StagedManifest expected =
-            StagedManifest::ofFolder(QFile::encodeName(m_items).toStdString(), format, false, false);
+            StagedManifest::ofFolder(QFile::encodeName(m_items).toStdString(), format, false);
         QCOMPARE(expected.entries().size(), 5);
         if (damage == "flip") // plain tar keeps no checksum of the data, only of each header
             flipByte(archive, format == ArchiveFormat::tar ? 20 : QFileInfo(archive).size() / 2);
