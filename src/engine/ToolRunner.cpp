@@ -5,6 +5,7 @@
 #include "PasswordTerminal.h"
 #include "SystemError.h"
 #include "TemporaryDirectory.h"
+#include "ToolEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -108,6 +109,7 @@ QString decodedOrEmpty(const QByteArray& bytes) {
 struct ChildPlan {
     const char* executable = nullptr;
     char* const* arguments = nullptr;
+    char* const* environment = nullptr;
     int input = -1; // standard input when set, else the parent's is kept
     int output = -1;
     int error = -1;
@@ -147,7 +149,7 @@ bool moveTo(int descriptor, int target) {
         sigset_t nothing;
         sigemptyset(&nothing);
         ::sigprocmask(SIG_SETMASK, &nothing, nullptr);
-        ::execve(plan.executable, plan.arguments, environ);
+        ::execve(plan.executable, plan.arguments, plan.environment);
         failure = errno;
     }
     while (::write(plan.report, &failure, sizeof failure) < 0 && errno == EINTR) {
@@ -232,6 +234,11 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     for (QByteArray& argument : argumentBytes)
         argumentVector.push_back(argument.data());
     argumentVector.push_back(nullptr);
+    QByteArrayList environmentBytes = toolEnvironment();
+    std::vector<char*> environmentVector;
+    for (QByteArray& entry : environmentBytes)
+        environmentVector.push_back(entry.data());
+    environmentVector.push_back(nullptr);
 
     const QString errorFilePath =
         !context.errorFilePath.isEmpty()
@@ -275,6 +282,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     ChildPlan plan;
     plan.executable = executablePath.constData();
     plan.arguments = argumentVector.data();
+    plan.environment = environmentVector.data();
     plan.input = inputRead.get();
     plan.output = outputWrite.get();
     plan.error = errorFile.get();

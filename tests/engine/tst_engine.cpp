@@ -355,6 +355,39 @@ private slots:
                  ReadBack::Result::passed);
     }
 
+    void createArchive_toolVariablesInTheEnvironment_changeNothing_data() {
+        QTest::addColumn<ArchiveFormat>("format");
+        for (const ArchiveFormat format :
+             {ArchiveFormat::zip, ArchiveFormat::tar, ArchiveFormat::gzip, ArchiveFormat::bzip2})
+            QTest::newRow(qPrintable(fileExtension(format))) << format;
+    }
+    void createArchive_toolVariablesInTheEnvironment_changeNothing() {
+        QFETCH(ArchiveFormat, format);
+        makeItems({"Photos/a.jpg"});
+        // Each would drop members or make the tool, or the read-back's gzip, fail.
+        const QList<std::pair<const char*, QByteArray>> variables{
+            {"ZIPOPT", "-D"},   {"ZIP", "-D"},   {"TAR_OPTIONS", "--exclude=*"},
+            {"GZIP", "--help"}, {"BZIP2", "-d"}, {"BZIP", "-d"}};
+        const auto unset = [&] {
+            for (const auto& [name, value] : variables)
+                qunsetenv(name);
+        };
+        const auto restore = qScopeGuard(unset);
+        for (const auto& [name, value] : variables)
+            qputenv(name, value);
+        const QString archive = outputPath("E." + fileExtension(format));
+        StagedManifest staged;
+        QCOMPARE(failureOf([&] {
+                     ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Photos")}, false, format,
+                                                    QUrl::fromLocalFile(archive), "Vol", std::nullopt, false,
+                                                    {}, &staged);
+                 }),
+                 QString());
+        QCOMPARE(ArchiveVerifier().verify(archive, format, staged, {}).result, ReadBack::Result::passed);
+        unset(); // the test's own reader must not see them either
+        QCOMPARE(archiveMembers(archive), (QByteArrayList{"Photos", "Photos/a.jpg"}));
+    }
+
     void createArchive_refused_runsNoToolAndLeavesNothing_data() {
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<ArchiveFormat>("format");
