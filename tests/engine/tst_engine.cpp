@@ -220,6 +220,12 @@ private slots:
         std::signal(SIGPIPE, previous);
     }
 
+    // Much output before the input is read: neither side may wait on the other.
+    void run_toolThatWritesBeforeReading_getsAllItsInput() {
+        QCOMPARE(shell("head -c 1000000 /dev/zero; wc -c >&2; exit 1", {}, {}, QByteArray(1 << 20, 'x')),
+                 "1048576");
+    }
+
     void terminateCurrent_racingTheLaunch_stopsTheChild_andLeavesNothingPending() {
         for (int attempt = 0; attempt < 25; ++attempt) {
             std::atomic_bool finished = false;
