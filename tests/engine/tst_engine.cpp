@@ -394,6 +394,28 @@ private slots:
         QCOMPARE(archiveMembers(archive), (QByteArrayList{"Photos", "Photos/a.jpg"}));
     }
 
+    void createArchive_tarExtractedInASharedFolder_leavesItsModeAndAddsOnlyTheItems_data() {
+        QTest::addColumn<ArchiveFormat>("format");
+        QTest::addColumn<QString>("reader");
+        for (const ArchiveFormat format : {ArchiveFormat::tar, ArchiveFormat::gzip, ArchiveFormat::bzip2})
+            for (const QString reader : {"tar", "bsdtar"})
+                QTest::newRow(qPrintable(fileExtension(format) + " by " + reader)) << format << reader;
+    }
+    void createArchive_tarExtractedInASharedFolder_leavesItsModeAndAddsOnlyTheItems() {
+        QFETCH(ArchiveFormat, format);
+        QFETCH(QString, reader);
+        // Names tar must not take for an option or unquote.
+        makeItems({"notes.txt", "-x/a.jpg", "back\\n.txt"});
+        const QString archive = outputPath("T." + fileExtension(format));
+        create({"notes.txt", "-x", "back\\n.txt"}, format, "T." + fileExtension(format));
+        const QString shared = m_destination + "/shared";
+        QVERIFY(QDir().mkpath(shared) && ::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        QProcess::execute(reader, {"-xf", archive, "-C", shared});
+        QCOMPARE(statOf(QFile::encodeName(shared).toStdString()).st_mode, mode_t(S_IFDIR | 01777));
+        QCOMPARE(entries(shared), (QStringList{"-x", "back\\n.txt", "notes.txt"}));
+        QCOMPARE(entries(shared + "/-x"), QStringList{"a.jpg"});
+    }
+
     void createArchive_refused_runsNoToolAndLeavesNothing_data() {
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<ArchiveFormat>("format");
