@@ -18,12 +18,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -55,6 +59,23 @@ bool ranOutOfSpace(const QString& folder, const QString& toolText) {
     return (free >= 0 && free < (qint64(1) << 20)) ||
            toolText.contains(QLatin1String("No space left on device")) ||
            toolText.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)));
+}
+
+// The names at the top of the staging folder as bytes, each ended by a NUL, in byte order.
+QByteArray stagedNames(const QString& stagingFolder) {
+    const fs::path folder = QFile::encodeName(stagingFolder).toStdString();
+    QByteArrayList names;
+    std::error_code error;
+    for (fs::directory_iterator entries(folder, error), end; !error && entries != end;
+         entries.increment(error))
+        names.append(QByteArray::fromStdString(entries->path().filename().native()));
+    if (error)
+        throw systemError(error.value(), qtTrId("error.list"), QFileInfo(stagingFolder).fileName());
+    std::sort(names.begin(), names.end());
+    QByteArray list;
+    for (const QByteArray& name : names)
+        list += name + '\0';
+    return list;
 }
 
 } // namespace
@@ -116,7 +137,7 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (cancellation.isCancelled())
         throw JobCancelledError();
     if (manifest)
-        *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles, omitMacMetadata);
+        *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles);
 
     if (progress)
         progress->begin(plan.totalBytes, -1);
@@ -188,6 +209,8 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
         description.arguments({stagingFolder, output, volumeName, omitFinderFiles, omitMacMetadata});
     if (description.runsInStagingFolder)
         call.currentDirectory = stagingFolder;
+    if (description.namesOnStandardInput)
+        call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.
     const QByteArray passwordBytes = password.value_or(QString()).toUtf8();
     if (description.password == PasswordInput::terminal)

@@ -62,7 +62,8 @@ public:
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
                                       const QDateTime& now = QDateTime::currentDateTime());
 
-    // The tool, arguments, working directory and standard input for one format.
+    // The tool, arguments, working directory and standard input for one format. A tool that reads
+    // names is given those at the top of `stagingFolder`; a failure to list them throws PlatformError.
     ToolInvocation invocation(ArchiveFormat format, const QString& stagingFolder, const QString& output,
                               const QString& volumeName, const std::optional<QString>& password,
                               bool omitFinderFiles, bool omitMacMetadata) const;

@@ -3,6 +3,7 @@
 #include "CompressionError.h"
 #include "JobCancelledError.h"
 #include "PlatformError.h"
+#include "ToolEnvironment.h"
 #include "ToolRunner.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -53,6 +55,26 @@ struct PasswordInput {
     }
     Q_DISABLE_COPY_MOVE(PasswordInput)
 };
+
+// One word of a command line as libarchive splits it: a backslash takes the next byte as it is.
+QByteArray commandWord(const QByteArray& word) {
+    QByteArray escaped;
+    for (const char byte : word) {
+        if (!std::isalnum(static_cast<unsigned char>(byte)) && !std::strchr("/._-=:", byte))
+            escaped += '\\';
+        escaped += byte;
+    }
+    return escaped;
+}
+
+// libarchive starts its decompressor with this process's environment; env hands it the tools' own.
+// gzip reports quietly: Balewick writes nothing to the console.
+QByteArray gzipCommand() {
+    QByteArray command = "/usr/bin/env -i";
+    for (const QByteArray& entry : toolEnvironment())
+        command += ' ' + commandWord(entry);
+    return command + " sh -c \"exec gzip -d 2>/dev/null\"";
+}
 
 } // namespace
 
@@ -110,9 +132,8 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
 
     Reader reader(archive_read_new());
     if (format == ArchiveFormat::gzip) {
-        // libarchive's own gzip reader skips the trailer's checksum; gzip itself checks it (quietly:
-        // Balewick writes nothing to the console).
-        archive_read_support_filter_program(reader.get(), "sh -c \"exec gzip -d 2>/dev/null\"");
+        // libarchive's own gzip reader skips the trailer's checksum; gzip itself checks it.
+        archive_read_support_filter_program(reader.get(), gzipCommand().constData());
     } else {
         archive_read_support_filter_all(reader.get());
     }

@@ -38,6 +38,9 @@ struct FormatDescription {
     QStringList (*arguments)(const FormatArguments&);
     // Whether the tool runs inside the staging folder (zip names members relative to it).
     bool runsInStagingFolder;
+    // Whether the tool reads the names of the staged top-level items, each ended by a NUL, on its
+    // standard input.
+    bool namesOnStandardInput;
     PasswordInput password;
     // False when the archive is at least as large as what it holds.
     bool compressed;

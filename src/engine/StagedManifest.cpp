@@ -9,7 +9,6 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Listing {
-    bool followLinks = false;
     bool zipExclusions = false;
     bool zip = false;
 };
@@ -19,22 +18,18 @@ bool excludedByZip(const QByteArray& path) {
     return path.endsWith(".DS_Store") || path.startsWith("._") || path.contains("/._");
 }
 
-void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, int depth,
-          StagedManifest& manifest) {
+void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, StagedManifest& manifest) {
     std::error_code error;
     for (fs::directory_iterator entries(folder, error), end; !error && entries != end;
          entries.increment(error)) {
         const fs::path path = entries->path();
         const QByteArray name = prefix + QByteArray::fromStdString(path.filename().native());
         struct stat info {};
-        const int found = how.followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
-        if (found != 0 || (how.zipExclusions && excludedByZip(name)))
+        if (::lstat(path.c_str(), &info) != 0 || (how.zipExclusions && excludedByZip(name)))
             continue;
         if (S_ISDIR(info.st_mode)) {
             manifest.insert(name, -1);
-            // A link that leads back up would otherwise never end; zip stops there too.
-            if (depth < 64)
-                list(path, name + '/', how, depth + 1, manifest);
+            list(path, name + '/', how, manifest);
         } else if (S_ISREG(info.st_mode)) {
             manifest.insert(name, qint64(info.st_size));
         } else if (!how.zip || S_ISLNK(info.st_mode)) {
@@ -45,11 +40,10 @@ void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, 
 
 } // namespace
 
-StagedManifest StagedManifest::ofFolder(const fs::path& folder, ArchiveFormat format, bool omitFinderFiles,
-                                        bool omitMacMetadata) {
+StagedManifest StagedManifest::ofFolder(const fs::path& folder, ArchiveFormat format, bool omitFinderFiles) {
     const bool zip = formatDescription(format).tool == FormatTool::zip;
     StagedManifest manifest;
-    list(folder, {}, Listing{zip && omitMacMetadata, zip && omitFinderFiles, zip}, 0, manifest);
+    list(folder, {}, Listing{zip && omitFinderFiles, zip}, manifest);
     return manifest;
 }
 

@@ -11,10 +11,10 @@
 // raw bytes, with the size of each regular file (-1 for folders, links and other entries).
 class StagedManifest final {
 public:
-    // Lists `folder` the way the format's tool reads it: zip without "-y" follows symbolic links
-    // and leaves named pipes out, and zip's exclusion list drops Finder files.
+    // Lists `folder` the way the format's tool reads it, links as links: zip leaves named pipes
+    // out, and zip's exclusion list drops Finder files.
     static StagedManifest ofFolder(const std::filesystem::path& folder, ArchiveFormat format,
-                                   bool omitFinderFiles, bool omitMacMetadata);
+                                   bool omitFinderFiles);
 
     // A member name as tools write it ("./a/", "a/") in the form used here ("a").
     static QByteArray normalisedName(QByteArray name);

@@ -5,6 +5,7 @@
 #include "PasswordTerminal.h"
 #include "SystemError.h"
 #include "TemporaryDirectory.h"
+#include "ToolEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,40 +53,31 @@ bool isExecutableFile(const QByteArray& path) {
            ::access(path.constData(), X_OK) == 0;
 }
 
-// Writes everything or stops at the first failure (a tool may exit without reading its input).
-// SIGPIPE is blocked meanwhile and a SIGPIPE raised by this write is consumed, so it never reaches
-// the process's disposition.
-void writeIgnoringBrokenPipe(int descriptor, const QByteArray& bytes) {
+// While it lives, SIGPIPE is blocked for this thread, and one raised by a write to a tool that
+// exited without reading its input is consumed, so it never reaches the process's disposition.
+struct BrokenPipeShield {
     sigset_t pipeSignal;
     sigset_t previousMask;
-    sigemptyset(&pipeSignal);
-    sigaddset(&pipeSignal, SIGPIPE);
-    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previousMask);
-    sigset_t pending;
-    sigpending(&pending);
-    const bool wasPending = sigismember(&pending, SIGPIPE) == 1;
-
+    bool wasPending = false;
     bool brokenPipe = false;
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result =
-            ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
-        if (result < 0) {
-            if (errno == EINTR)
-                continue;
-            brokenPipe = errno == EPIPE;
-            break;
-        }
-        written += result;
+    BrokenPipeShield() {
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipeSignal, &previousMask);
+        sigset_t pending;
+        sigpending(&pending);
+        wasPending = sigismember(&pending, SIGPIPE) == 1;
     }
-
-    if (brokenPipe && !wasPending) {
-        const timespec noWait{};
-        while (sigtimedwait(&pipeSignal, nullptr, &noWait) < 0 && errno == EINTR) {
+    ~BrokenPipeShield() {
+        if (brokenPipe && !wasPending) {
+            const timespec noWait{};
+            while (sigtimedwait(&pipeSignal, nullptr, &noWait) < 0 && errno == EINTR) {
+            }
         }
+        pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
     }
-    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
-}
+    Q_DISABLE_COPY_MOVE(BrokenPipeShield)
+};
 
 QByteArray readAndRemove(const QString& path) {
     QFile file(path);
@@ -108,6 +100,7 @@ QString decodedOrEmpty(const QByteArray& bytes) {
 struct ChildPlan {
     const char* executable = nullptr;
     char* const* arguments = nullptr;
+    char* const* environment = nullptr;
     int input = -1; // standard input when set, else the parent's is kept
     int output = -1;
     int error = -1;
@@ -147,7 +140,7 @@ bool moveTo(int descriptor, int target) {
         sigset_t nothing;
         sigemptyset(&nothing);
         ::sigprocmask(SIG_SETMASK, &nothing, nullptr);
-        ::execve(plan.executable, plan.arguments, environ);
+        ::execve(plan.executable, plan.arguments, plan.environment);
         failure = errno;
     }
     while (::write(plan.report, &failure, sizeof failure) < 0 && errno == EINTR) {
@@ -164,15 +157,29 @@ int startFailure(int report) {
     return count == ssize_t(sizeof failure) ? failure : 0;
 }
 
-// Reads the tool's output while it runs, keeping the last `limit` bytes. Stops at end of file or,
-// when a process descriptor tells, once the tool has ended (a child of its own may keep the pipe).
-QByteArray readTail(int output, int processFd, qsizetype limit) {
+// Writes `bytes` to the tool's standard input, then closes it, while reading its output, keeping
+// the last `limit` bytes: a tool that writes before it has read all its input never waits on us.
+// Writing stops at the first failure (a tool may exit without reading its input). Ends when both
+// are done or, when a process descriptor tells, once the tool has ended (a child of its own may
+// keep the pipes).
+QByteArray exchangeWithTool(FileDescriptor& input, const QByteArray& bytes, int output, int processFd,
+                            qsizetype limit) {
+    BrokenPipeShield shield;
+    if (input.isValid())
+        ::fcntl(input.get(), F_SETFL, ::fcntl(input.get(), F_GETFL) | O_NONBLOCK);
+    qsizetype written = 0;
     QByteArray tail;
     char buffer[16384];
+    bool outputOpen = true;
     bool ended = false;
-    for (;;) {
-        pollfd watched[2] = {{output, POLLIN, 0}, {processFd, POLLIN, 0}};
-        if (::poll(watched, processFd >= 0 ? 2 : 1, -1) < 0) {
+    while (outputOpen || input.isValid()) {
+        if (input.isValid() && written == bytes.size()) {
+            input.close();
+            continue;
+        }
+        pollfd watched[3] = {
+            {outputOpen ? output : -1, POLLIN, 0}, {processFd, POLLIN, 0}, {input.get(), POLLOUT, 0}};
+        if (::poll(watched, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
             break;
@@ -180,12 +187,27 @@ QByteArray readTail(int output, int processFd, qsizetype limit) {
         if (watched[1].revents != 0 && !ended) {
             ended = true;
             ::fcntl(output, F_SETFL, ::fcntl(output, F_GETFL) | O_NONBLOCK);
+            input.close();
         }
+        if (watched[2].revents != 0 && input.isValid()) {
+            const ssize_t count =
+                ::write(input.get(), bytes.constData() + written, size_t(bytes.size() - written));
+            if (count > 0) {
+                written += count;
+            } else if (errno != EINTR && errno != EAGAIN) {
+                shield.brokenPipe = shield.brokenPipe || errno == EPIPE;
+                input.close();
+            }
+        }
+        if (!outputOpen || (watched[0].revents == 0 && !ended))
+            continue;
         const ssize_t count = ::read(output, buffer, sizeof buffer);
         if (count < 0 && errno == EINTR)
             continue;
-        if (count <= 0)
-            break;
+        if (count <= 0) {
+            outputOpen = false;
+            continue;
+        }
         tail.append(buffer, count);
         if (tail.size() > 2 * limit)
             tail.remove(0, tail.size() - limit);
@@ -232,6 +254,11 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     for (QByteArray& argument : argumentBytes)
         argumentVector.push_back(argument.data());
     argumentVector.push_back(nullptr);
+    QByteArrayList environmentBytes = toolEnvironment();
+    std::vector<char*> environmentVector;
+    for (QByteArray& entry : environmentBytes)
+        environmentVector.push_back(entry.data());
+    environmentVector.push_back(nullptr);
 
     const QString errorFilePath =
         !context.errorFilePath.isEmpty()
@@ -275,6 +302,7 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     ChildPlan plan;
     plan.executable = executablePath.constData();
     plan.arguments = argumentVector.data();
+    plan.environment = environmentVector.data();
     plan.input = inputRead.get();
     plan.output = outputWrite.get();
     plan.error = errorFile.get();
@@ -324,10 +352,6 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     const int processFd = openProcessFd(processId);
     adoptChild(processId, processFd);
 
-    if (input) {
-        writeIgnoringBrokenPipe(inputWrite.get(), *input);
-        inputWrite.close();
-    }
     const bool answered = !terminal || terminal->answerPrompts(errorFilePath, processFd);
     if (!answered) {
         // The tool refused the answer or went silent; it would wait on its terminal for ever.
@@ -336,7 +360,8 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         else
             ::kill(processId, SIGKILL); // not reaped yet, so the pid is still this child's
     }
-    const QByteArray outputTail = readTail(outputRead.get(), processFd, outputTailSize);
+    const QByteArray outputTail = exchangeWithTool(inputWrite, input.value_or(QByteArray()), outputRead.get(),
+                                                   processFd, outputTailSize);
 
     const Outcome outcome = waitForChild(processId, processFd);
     errorFile.close();

@@ -32,6 +32,7 @@ public:
     // Blocks until the tool exits. Throws CompressionError (toolFailed, cancelled) or PlatformError.
     // The tool is killed should this process end first, however it ends. With a terminal, the tool
     // runs in a session of its own with it as its controlling terminal, which answers its prompts.
+    // The tool sees toolEnvironment() only.
     void run(const QString& executable, const QStringList& arguments,
              const std::optional<QString>& currentDirectory = std::nullopt,
              const std::optional<QByteArray>& input = std::nullopt, const Context& context = {},

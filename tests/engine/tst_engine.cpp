@@ -219,6 +219,12 @@ private slots:
         std::signal(SIGPIPE, previous);
     }
 
+    // Much output before the input is read: neither side may wait on the other.
+    void run_toolThatWritesBeforeReading_getsAllItsInput() {
+        QCOMPARE(shell("head -c 1000000 /dev/zero; wc -c >&2; exit 1", {}, {}, QByteArray(1 << 20, 'x')),
+                 "1048576");
+    }
+
     void terminateCurrent_racingTheLaunch_stopsTheChild_andLeavesNothingPending() {
         for (int attempt = 0; attempt < 25; ++attempt) {
             std::atomic_bool finished = false;
@@ -333,6 +339,80 @@ private slots:
                    "top/.DS_Store", "._old/keep.txt"});
         create({"Photos", "top/.DS_Store", "._old"}, format, "F." + fileExtension(format), omitFinderFiles);
         QTEST(archiveMembers(outputPath("F." + fileExtension(format))), "expected");
+    }
+
+    // Followed from inside the staging folder, a relative link would lead somewhere else.
+    void createArchive_omittingMacMetadata_storesALinkAsALink() {
+        makeItems({"notes.txt"});
+        QVERIFY(QDir().mkpath(m_items + "/Folder"));
+        QVERIFY(::symlink("../notes.txt", QFile::encodeName(m_items + "/Folder/link").constData()) == 0);
+        const QString archive = outputPath("F.zip");
+        StagedManifest staged;
+        QCOMPARE(failureOf([&] {
+                     ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Folder")}, false,
+                                                    ArchiveFormat::zip, QUrl::fromLocalFile(archive), "Vol",
+                                                    std::nullopt, true, {}, &staged);
+                 }),
+                 QString());
+        QVERIFY(toolOutput("zipinfo", {archive, "Folder/link"}).startsWith("lrwx"));
+        QCOMPARE(zipMember(archive, "Folder/link"), "../notes.txt");
+        QCOMPARE(ArchiveVerifier().verify(archive, ArchiveFormat::zip, staged, {}).result,
+                 ReadBack::Result::passed);
+    }
+
+    void createArchive_toolVariablesInTheEnvironment_changeNothing_data() {
+        QTest::addColumn<ArchiveFormat>("format");
+        for (const ArchiveFormat format :
+             {ArchiveFormat::zip, ArchiveFormat::tar, ArchiveFormat::gzip, ArchiveFormat::bzip2})
+            QTest::newRow(qPrintable(fileExtension(format))) << format;
+    }
+    void createArchive_toolVariablesInTheEnvironment_changeNothing() {
+        QFETCH(ArchiveFormat, format);
+        makeItems({"Photos/a.jpg"});
+        // Each would drop members or make the tool, or the read-back's gzip, fail.
+        const QList<std::pair<const char*, QByteArray>> variables{
+            {"ZIPOPT", "-D"},   {"ZIP", "-D"},   {"TAR_OPTIONS", "--exclude=*"},
+            {"GZIP", "--help"}, {"BZIP2", "-d"}, {"BZIP", "-d"}};
+        const auto unset = [&] {
+            for (const auto& [name, value] : variables)
+                qunsetenv(name);
+        };
+        const auto restore = qScopeGuard(unset);
+        for (const auto& [name, value] : variables)
+            qputenv(name, value);
+        const QString archive = outputPath("E." + fileExtension(format));
+        StagedManifest staged;
+        QCOMPARE(failureOf([&] {
+                     ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Photos")}, false, format,
+                                                    QUrl::fromLocalFile(archive), "Vol", std::nullopt, false,
+                                                    {}, &staged);
+                 }),
+                 QString());
+        QCOMPARE(ArchiveVerifier().verify(archive, format, staged, {}).result, ReadBack::Result::passed);
+        unset(); // the test's own reader must not see them either
+        QCOMPARE(archiveMembers(archive), (QByteArrayList{"Photos", "Photos/a.jpg"}));
+    }
+
+    void createArchive_tarExtractedInASharedFolder_leavesItsModeAndAddsOnlyTheItems_data() {
+        QTest::addColumn<ArchiveFormat>("format");
+        QTest::addColumn<QString>("reader");
+        for (const ArchiveFormat format : {ArchiveFormat::tar, ArchiveFormat::gzip, ArchiveFormat::bzip2})
+            for (const QString reader : {"tar", "bsdtar"})
+                QTest::newRow(qPrintable(fileExtension(format) + " by " + reader)) << format << reader;
+    }
+    void createArchive_tarExtractedInASharedFolder_leavesItsModeAndAddsOnlyTheItems() {
+        QFETCH(ArchiveFormat, format);
+        QFETCH(QString, reader);
+        // Names tar must not take for an option or unquote.
+        makeItems({"notes.txt", "-x/a.jpg", "back\\n.txt"});
+        const QString archive = outputPath("T." + fileExtension(format));
+        create({"notes.txt", "-x", "back\\n.txt"}, format, "T." + fileExtension(format));
+        const QString shared = m_destination + "/shared";
+        QVERIFY(QDir().mkpath(shared) && ::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        QProcess::execute(reader, {"-xf", archive, "-C", shared});
+        QCOMPARE(statOf(QFile::encodeName(shared).toStdString()).st_mode, mode_t(S_IFDIR | 01777));
+        QCOMPARE(entries(shared), (QStringList{"-x", "back\\n.txt", "notes.txt"}));
+        QCOMPARE(entries(shared + "/-x"), QStringList{"a.jpg"});
     }
 
     void createArchive_refused_runsNoToolAndLeavesNothing_data() {
@@ -610,7 +690,7 @@ private slots:
         const QString archive = outputPath("out." + fileExtension(format));
         create({"notes.txt", "Fotos"}, format, "out." + fileExtension(format), false, "pässwort");
         StagedManifest expected =
-            StagedManifest::ofFolder(QFile::encodeName(m_items).toStdString(), format, false, false);
+            StagedManifest::ofFolder(QFile::encodeName(m_items).toStdString(), format, false);
         QCOMPARE(expected.entries().size(), 5);
         if (damage == "flip") // plain tar keeps no checksum of the data, only of each header
             flipByte(archive, format == ArchiveFormat::tar ? 20 : QFileInfo(archive).size() / 2);
