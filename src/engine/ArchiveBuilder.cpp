@@ -77,9 +77,12 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
         throw JobCancelledError();
     if (isEncrypted(format) && (!password || password->isEmpty()))
         throw CompressionError::toolFailed(QString());
-    // zip reads at most this much from its terminal, and a line feed would end the answer early.
+    // Both tools take the password up to the first line feed: the rest would be dropped silently.
+    if (isEncrypted(format) && !isOneLinePassword(*password))
+        throw CompressionError::toolFailed(qtTrId("password.invalidCharacter"));
+    // zip reads at most this much from its terminal.
     if (formatDescription(format).password == PasswordInput::terminal &&
-        (password->toUtf8().size() > PasswordTerminal::longestPassword || password->contains(u'\n')))
+        password->toUtf8().size() > PasswordTerminal::longestPassword)
         throw CompressionError::toolFailed(
             qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
 
@@ -134,6 +137,10 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
             throw diskFull(destinationFolder, plan.totalBytes);
         throw;
     }
+}
+
+bool ArchiveBuilder::isOneLinePassword(const QString& password) {
+    return !password.contains(u'\n') && !password.contains(u'\r') && !password.contains(QChar::Null);
 }
 
 CompressionError ArchiveBuilder::diskFull(const QString& folder, qint64 neededBytes) {

@@ -55,6 +55,10 @@ public:
                        bool omitMacMetadata, const CancellationToken& cancellation = {},
                        StagedManifest* manifest = nullptr, RunProgress* progress = nullptr) const;
 
+    // True when the password is one line that reaches the tools whole: no line feed (where they
+    // stop reading), carriage return or NUL.
+    static bool isOneLinePassword(const QString& password);
+
     // The "error.diskFull" failure for `folder`, which lacks room for `neededBytes`.
     static CompressionError diskFull(const QString& folder, qint64 neededBytes);
 

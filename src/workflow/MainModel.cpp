@@ -455,6 +455,11 @@ void MainModel::submitPassword() {
         setPasswordError(qtTrId("password.empty"));
         return;
     }
+    // The field has one line, and the tools would drop what follows a line end.
+    if (!ArchiveBuilder::isOneLinePassword(d->password)) {
+        setPasswordError(qtTrId("password.invalidCharacter"));
+        return;
+    }
     // Typed twice, the same text may arrive composed once and decomposed once.
     if (d->password.normalized(QString::NormalizationForm_C) ==
         d->confirmPassword.normalized(QString::NormalizationForm_C)) {
