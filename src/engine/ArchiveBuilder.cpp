@@ -81,10 +81,14 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (isEncrypted(format) && !isOneLinePassword(*password))
         throw CompressionError::toolFailed(qtTrId("password.invalidCharacter"));
     // zip reads at most this much from its terminal.
-    if (formatDescription(format).password == PasswordInput::terminal &&
-        password->toUtf8().size() > PasswordTerminal::longestPassword)
-        throw CompressionError::toolFailed(
-            qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
+    if (formatDescription(format).password == PasswordInput::terminal) {
+        QByteArray bytes = password->toUtf8();
+        const bool tooLong = bytes.size() > PasswordTerminal::longestPassword;
+        wipe(bytes);
+        if (tooLong)
+            throw CompressionError::toolFailed(
+                qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
+    }
 
     const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
     if (!QFileInfo(outputPath).isAbsolute())
@@ -196,11 +200,12 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
     if (description.runsInStagingFolder)
         call.currentDirectory = stagingFolder;
     // Never on the command line, where every program could read it.
-    const QByteArray passwordBytes = password.value_or(QString()).toUtf8();
+    QByteArray passwordBytes = password.value_or(QString()).toUtf8();
     if (description.password == PasswordInput::terminal)
         call.terminalPassword = passwordBytes;
     else if (description.password == PasswordInput::standardInput)
         call.input = passwordBytes + '\n';
+    wipe(passwordBytes);
     return call;
 }
 

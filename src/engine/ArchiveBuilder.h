@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "CompressionError.h"
+#include "SecretWipe.h"
 #include "ToolRunner.h"
 
 class PendingArchive;
@@ -37,6 +38,12 @@ struct ToolInvocation {
     std::optional<QByteArray> input;
     // Typed at the tool's password prompts on a terminal of its own.
     std::optional<QByteArray> terminalPassword;
+
+    // The input may hold the password too.
+    ~ToolInvocation() {
+        wipe(input);
+        wipe(terminalPassword);
+    }
 };
 
 // Makes one archive from an ordered list of items: stages them in a private temporary folder,
