@@ -197,7 +197,7 @@ private slots:
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("ending"); // empty: accepted; cancel or stop after the refusal; decline
-                                             // the encryption alert before any sheet
+                                             // the encryption alert before any sheet; fail after the sheet
         const ArchiveFormat name = ArchiveFormat::zip;
         const ArchiveFormat zip = ArchiveFormat::encryptedZip;
         const ArchiveFormat dmg = ArchiveFormat::encryptedDiskImage;
@@ -219,6 +219,8 @@ private slots:
             << zip << u"abc\ndefgh"_s << u"abc\ndefgh"_s << lineEnd << u"cancel"_s;
         QTest::newRow("disk-image password, line feed")
             << dmg << u"abc\ndefgh"_s << u"abc\ndefgh"_s << lineEnd << u"stop"_s;
+        QTest::newRow("zip password, longer than zip reads")
+            << zip << QString(81, u'a') << QString(81, u'a') << QString() << u"fail"_s;
         QTest::newRow("encryption declined") << zip << QString() << QString() << QString() << u"decline"_s;
     }
 
@@ -244,6 +246,7 @@ private slots:
         if (ending != u"decline"_s) {
             QTRY_VERIFY(sheetShown());
             QTRY_VERIFY(model.showProgress()); // due at once, it shows behind the sheet
+            QCOMPARE(::prctl(PR_GET_DUMPABLE), password ? 0 : 1);
             if (!password)
                 QCOMPARE(model.proposedName(), u"Compressed Archive"_s);
             model.process({items.last()}); // busy: dropped
@@ -262,8 +265,11 @@ private slots:
         }
         QVERIFY(!sheetShown());
         QVERIFY(fixture.waitForEnd(0));
+        // Whatever the ending, no password lingers and the process may be dumped again.
+        QVERIFY(model.password().isEmpty() && model.confirmPassword().isEmpty());
+        QCOMPARE(::prctl(PR_GET_DUMPABLE), 1);
         QCOMPARE(fixture.dialogs.confirmationRequests.size(), password ? 1 : 0);
-        QVERIFY(fixture.dialogs.errors.isEmpty());
+        QCOMPARE(fixture.dialogs.errors.size(), ending == u"fail"_s ? 1 : 0);
         QCOMPARE(model.result().has_value(), ending.isEmpty());
         const QString name = password ? u"Compressed Archive"_s : u"Holiday.zip"_s;
         QCOMPARE(fixture.outFiles(), ending.isEmpty() ? QStringList{name + u".zip"_s} : QStringList{});
