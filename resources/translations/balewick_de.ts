@@ -295,6 +295,10 @@
         <source>The passwords don’t match.</source>
         <translation>Die Passwörter stimmen nicht überein.</translation>
     </message>
+    <message id="password.invalidCharacter">
+        <source>The password can’t contain line breaks or null characters.</source>
+        <translation>Das Passwort darf keine Zeilenumbrüche und keine Nullzeichen enthalten.</translation>
+    </message>
     <message id="password.title.zip">
         <source>Choose a password for the zip archive</source>
         <translation>Wählen Sie ein Passwort für das Zip-Archiv</translation>

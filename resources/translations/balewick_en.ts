@@ -295,6 +295,10 @@
         <source>The passwords don’t match.</source>
         <translation>The passwords don’t match.</translation>
     </message>
+    <message id="password.invalidCharacter">
+        <source>The password can’t contain line breaks or null characters.</source>
+        <translation>The password can’t contain line breaks or null characters.</translation>
+    </message>
     <message id="password.title.zip">
         <source>Choose a password for the zip archive</source>
         <translation>Choose a password for the zip archive</translation>

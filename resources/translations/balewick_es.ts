@@ -295,6 +295,10 @@
         <source>The passwords don’t match.</source>
         <translation>Las contraseñas no coinciden.</translation>
     </message>
+    <message id="password.invalidCharacter">
+        <source>The password can’t contain line breaks or null characters.</source>
+        <translation>La contraseña no puede contener saltos de línea ni caracteres nulos.</translation>
+    </message>
     <message id="password.title.zip">
         <source>Choose a password for the zip archive</source>
         <translation>Elija una contraseña para el archivo comprimido zip</translation>

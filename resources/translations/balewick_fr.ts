@@ -295,6 +295,10 @@
         <source>The passwords don’t match.</source>
         <translation>Les mots de passe ne correspondent pas.</translation>
     </message>
+    <message id="password.invalidCharacter">
+        <source>The password can’t contain line breaks or null characters.</source>
+        <translation>Le mot de passe ne peut contenir ni saut de ligne ni caractère nul.</translation>
+    </message>
     <message id="password.title.zip">
         <source>Choose a password for the zip archive</source>
         <translation>Choisissez un mot de passe pour l’archive zip</translation>

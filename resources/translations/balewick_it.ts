@@ -295,6 +295,10 @@
         <source>The passwords don’t match.</source>
         <translation>Le password non corrispondono.</translation>
     </message>
+    <message id="password.invalidCharacter">
+        <source>The password can’t contain line breaks or null characters.</source>
+        <translation>La password non può contenere interruzioni di riga né caratteri nulli.</translation>
+    </message>
     <message id="password.title.zip">
         <source>Choose a password for the zip archive</source>
         <translation>Scegli una password per l’archivio zip</translation>

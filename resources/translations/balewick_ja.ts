@@ -295,6 +295,10 @@
         <source>The passwords don’t match.</source>
         <translation>パスワードが一致しません。</translation>
     </message>
+    <message id="password.invalidCharacter">
+        <source>The password can’t contain line breaks or null characters.</source>
+        <translation>パスワードに改行やヌル文字は使えません。</translation>
+    </message>
     <message id="password.title.zip">
         <source>Choose a password for the zip archive</source>
         <translation>zip アーカイブのパスワードを設定</translation>

@@ -98,11 +98,18 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
         throw JobCancelledError();
     if (isEncrypted(format) && (!password || password->isEmpty()))
         throw CompressionError::toolFailed(QString());
-    // zip reads at most this much from its terminal, and a line feed would end the answer early.
-    if (formatDescription(format).password == PasswordInput::terminal &&
-        (password->toUtf8().size() > PasswordTerminal::longestPassword || password->contains(u'\n')))
-        throw CompressionError::toolFailed(
-            qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
+    // Both tools take the password up to the first line feed: the rest would be dropped silently.
+    if (isEncrypted(format) && !isOneLinePassword(*password))
+        throw CompressionError::toolFailed(qtTrId("password.invalidCharacter"));
+    // zip reads at most this much from its terminal.
+    if (formatDescription(format).password == PasswordInput::terminal) {
+        QByteArray bytes = password->toUtf8();
+        const bool tooLong = bytes.size() > PasswordTerminal::longestPassword;
+        wipe(bytes);
+        if (tooLong)
+            throw CompressionError::toolFailed(
+                qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
+    }
 
     const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
     if (!QFileInfo(outputPath).isAbsolute())
@@ -155,6 +162,10 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
             throw diskFull(destinationFolder, plan.totalBytes);
         throw;
     }
+}
+
+bool ArchiveBuilder::isOneLinePassword(const QString& password) {
+    return !password.contains(u'\n') && !password.contains(u'\r') && !password.contains(QChar::Null);
 }
 
 CompressionError ArchiveBuilder::diskFull(const QString& folder, qint64 neededBytes) {
@@ -212,11 +223,12 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
     if (description.namesOnStandardInput)
         call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.
-    const QByteArray passwordBytes = password.value_or(QString()).toUtf8();
+    QByteArray passwordBytes = password.value_or(QString()).toUtf8();
     if (description.password == PasswordInput::terminal)
         call.terminalPassword = passwordBytes;
     else if (description.password == PasswordInput::standardInput)
         call.input = passwordBytes + '\n';
+    wipe(passwordBytes);
     return call;
 }
 

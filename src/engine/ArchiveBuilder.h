@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "CompressionError.h"
+#include "SecretWipe.h"
 #include "ToolRunner.h"
 
 class PendingArchive;
@@ -37,6 +38,12 @@ struct ToolInvocation {
     std::optional<QByteArray> input;
     // Typed at the tool's password prompts on a terminal of its own.
     std::optional<QByteArray> terminalPassword;
+
+    // The input may hold the password too.
+    ~ToolInvocation() {
+        wipe(input);
+        wipe(terminalPassword);
+    }
 };
 
 // Makes one archive from an ordered list of items: stages them in a private temporary folder,
@@ -54,6 +61,10 @@ public:
                        const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
                        bool omitMacMetadata, const CancellationToken& cancellation = {},
                        StagedManifest* manifest = nullptr, RunProgress* progress = nullptr) const;
+
+    // True when the password is one line that reaches the tools whole: no line feed (where they
+    // stop reading), carriage return or NUL.
+    static bool isOneLinePassword(const QString& password);
 
     // The "error.diskFull" failure for `folder`, which lacks room for `neededBytes`.
     static CompressionError diskFull(const QString& folder, qint64 neededBytes);

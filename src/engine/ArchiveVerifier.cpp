@@ -3,6 +3,7 @@
 #include "CompressionError.h"
 #include "JobCancelledError.h"
 #include "PlatformError.h"
+#include "SecretWipe.h"
 #include "ToolEnvironment.h"
 #include "ToolRunner.h"
 
@@ -139,8 +140,11 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
     }
     archive_read_support_format_zip(reader.get());
     archive_read_support_format_tar(reader.get());
-    if (password)
-        archive_read_add_passphrase(reader.get(), password->toUtf8().constData());
+    if (password) {
+        QByteArray passphrase = password->toUtf8(); // the reader keeps a copy of its own
+        archive_read_add_passphrase(reader.get(), passphrase.constData());
+        wipe(passphrase);
+    }
     if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(), 1 << 16) !=
         ARCHIVE_OK)
         return failed(readerError(reader.get()));

@@ -1,5 +1,6 @@
 #include "PasswordTerminal.h"
 
+#include "SecretWipe.h"
 #include "SystemError.h"
 
 #include <QFile>
@@ -51,6 +52,10 @@ PasswordTerminal::PasswordTerminal(QByteArray password)
     makeLiteral(m_device.get());
 }
 
+PasswordTerminal::~PasswordTerminal() {
+    wipe(m_password);
+}
+
 bool PasswordTerminal::answerPrompts(const QString& promptsPath, int processFd,
                                      std::chrono::milliseconds patience) {
     QFile prompts(promptsPath);
@@ -78,7 +83,8 @@ bool PasswordTerminal::answerPrompts(const QString& promptsPath, int processFd,
                 return false;
             std::this_thread::sleep_for(2ms);
         }
-        if (!type(m_password + '\n'))
+        // Typed in two parts, so that no copy of the password with its line end is left behind.
+        if (!type(m_password) || !type(QByteArrayLiteral("\n")))
             return false;
     }
     return true;

@@ -16,6 +16,7 @@ public:
 
     // Throws PlatformError when no pseudo-terminal can be had.
     explicit PasswordTerminal(QByteArray password);
+    ~PasswordTerminal();
     Q_DISABLE_COPY_MOVE(PasswordTerminal)
 
     // The terminal device the child opens as its controlling terminal (in a session of its own).

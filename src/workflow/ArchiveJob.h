@@ -31,6 +31,7 @@ struct ArchiveJob {
     QUrl folder;
     QString name;
     ArchiveFormat format = ArchiveFormat::zip;
+    // Shares the run's copy; the job goes before its future reports, so the run's wipe reaches it.
     std::optional<QString> password;
     bool omitFinderFiles = false;
     bool omitMacMetadata = false;

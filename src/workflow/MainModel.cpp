@@ -4,6 +4,7 @@
 #include "ArchiveJob.h"
 #include "DestinationResolver.h"
 #include "ItemCheck.h"
+#include "NonDumpableScope.h"
 #include "ProgressClock.h"
 #include "ProgressPresenter.h"
 #include "PromptContinuation.h"
@@ -15,6 +16,7 @@
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
 #include "engine/RunProgress.h"
+#include "engine/SecretWipe.h"
 #include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
@@ -42,6 +44,17 @@ template <typename T> void assign(MainModel* model, T& field, const T& value, vo
     if (field == value)
         return;
     field = value;
+    emit(model->*changed)();
+}
+
+// A password field keeps a copy of its own, so that wiping it reaches neither the caller's text
+// nor a buffer that the caller keeps alive.
+void replaceSecret(MainModel* model, QString& field, const QString& value, void (MainModel::*changed)()) {
+    if (field == value)
+        return;
+    QString own(value.constData(), value.size());
+    wipe(field);
+    field = std::move(own);
     emit(model->*changed)();
 }
 
@@ -84,6 +97,10 @@ struct MainModel::Private {
     QString confirmPassword;
     QString passwordError;
     std::optional<ArchiveResult> result;
+    // The run's copy of the accepted password (its jobs share it), and the process kept from being
+    // dumped from the moment a password can be typed until that copy is wiped.
+    std::optional<QString> runPassword;
+    std::optional<NonDumpableScope> passwordHeld;
 
     std::optional<QCoro::Task<>> work;
     // Cancelled by stop(); each run has its own, so a late stop never reaches the next run.
@@ -192,7 +209,7 @@ QString MainModel::password() const {
 }
 
 void MainModel::setPassword(const QString& value) {
-    assign(this, d->password, value, &MainModel::passwordChanged);
+    replaceSecret(this, d->password, value, &MainModel::passwordChanged);
 }
 
 QString MainModel::confirmPassword() const {
@@ -200,7 +217,7 @@ QString MainModel::confirmPassword() const {
 }
 
 void MainModel::setConfirmPassword(const QString& value) {
-    assign(this, d->confirmPassword, value, &MainModel::confirmPasswordChanged);
+    replaceSecret(this, d->confirmPassword, value, &MainModel::confirmPasswordChanged);
 }
 
 QString MainModel::passwordError() const {
@@ -291,6 +308,9 @@ QCoro::Task<> MainModel::run(QList<QUrl> urls) {
     }
     if (!guard)
         co_return;
+    // The run is over, alert or not: nothing needs the password any more.
+    wipe(d->runPassword);
+    d->passwordHeld.reset();
     if (errorMessage) {
         emit runFailed(*errorMessage);
         try {
@@ -337,8 +357,12 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     if (!guard || cancellation.isCancelled())
         co_return;
 
-    const std::optional<QString> password = co_await askPassword(format);
-    if (!guard || !password)
+    std::optional<QString> answer = co_await askPassword(format);
+    if (!guard)
+        co_return;
+    d->runPassword = std::move(answer);
+    const std::optional<QString>& password = d->runPassword;
+    if (!password)
         co_return;
 
     QList<QList<QUrl>> groups;
@@ -421,6 +445,7 @@ QCoro::Task<std::optional<QString>> MainModel::askName() {
 QCoro::Task<std::optional<QString>> MainModel::askPassword(ArchiveFormat format) {
     if (!isEncrypted(format))
         co_return QString();
+    d->passwordHeld.emplace();
     setPassword(QString());
     setConfirmPassword(QString());
     setPasswordError(QString());
@@ -436,6 +461,9 @@ void MainModel::resolvePrompt(const std::optional<QString>& value, Prompt prompt
     } else {
         setShowPasswordSheet(false);
         d->passwordContinuation.resume(value);
+        // The run has its copy now; wiping the fields also empties the sheet's.
+        setPassword(QString());
+        setConfirmPassword(QString());
     }
 }
 
@@ -455,9 +483,18 @@ void MainModel::submitPassword() {
         setPasswordError(qtTrId("password.empty"));
         return;
     }
+    // The field has one line, and the tools would drop what follows a line end.
+    if (!ArchiveBuilder::isOneLinePassword(d->password)) {
+        setPasswordError(qtTrId("password.invalidCharacter"));
+        return;
+    }
     // Typed twice, the same text may arrive composed once and decomposed once.
-    if (d->password.normalized(QString::NormalizationForm_C) ==
-        d->confirmPassword.normalized(QString::NormalizationForm_C)) {
+    QString typed = d->password.normalized(QString::NormalizationForm_C);
+    QString confirmed = d->confirmPassword.normalized(QString::NormalizationForm_C);
+    const bool same = typed == confirmed;
+    wipe(typed);
+    wipe(confirmed);
+    if (same) {
         resolvePrompt(d->password, Prompt::password);
         return;
     }

@@ -337,10 +337,12 @@ private slots:
         QTest::mouseClick(sheet->findChild<QPushButton*>("password.create"), Qt::LeftButton);
         QCOMPARE(error->text(), qtTrId("password.empty"));
         QVERIFY(sheet->isVisible());
-        QTest::keyClicks(sheet->findChild<QLineEdit*>("password.enter"), "secret");
+        auto* password = sheet->findChild<QLineEdit*>("password.enter");
+        QTest::keyClicks(password, "secret");
         QTest::keyClicks(confirmation, QStringLiteral("secret"));
         QTest::keyClick(confirmation, Qt::Key_Return);
         QCOMPARE(archiveMade(harness, sheet), QStringLiteral("Holiday.zip"));
+        QVERIFY(password->text().isEmpty() && confirmation->text().isEmpty()); // nothing lingers
     }
 
     void passwordSheetForADiskImage_cancelEndsTheRunWithoutArchive() {

@@ -427,6 +427,10 @@ private slots:
         QTest::newRow("encrypted zip with a password longer than zip reads")
             << one << ArchiveFormat::encryptedZip << QString(27, u'\u20ac')
             << qtTrId("error.zipPasswordTooLong").arg(80);
+        // The disk-image tool reads its password up to the line feed: the image would open with "abc".
+        QTest::newRow("encrypted disk image with a line feed in its password")
+            << one << ArchiveFormat::encryptedDiskImage << QStringLiteral("abc\ndefgh")
+            << qtTrId("password.invalidCharacter");
         QTest::newRow("missing item") << QStringList{"a.txt", "gone.txt"} << ArchiveFormat::zip << QString()
                                       << qtTrId("error.missing").arg(u"gone.txt");
         QTest::newRow("two files of the same name")

@@ -192,38 +192,49 @@ private slots:
     }
 
     void prompts_validateThenCloseOrEnd_data() {
-        QTest::addColumn<bool>("password"); // the password sheet, else the name sheet
+        QTest::addColumn<ArchiveFormat>("format"); // an encrypted one asks for a password, zip for a name
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("ending"); // empty: accepted; cancel or stop after the refusal; decline
-                                             // the encryption alert before any sheet
+                                             // the encryption alert before any sheet; fail after the sheet
+        const ArchiveFormat name = ArchiveFormat::zip;
+        const ArchiveFormat zip = ArchiveFormat::encryptedZip;
+        const ArchiveFormat dmg = ArchiveFormat::encryptedDiskImage;
         const QString empty = qtTrId("password.empty");
         const QString mismatch = qtTrId("password.mismatch");
+        const QString lineEnd = qtTrId("password.invalidCharacter");
         QTest::newRow("name, blanks around")
-            << false << u" Holiday.zip\n"_s << QString() << QString() << QString();
-        QTest::newRow("name, slash") << false << u"a/b"_s << QString() << QString() << u"stop"_s;
-        QTest::newRow("name, blanks only") << false << u" \t "_s << QString() << QString() << u"cancel"_s;
-        QTest::newRow("password, blanks") << true << u"   "_s << u"   "_s << QString() << QString();
+            << name << u" Holiday.zip\n"_s << QString() << QString() << QString();
+        QTest::newRow("name, slash") << name << u"a/b"_s << QString() << QString() << u"stop"_s;
+        QTest::newRow("name, blanks only") << name << u" \t "_s << QString() << QString() << u"cancel"_s;
+        QTest::newRow("password, blanks") << zip << u"   "_s << u"   "_s << QString() << QString();
         // é typed precomposed once and as e + combining acute once.
         QTest::newRow("password, canonically equal")
-            << true << u"caf\u00e9"_s << u"cafe\u0301"_s << QString() << QString();
-        QTest::newRow("password, empty") << true << QString() << u"x"_s << empty << u"cancel"_s;
-        QTest::newRow("password, one off") << true << u"secret1"_s << u"secret2"_s << mismatch << u"stop"_s;
-        QTest::newRow("encryption declined") << true << QString() << QString() << QString() << u"decline"_s;
+            << zip << u"caf\u00e9"_s << u"cafe\u0301"_s << QString() << QString();
+        QTest::newRow("password, empty") << zip << QString() << u"x"_s << empty << u"cancel"_s;
+        QTest::newRow("password, one off") << zip << u"secret1"_s << u"secret2"_s << mismatch << u"stop"_s;
+        // Both tools would take the password only up to the line feed.
+        QTest::newRow("zip password, line feed")
+            << zip << u"abc\ndefgh"_s << u"abc\ndefgh"_s << lineEnd << u"cancel"_s;
+        QTest::newRow("disk-image password, line feed")
+            << dmg << u"abc\ndefgh"_s << u"abc\ndefgh"_s << lineEnd << u"stop"_s;
+        QTest::newRow("zip password, longer than zip reads")
+            << zip << QString(81, u'a') << QString(81, u'a') << QString() << u"fail"_s;
+        QTest::newRow("encryption declined") << zip << QString() << QString() << QString() << u"decline"_s;
     }
 
     void prompts_validateThenCloseOrEnd() {
-        QFETCH(bool, password);
+        QFETCH(ArchiveFormat, format);
         QFETCH(QString, typed);
         QFETCH(QString, confirmation);
         QFETCH(QString, error);
         QFETCH(QString, ending);
+        const bool password = isEncrypted(format);
         ModelFixture fixture;
         MainModel& model = fixture.model;
         fixture.preferences.setPromptForName(!password);
-        if (password)
-            fixture.preferences.setActionFormat(ArchiveFormat::encryptedZip, ArchiveAction::compress);
+        fixture.preferences.setActionFormat(format, ArchiveAction::compress);
         fixture.dialogs.fallbackConfirmation = {ending != u"decline"_s, false};
         const QList<QUrl> items = fixture.makeFiles({u"x.txt"_s, u"y.txt"_s, u"z.txt"_s});
         const auto sheetShown = [&] { return password ? model.showPasswordSheet() : model.showNameSheet(); };
@@ -235,6 +246,7 @@ private slots:
         if (ending != u"decline"_s) {
             QTRY_VERIFY(sheetShown());
             QTRY_VERIFY(model.showProgress()); // due at once, it shows behind the sheet
+            QCOMPARE(::prctl(PR_GET_DUMPABLE), password ? 0 : 1);
             if (!password)
                 QCOMPARE(model.proposedName(), u"Compressed Archive"_s);
             model.process({items.last()}); // busy: dropped
@@ -253,8 +265,11 @@ private slots:
         }
         QVERIFY(!sheetShown());
         QVERIFY(fixture.waitForEnd(0));
+        // Whatever the ending, no password lingers and the process may be dumped again.
+        QVERIFY(model.password().isEmpty() && model.confirmPassword().isEmpty());
+        QCOMPARE(::prctl(PR_GET_DUMPABLE), 1);
         QCOMPARE(fixture.dialogs.confirmationRequests.size(), password ? 1 : 0);
-        QVERIFY(fixture.dialogs.errors.isEmpty());
+        QCOMPARE(fixture.dialogs.errors.size(), ending == u"fail"_s ? 1 : 0);
         QCOMPARE(model.result().has_value(), ending.isEmpty());
         const QString name = password ? u"Compressed Archive"_s : u"Holiday.zip"_s;
         QCOMPARE(fixture.outFiles(), ending.isEmpty() ? QStringList{name + u".zip"_s} : QStringList{});
