@@ -24,6 +24,7 @@
 #include <QCoroFuture>
 #include <QFileInfo>
 #include <QPointer>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent>
 
@@ -109,6 +110,9 @@ struct MainModel::Private {
     QList<QList<QUrl>> waiting;
     QString archivingText; // the progress line without the waiting runs
     ProgressPresenter progress;
+    // The archive's worker runs in a pool of its own: Qt draws with the global pool's threads, and
+    // on a single core a job holding its only thread would freeze the window until the job ends.
+    QThreadPool workers;
     PromptContinuation nameContinuation;
     PromptContinuation passwordContinuation;
 };
@@ -400,7 +404,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                        cancellation,
                        d->progress.runProgress()};
         QFuture<ArchiveJob::Outcome> archiving =
-            QtConcurrent::run(&ArchiveJob::perform, &d->builder, std::move(job));
+            QtConcurrent::run(&d->workers, &ArchiveJob::perform, &d->builder, std::move(job));
         const ArchiveJob::Outcome outcome = co_await archiving;
         if (!guard)
             co_return;
@@ -417,8 +421,8 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             if (d->beforeReadBack)
                 d->beforeReadBack(outcome.archiveURL.toLocalFile());
             QFuture<ReadBack> reading =
-                QtConcurrent::run(&ArchiveJob::readBack, outcome.archiveURL, format, outcome.manifest,
-                                  password, cancellation, d->progress.runProgress());
+                QtConcurrent::run(&d->workers, &ArchiveJob::readBack, outcome.archiveURL, format,
+                                  outcome.manifest, password, cancellation, d->progress.runProgress());
             const ReadBack readBack = co_await reading;
             if (!guard)
                 co_return;
