@@ -41,8 +41,11 @@ struct ToolInvocation {
 
     // The input may hold the password too.
     ~ToolInvocation() {
-        wipe(input);
-        wipe(terminalPassword);
+        // The values only: resetting the optionals here trips GCC 12's uninitialised-use warning at -O3.
+        if (input)
+            wipe(*input);
+        if (terminalPassword)
+            wipe(*terminalPassword);
     }
 };
 
