@@ -4,6 +4,7 @@
 #include "FormatDescription.h"
 #include "ItemCopier.h"
 #include "JobCancelledError.h"
+#include "LocalPath.h"
 #include "PasswordTerminal.h"
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
@@ -32,10 +33,7 @@ namespace fs = std::filesystem;
 namespace {
 
 QString lastPathComponent(const QUrl& item) {
-    const QString path = QDir::cleanPath(item.toLocalFile());
-    if (path == QLatin1String("/"))
-        return path;
-    const QString name = QFileInfo(path).fileName();
+    const QString name = LocalPath::display(LocalPath::fileName(LocalPath::fromUrl(item)));
     return name.isEmpty() ? item.fileName() : name;
 }
 
@@ -104,9 +102,13 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
         throw CompressionError::toolFailed(
             qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
 
-    const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
-    if (!QFileInfo(outputPath).isAbsolute())
+    const QByteArray outputBytes = LocalPath::fromUrl(output);
+    const QString outputPath = LocalPath::display(outputBytes);
+    if (!outputBytes.startsWith('/'))
         throw systemError(EINVAL, qtTrId("error.saveArchive"), output.toDisplayString());
+    // Written by its text from here on: a folder whose name is not UTF-8 would become another one.
+    if (QFile::encodeName(outputPath) != outputBytes)
+        throw systemError(EILSEQ, qtTrId("error.saveArchive"), outputPath);
 
     const QString destinationFolder = QFileInfo(outputPath).path();
     const StagingPlan plan = StagingPlan::choose(items, temporaryDirectory());

@@ -1,6 +1,7 @@
 #include "StagingFolder.h"
 
 #include "CompressionError.h"
+#include "LocalPath.h"
 #include "SystemError.h"
 
 #include <QDir>
@@ -47,14 +48,14 @@ QString StagingFolder::pathString() const {
 void StagingFolder::stageItems(const QList<QUrl>& items, bool omitFinderFiles, ItemCopier copier) const {
     copier.skipFolder(m_path);
     for (const QUrl& item : items) {
-        const QString localPath = item.isLocalFile() ? QDir::cleanPath(item.toLocalFile()) : QString();
-        const QString name = QFileInfo(localPath).fileName();
-        if (localPath == QLatin1String("/"))
+        const QByteArray localPath = LocalPath::cleaned(LocalPath::fromUrl(item));
+        const QString name = LocalPath::display(LocalPath::fileName(localPath));
+        if (localPath == "/")
             throw CompressionError::forbidden(QStringLiteral("/"));
         if (name.isEmpty())
             throw CompressionError::missingItem(item.fileName());
 
-        const fs::path source = bytePath(localPath);
+        const fs::path source = localPath.toStdString();
         struct stat info {};
         if (::stat(source.c_str(), &info) != 0)
             throw CompressionError::missingItem(name);

@@ -12,6 +12,7 @@
 #include "engine/CompressionError.h"
 #include "engine/FormatDescription.h"
 #include "engine/JobCancelledError.h"
+#include "engine/LocalPath.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
 #include "engine/RunProgress.h"
@@ -391,7 +392,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             d->archivingText = qtTrId("progress.verifying").arg(outcome.archiveURL.fileName());
             updateProgressText();
             if (d->beforeReadBack)
-                d->beforeReadBack(outcome.archiveURL.toLocalFile());
+                d->beforeReadBack(LocalPath::display(LocalPath::fromUrl(outcome.archiveURL)));
             QFuture<ReadBack> reading =
                 QtConcurrent::run(&ArchiveJob::readBack, outcome.archiveURL, format, outcome.manifest,
                                   password, cancellation, d->progress.runProgress());
@@ -470,7 +471,8 @@ void MainModel::cancelPassword() {
 
 void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format,
                                  bool mayTrash) {
-    const QString archivePath = archiveURL.toLocalFile();
+    // The engine writes archives only where the path is also text, so this finds the same file.
+    const QString archivePath = LocalPath::display(LocalPath::fromUrl(archiveURL));
     d->log.append(archivePath, format);
     QSettings& defaults = d->preferences.defaults();
     defaults.setValue(QStringLiteral("BWLastArchive"), archivePath);
