@@ -323,6 +323,22 @@
         <source>Show in File Manager</source>
         <translation>Show in File Manager</translation>
     </message>
+    <message id="trash.kept">
+        <source>Originals not moved to the Trash: %1 (%2)</source>
+        <translation>Originals not moved to the Trash: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>no usable Trash</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed since archiving</source>
+        <translation>changed since archiving</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>not fully archived</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Compress</translation>

@@ -323,6 +323,22 @@
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
+    <message id="trash.kept">
+        <source>Originals not moved to the Trash: %1 (%2)</source>
+        <translation>Originales no movidos a la Papelera: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>no hay una Papelera utilizable</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed since archiving</source>
+        <translation>modificados después de archivarlos</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>no archivados por completo</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Comprimir</translation>

@@ -323,6 +323,22 @@
         <source>Show in File Manager</source>
         <translation>Mostra nel gestore file</translation>
     </message>
+    <message id="trash.kept">
+        <source>Originals not moved to the Trash: %1 (%2)</source>
+        <translation>Originali non spostati nel Cestino: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>nessun Cestino utilizzabile</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed since archiving</source>
+        <translation>modificati dopo l’archiviazione</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>non archiviati del tutto</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Comprimi</translation>

@@ -323,6 +323,22 @@
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
     </message>
+    <message id="trash.kept">
+        <source>Originals not moved to the Trash: %1 (%2)</source>
+        <translation>ゴミ箱に移動しなかった元の項目: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>使用できるゴミ箱がありません</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed since archiving</source>
+        <translation>アーカイブ後に変更されました</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>すべてはアーカイブできませんでした</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>圧縮</translation>

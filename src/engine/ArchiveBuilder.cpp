@@ -27,6 +27,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -125,12 +126,15 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     ItemCopier copier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
                                          : ItemCopier::Method::copyContents,
                       cancellation);
+    // zip would only warn and go on without them.
+    copier.leaveOutPipes(formatDescription(format).tool == FormatTool::zip);
     if (progress) {
         progress->begin(bytesToCopy, 0);
         copier.countCopiedBytes(&progress->done);
     }
+    QList<StagedItem> staged;
     try {
-        staging.stageItems(items, omitFinderFiles, copier);
+        staged = staging.stageItems(items, omitFinderFiles, copier);
     } catch (const PlatformError& error) {
         if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
             throw diskFull(plan.parentFolder, bytesToCopy);
@@ -138,8 +142,18 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     }
     if (cancellation.isCancelled())
         throw JobCancelledError();
-    if (manifest)
+    if (manifest) {
         *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles);
+        // zip's exclusion list also drops a chosen folder of a Finder name, with all it holds.
+        for (qsizetype index = 0; index < items.size(); ++index) {
+            const QByteArray name = LocalPath::fileName(LocalPath::fromUrl(items[index]));
+            struct stat info {};
+            if (!manifest->entries().contains(name) &&
+                ::lstat((staging.path() / name.toStdString()).c_str(), &info) == 0)
+                staged[index].complete = false;
+        }
+        manifest->setItems(std::move(staged));
+    }
 
     if (progress)
         progress->begin(plan.totalBytes, -1);

@@ -9,6 +9,7 @@
 #include "engine/LocalPath.h"
 #include "platform/DesktopNotifier.h"
 #include "support/ArchiveReading.h"
+#include "widgets/LineLimitedLabel.h"
 #include "widgets/OptionSwitch.h"
 
 #include <QAction>
@@ -176,21 +177,37 @@ private slots:
     void banner_clickDismissesOrReveals_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("clicked");
-        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << "resultBanner";
-        QTest::newRow("three, show button")
-            << QStringList{"a.zip", "b.zip", "c.zip"} << "banner.showInFinder";
+        QTest::addColumn<bool>("kept"); // two originals changed and one incomplete stayed
+        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << "resultBanner" << false;
+        QTest::newRow("three, originals kept, show button")
+            << QStringList{"a.zip", "b.zip", "c.zip"} << "banner.showInFinder" << true;
     }
 
     void banner_clickDismissesOrReveals() {
         QFETCH(QStringList, names);
         QFETCH(QString, clicked);
+        QFETCH(bool, kept);
         ArchiveResult result;
         for (const QString& name : names)
             result.urls.append(QUrl::fromLocalFile(QStringLiteral("/tmp/") + name));
+        using Reason = ArchiveResult::KeptReason;
+        if (kept)
+            result.kept = {{result.urls[0], Reason::changed},
+                           {result.urls[1], Reason::incomplete},
+                           {result.urls[2], Reason::changed}};
         MainViewHarness harness;
         QVERIFY(harness.show());
         harness.model.setResult(result);
         QVERIFY(harness.find("resultBanner")->isVisible());
+        // One line with the count and each reason once.
+        const auto* keptLine = harness.find<LineLimitedLabel>("bannerKept");
+        QCOMPARE(keptLine->isVisible(), kept);
+        if (kept) {
+            QVERIFY2(keptLine->text().contains(u'3') &&
+                         keptLine->text().count(qtTrId("trash.kept.changed")) == 1 &&
+                         keptLine->text().count(qtTrId("trash.kept.incomplete")) == 1,
+                     qPrintable(keptLine->text()));
+        }
         // Clicks go where the window would send them: to the widget under the pointer.
         const QPoint inView = harness.find(clicked)->mapTo(&harness.view, QPoint(4, 4));
         QWidget* receiver = harness.view.childAt(inView);

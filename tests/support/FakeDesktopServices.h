@@ -11,13 +11,15 @@
 class FakeDesktopServices final : public DesktopServices {
 public:
     QByteArrayList trashed;
+    // What moveToTrash answers.
+    bool trashWorks = true;
     QList<QList<QUrl>> revealed;
     QList<QList<QUrl>> emails;
     QList<QUrl> opened;
 
     bool moveToTrash(const QByteArray& path) override {
         trashed.append(path);
-        return true;
+        return trashWorks;
     }
     void revealInFileManager(const QList<QUrl>& items) override { revealed.append(items); }
     void composeEmail(const QList<QUrl>& attachments) override { emails.append(attachments); }
