@@ -324,16 +324,16 @@
         <translation>Im Dateimanager anzeigen</translation>
     </message>
     <message id="trash.kept">
-        <source>Originals not moved to the Trash: %1 (%2)</source>
-        <translation>Nicht in den Papierkorb verschobene Originale: %1 (%2)</translation>
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Nicht in den Papierkorb verschoben: %1 (%2)</translation>
     </message>
     <message id="trash.kept.noTrash">
         <source>no usable Trash</source>
         <translation>kein nutzbarer Papierkorb</translation>
     </message>
     <message id="trash.kept.changed">
-        <source>changed since archiving</source>
-        <translation>seit dem Archivieren geändert</translation>
+        <source>changed meanwhile</source>
+        <translation>inzwischen geändert</translation>
     </message>
     <message id="trash.kept.incomplete">
         <source>not fully archived</source>

@@ -324,16 +324,16 @@
         <translation>Show in File Manager</translation>
     </message>
     <message id="trash.kept">
-        <source>Originals not moved to the Trash: %1 (%2)</source>
-        <translation>Originals not moved to the Trash: %1 (%2)</translation>
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Kept out of the Trash: %1 (%2)</translation>
     </message>
     <message id="trash.kept.noTrash">
         <source>no usable Trash</source>
         <translation>no usable Trash</translation>
     </message>
     <message id="trash.kept.changed">
-        <source>changed since archiving</source>
-        <translation>changed since archiving</translation>
+        <source>changed meanwhile</source>
+        <translation>changed meanwhile</translation>
     </message>
     <message id="trash.kept.incomplete">
         <source>not fully archived</source>

@@ -324,16 +324,16 @@
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
     <message id="trash.kept">
-        <source>Originals not moved to the Trash: %1 (%2)</source>
-        <translation>Originales no movidos a la Papelera: %1 (%2)</translation>
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>No movidos a la Papelera: %1 (%2)</translation>
     </message>
     <message id="trash.kept.noTrash">
         <source>no usable Trash</source>
         <translation>no hay una Papelera utilizable</translation>
     </message>
     <message id="trash.kept.changed">
-        <source>changed since archiving</source>
-        <translation>modificados después de archivarlos</translation>
+        <source>changed meanwhile</source>
+        <translation>modificados entretanto</translation>
     </message>
     <message id="trash.kept.incomplete">
         <source>not fully archived</source>

@@ -324,16 +324,16 @@
         <translation>Afficher dans le dossier</translation>
     </message>
     <message id="trash.kept">
-        <source>Originals not moved to the Trash: %1 (%2)</source>
-        <translation>Originaux non mis à la Corbeille : %1 (%2)</translation>
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Laissés hors de la Corbeille : %1 (%2)</translation>
     </message>
     <message id="trash.kept.noTrash">
         <source>no usable Trash</source>
         <translation>aucune Corbeille utilisable</translation>
     </message>
     <message id="trash.kept.changed">
-        <source>changed since archiving</source>
-        <translation>modifiés depuis l’archivage</translation>
+        <source>changed meanwhile</source>
+        <translation>modifiés entre-temps</translation>
     </message>
     <message id="trash.kept.incomplete">
         <source>not fully archived</source>

@@ -324,16 +324,16 @@
         <translation>Mostra nel gestore file</translation>
     </message>
     <message id="trash.kept">
-        <source>Originals not moved to the Trash: %1 (%2)</source>
-        <translation>Originali non spostati nel Cestino: %1 (%2)</translation>
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Non spostati nel Cestino: %1 (%2)</translation>
     </message>
     <message id="trash.kept.noTrash">
         <source>no usable Trash</source>
         <translation>nessun Cestino utilizzabile</translation>
     </message>
     <message id="trash.kept.changed">
-        <source>changed since archiving</source>
-        <translation>modificati dopo l’archiviazione</translation>
+        <source>changed meanwhile</source>
+        <translation>modificati nel frattempo</translation>
     </message>
     <message id="trash.kept.incomplete">
         <source>not fully archived</source>

@@ -324,20 +324,20 @@
         <translation>ファイルマネージャーで表示</translation>
     </message>
     <message id="trash.kept">
-        <source>Originals not moved to the Trash: %1 (%2)</source>
-        <translation>ゴミ箱に移動しなかった元の項目: %1 (%2)</translation>
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>ゴミ箱に移動しなかった項目: %1 (%2)</translation>
     </message>
     <message id="trash.kept.noTrash">
         <source>no usable Trash</source>
-        <translation>使用できるゴミ箱がありません</translation>
+        <translation>使用できるゴミ箱がない</translation>
     </message>
     <message id="trash.kept.changed">
-        <source>changed since archiving</source>
-        <translation>アーカイブ後に変更されました</translation>
+        <source>changed meanwhile</source>
+        <translation>途中で変更された</translation>
     </message>
     <message id="trash.kept.incomplete">
         <source>not fully archived</source>
-        <translation>すべてはアーカイブできませんでした</translation>
+        <translation>すべてをアーカイブできなかった</translation>
     </message>
     <message id="action.compress">
         <source>Compress</source>

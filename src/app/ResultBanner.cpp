@@ -42,27 +42,25 @@ ResultBanner::ResultBanner(MainModel& model, DesktopServices& desktop, QWidget* 
 
     m_panel->setObjectName(QStringLiteral("bannerPanel"));
     // The banner paints the panel and its shadow; clicks on the panel reach the banner and dismiss it.
-    auto* row = new QHBoxLayout(m_panel);
-    row->setContentsMargins(14, 10, 14, 10);
+    auto* column = new QVBoxLayout(m_panel);
+    column->setContentsMargins(14, 10, 14, 10);
+    column->setSpacing(4);
+    auto* row = new QHBoxLayout;
     row->setSpacing(12);
+    column->addLayout(row);
     m_text->setObjectName(QStringLiteral("bannerText"));
     m_text->setFont(Appearance::font(m_text->font(), Appearance::bodySize, QFont::DemiBold));
     m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_kept->setObjectName(QStringLiteral("bannerKept"));
-    m_kept->setSecondary(true);
-    m_kept->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_kept->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    auto* lines = new QVBoxLayout;
-    lines->setSpacing(2);
-    lines->addStretch(1);
-    lines->addWidget(m_text);
-    lines->addWidget(m_kept);
-    lines->addStretch(1);
-    row->addLayout(lines, 1);
+    row->addWidget(m_text, 1, Qt::AlignVCenter);
     m_revealButton->setObjectName(QStringLiteral("banner.showInFinder"));
     m_revealButton->setAutoDefault(false);
     row->addWidget(m_revealButton, 0, Qt::AlignVCenter);
+    // The originals that stayed, under both, so that the line has the panel's whole width.
+    m_kept->setObjectName(QStringLiteral("bannerKept"));
+    m_kept->setSecondary(true);
+    m_kept->setAttribute(Qt::WA_TransparentForMouseEvents);
+    column->addWidget(m_kept);
     connect(m_revealButton, &QPushButton::clicked, this, &ResultBanner::reveal);
 
     m_opacity->setOpacity(0);
