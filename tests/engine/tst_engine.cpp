@@ -8,6 +8,7 @@
 #include "engine/ItemCopier.h"
 #include "engine/JobCancelledError.h"
 #include "engine/LeftoverSweep.h"
+#include "engine/LocalPath.h"
 #include "engine/PendingJournalEntry.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
@@ -461,6 +462,22 @@ private slots:
                  }),
                  failure);
         QCOMPARE(entries(m_destination), QStringList()); // neither an archive nor the tool's mark
+    }
+
+    // Written by its text, an archive in a folder whose name is not UTF-8 would land in the folder
+    // that the text names.
+    void createArchive_intoAFolderNamedNotUtf8_isRefusedAndTheLookAlikeStaysEmpty() {
+        makeItems({"a.txt"});
+        const QByteArray folder = QFile::encodeName(m_destination) + "/bad\xFF";
+        const QByteArray lookAlike = QFile::encodeName(m_destination) + "/bad\xEF\xBF\xBD";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0 && ::mkdir(lookAlike.constData(), 0700) == 0);
+        QVERIFY(failureOf([&] {
+                    ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/a.txt")}, false,
+                                                   ArchiveFormat::zip, LocalPath::toUrl(folder + "/a.zip"),
+                                                   "Vol", std::nullopt, false);
+                }).startsWith(qtTrId("error.saveArchive").section("%1", 0, 0)));
+        QCOMPARE(entries(QFile::decodeName(lookAlike)), QStringList());
+        QVERIFY(::rmdir(folder.constData()) == 0); // empty
     }
 
     void createArchive_toolMessage_namesTheFinalArchive() {
