@@ -327,6 +327,22 @@
         <source>Show in File Manager</source>
         <translation>Im Dateimanager anzeigen</translation>
     </message>
+    <message id="trash.kept">
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Nicht in den Papierkorb verschoben: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>kein nutzbarer Papierkorb</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed meanwhile</source>
+        <translation>inzwischen geändert</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>nicht vollständig archiviert</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Komprimieren</translation>

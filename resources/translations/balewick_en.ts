@@ -327,6 +327,22 @@
         <source>Show in File Manager</source>
         <translation>Show in File Manager</translation>
     </message>
+    <message id="trash.kept">
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Kept out of the Trash: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>no usable Trash</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed meanwhile</source>
+        <translation>changed meanwhile</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>not fully archived</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Compress</translation>

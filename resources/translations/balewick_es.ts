@@ -327,6 +327,22 @@
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
     </message>
+    <message id="trash.kept">
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>No movidos a la Papelera: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>no hay una Papelera utilizable</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed meanwhile</source>
+        <translation>modificados entretanto</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>no archivados por completo</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Comprimir</translation>

@@ -327,6 +327,22 @@
         <source>Show in File Manager</source>
         <translation>Afficher dans le dossier</translation>
     </message>
+    <message id="trash.kept">
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Laissés hors de la Corbeille : %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>aucune Corbeille utilisable</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed meanwhile</source>
+        <translation>modifiés entre-temps</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>pas entièrement archivés</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Compresser</translation>

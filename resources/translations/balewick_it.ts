@@ -327,6 +327,22 @@
         <source>Show in File Manager</source>
         <translation>Mostra nel gestore file</translation>
     </message>
+    <message id="trash.kept">
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>Non spostati nel Cestino: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>nessun Cestino utilizzabile</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed meanwhile</source>
+        <translation>modificati nel frattempo</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>non archiviati del tutto</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>Comprimi</translation>

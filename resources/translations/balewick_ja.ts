@@ -327,6 +327,22 @@
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
     </message>
+    <message id="trash.kept">
+        <source>Kept out of the Trash: %1 (%2)</source>
+        <translation>ゴミ箱に移動しなかった項目: %1 (%2)</translation>
+    </message>
+    <message id="trash.kept.noTrash">
+        <source>no usable Trash</source>
+        <translation>使用できるゴミ箱がない</translation>
+    </message>
+    <message id="trash.kept.changed">
+        <source>changed meanwhile</source>
+        <translation>途中で変更された</translation>
+    </message>
+    <message id="trash.kept.incomplete">
+        <source>not fully archived</source>
+        <translation>すべてをアーカイブできなかった</translation>
+    </message>
     <message id="action.compress">
         <source>Compress</source>
         <translation>圧縮</translation>

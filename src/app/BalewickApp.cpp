@@ -15,7 +15,6 @@
 #include "workflow/MainModel.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QTimer>
 
@@ -47,8 +46,12 @@ int run(int argc, char** argv) {
 
     GracefulExit::catchTerminationSignals();
 
-    const QList<QUrl> files =
-        CommandLineFiles::fileUrls(QApplication::arguments().mid(1), QDir::currentPath());
+    // argv itself, which QApplication has cleared of its own options: its arguments() are decoded
+    // text, where a name that is not UTF-8 would lose bytes.
+    QByteArrayList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QByteArray(argv[index]));
+    const QList<QUrl> files = CommandLineFiles::fileUrls(arguments, CommandLineFiles::workingDirectory());
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.claim(files) == SingleInstance::Role::HandedOff)
         return 0;

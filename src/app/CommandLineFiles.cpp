@@ -1,49 +1,71 @@
 #include "CommandLineFiles.h"
 
-#include <QDir>
+#include "engine/LocalPath.h"
+
 #include <QRegularExpression>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace CommandLineFiles {
 
 namespace {
 
-bool looksLikeUrl(const QString& argument) {
+bool looksLikeUrl(const QByteArray& argument) {
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
-    return argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive) ||
-           scheme.match(argument).hasMatch();
+    return argument.toLower().startsWith("file:") || scheme.match(QString::fromLatin1(argument)).hasMatch();
 }
 
-QUrl fileUrlForPath(const QString& path, const QDir& workingDirectory) {
-    return QUrl::fromLocalFile(QDir::cleanPath(workingDirectory.absoluteFilePath(path)));
+// A URL typed with raw bytes in it: each byte outside printable ASCII becomes its %XX, so that the
+// parser sees the bytes and not a decoding of them.
+QUrl parsedUrl(const QByteArray& argument) {
+    QByteArray encoded;
+    for (const char byte : argument) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value > 0x20 && value < 0x7f)
+            encoded += byte;
+        else
+            encoded += '%' + QByteArray::number(value, 16).rightJustified(2, '0').toUpper();
+    }
+    return QUrl(QString::fromLatin1(encoded), QUrl::TolerantMode);
+}
+
+QUrl fileUrlForPath(const QByteArray& path, const QByteArray& workingDirectory) {
+    const bool relative = !path.startsWith('/') && !workingDirectory.isEmpty();
+    return LocalPath::toUrl(LocalPath::cleaned(relative ? workingDirectory + '/' + path : path));
 }
 
 } // namespace
 
-QList<QUrl> fileUrls(const QStringList& arguments, const QString& workingDirectory) {
-    const QDir base(workingDirectory);
+QList<QUrl> fileUrls(const QByteArrayList& arguments, const QByteArray& workingDirectory) {
     QList<QUrl> urls;
     bool optionsEnded = false;
-    for (const QString& argument : arguments) {
+    for (const QByteArray& argument : arguments) {
         if (argument.isEmpty())
             continue;
-        if (!optionsEnded && argument == QLatin1String("--")) {
+        if (!optionsEnded && argument == "--") {
             optionsEnded = true;
             continue;
         }
-        if (!optionsEnded && argument.startsWith(QLatin1Char('-')))
+        if (!optionsEnded && argument.startsWith('-'))
             continue;
         if (!optionsEnded && looksLikeUrl(argument)) {
-            QUrl url(argument);
             // Only files on this machine can be archived; remote and web URLs are not items.
-            if (url.host() == QLatin1String("localhost"))
-                url.setHost(QString());
-            if (url.isValid() && url.isLocalFile() && url.host().isEmpty())
-                urls.append(fileUrlForPath(url.toLocalFile(), base));
+            const QByteArray path = LocalPath::fromUrl(parsedUrl(argument));
+            if (!path.isEmpty())
+                urls.append(fileUrlForPath(path, workingDirectory));
             continue;
         }
-        urls.append(fileUrlForPath(argument, base));
+        urls.append(fileUrlForPath(argument, workingDirectory));
     }
     return urls;
+}
+
+QByteArray workingDirectory() {
+    const std::unique_ptr<char, decltype(&std::free)> directory(::getcwd(nullptr, 0), &std::free);
+    return directory ? QByteArray(directory.get()) : QByteArray();
 }
 
 } // namespace CommandLineFiles

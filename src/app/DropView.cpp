@@ -1,5 +1,7 @@
 #include "DropView.h"
 
+#include "engine/LocalPath.h"
+
 #include <QDragEnterEvent>
 #include <QMimeData>
 
@@ -13,7 +15,8 @@ QList<QUrl> DropView::fileUrls(const QMimeData* mimeData) {
     if (!mimeData || !mimeData->hasUrls())
         return files;
     for (const QUrl& url : mimeData->urls()) {
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+        // The URL keeps the bytes of a name that is not UTF-8; its path is read from it only later.
+        if (!LocalPath::fromUrl(url).isEmpty())
             files.append(url);
     }
     return files;

@@ -9,6 +9,7 @@
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPropertyAnimation>
@@ -29,6 +30,7 @@ ResultBanner::ResultBanner(MainModel& model, DesktopServices& desktop, QWidget* 
     , m_desktop(desktop)
     , m_panel(new QWidget(this))
     , m_text(new LineLimitedLabel(2, m_panel))
+    , m_kept(new LineLimitedLabel(1, m_panel))
     , m_revealButton(new QPushButton(qtTrId("banner.showInFinder"), m_panel))
     , m_opacity(new QGraphicsOpacityEffect(this))
     , m_animation(new QPropertyAnimation(m_opacity, "opacity", this)) {
@@ -40,9 +42,12 @@ ResultBanner::ResultBanner(MainModel& model, DesktopServices& desktop, QWidget* 
 
     m_panel->setObjectName(QStringLiteral("bannerPanel"));
     // The banner paints the panel and its shadow; clicks on the panel reach the banner and dismiss it.
-    auto* row = new QHBoxLayout(m_panel);
-    row->setContentsMargins(14, 10, 14, 10);
+    auto* column = new QVBoxLayout(m_panel);
+    column->setContentsMargins(14, 10, 14, 10);
+    column->setSpacing(4);
+    auto* row = new QHBoxLayout;
     row->setSpacing(12);
+    column->addLayout(row);
     m_text->setObjectName(QStringLiteral("bannerText"));
     m_text->setFont(Appearance::font(m_text->font(), Appearance::bodySize, QFont::DemiBold));
     m_text->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -51,6 +56,11 @@ ResultBanner::ResultBanner(MainModel& model, DesktopServices& desktop, QWidget* 
     m_revealButton->setObjectName(QStringLiteral("banner.showInFinder"));
     m_revealButton->setAutoDefault(false);
     row->addWidget(m_revealButton, 0, Qt::AlignVCenter);
+    // The originals that stayed, under both, so that the line has the panel's whole width.
+    m_kept->setObjectName(QStringLiteral("bannerKept"));
+    m_kept->setSecondary(true);
+    m_kept->setAttribute(Qt::WA_TransparentForMouseEvents);
+    column->addWidget(m_kept);
     connect(m_revealButton, &QPushButton::clicked, this, &ResultBanner::reveal);
 
     m_opacity->setOpacity(0);
@@ -72,10 +82,30 @@ QString ResultBanner::message(const ArchiveResult& result) {
     return qtTrId("banner.createdMany").arg(result.urls.size());
 }
 
+QString ResultBanner::keptLine(const ArchiveResult& result) {
+    if (result.kept.isEmpty())
+        return {};
+    QStringList reasons;
+    for (const ArchiveResult::KeptItem& kept : result.kept) {
+        using Reason = ArchiveResult::KeptReason;
+        const QString reason =
+            qtTrId(kept.reason == Reason::noTrash   ? QT_TRID_NOOP("trash.kept.noTrash")
+                   : kept.reason == Reason::changed ? QT_TRID_NOOP("trash.kept.changed")
+                                                    : QT_TRID_NOOP("trash.kept.incomplete"));
+        if (!reasons.contains(reason))
+            reasons.append(reason);
+    }
+    return qtTrId("trash.kept")
+        .arg(QString::number(result.kept.size()), QLocale().createSeparatedList(reasons));
+}
+
 void ResultBanner::refresh() {
     const std::optional<ArchiveResult> result = m_model.result();
-    if (result)
+    if (result) {
         m_text->setText(message(*result));
+        m_kept->setText(keptLine(*result));
+        m_kept->setVisible(!result->kept.isEmpty());
+    }
     fade(result.has_value());
 }
 

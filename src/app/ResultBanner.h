@@ -24,6 +24,8 @@ public:
 
     // The banner's sentence for a run's archives.
     static QString message(const ArchiveResult& result);
+    // The one line on the originals that stayed out of the Trash, and why; empty when none did.
+    static QString keptLine(const ArchiveResult& result);
 
     // Whether the banner is showing or fading in (not fading out).
     bool isPresented() const { return m_presented; }
@@ -51,6 +53,7 @@ private:
     DesktopServices& m_desktop;
     QWidget* m_panel;
     LineLimitedLabel* m_text;
+    LineLimitedLabel* m_kept;
     QPushButton* m_revealButton;
     QGraphicsOpacityEffect* m_opacity;
     QPropertyAnimation* m_animation;

@@ -29,6 +29,9 @@ void RunNotice::runFinished() {
     if (failed || !result || windowIsActive())
         return;
     const QList<QUrl> archives = result->urls;
-    m_notifier.notify(qtTrId("notification.done"), ResultBanner::message(*result),
+    QString body = ResultBanner::message(*result);
+    if (const QString kept = ResultBanner::keptLine(*result); !kept.isEmpty())
+        body += u'\n' + kept;
+    m_notifier.notify(qtTrId("notification.done"), body,
                       [this, archives] { m_desktop.revealInFileManager(archives); });
 }

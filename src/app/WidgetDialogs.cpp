@@ -128,10 +128,8 @@ QCoro::Task<QList<QUrl>> WidgetDialogs::chooseItems(QString prompt) {
     QList<QUrl> urls;
     if (!dialog)
         co_return urls;
-    if (result == QDialog::Accepted) {
-        for (const QString& path : dialog->selectedFiles())
-            urls.append(QUrl::fromLocalFile(path));
-    }
+    if (result == QDialog::Accepted)
+        urls = dialog->selectedUrls();
     dialog->deleteLater();
     co_return urls;
 }
@@ -149,8 +147,8 @@ QCoro::Task<QUrl> WidgetDialogs::chooseFolder(QString prompt) {
     if (!dialog)
         co_return QUrl();
     QUrl folder;
-    if (result == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
-        folder = QUrl::fromLocalFile(dialog->selectedFiles().constFirst());
+    if (result == QDialog::Accepted && !dialog->selectedUrls().isEmpty())
+        folder = dialog->selectedUrls().constFirst();
     dialog->deleteLater();
     co_return folder;
 }

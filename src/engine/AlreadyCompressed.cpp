@@ -1,6 +1,10 @@
 #include "AlreadyCompressed.h"
 
+#include "LocalPath.h"
+
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 const QSet<QString>& alreadyCompressedExtensions() {
     static const QSet<QString> extensions{
@@ -12,8 +16,9 @@ const QSet<QString>& alreadyCompressedExtensions() {
 }
 
 bool isAlreadyCompressed(const QUrl& item) {
-    const QFileInfo info(item.toLocalFile());
-    if (info.isDir())
+    const QByteArray path = LocalPath::fromUrl(item);
+    struct stat info {};
+    if (::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return false;
-    return alreadyCompressedExtensions().contains(info.suffix().toLower());
+    return alreadyCompressedExtensions().contains(QFileInfo(LocalPath::display(path)).suffix().toLower());
 }

@@ -4,6 +4,7 @@
 #include "FormatDescription.h"
 #include "ItemCopier.h"
 #include "JobCancelledError.h"
+#include "LocalPath.h"
 #include "PasswordTerminal.h"
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
@@ -26,16 +27,14 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 QString lastPathComponent(const QUrl& item) {
-    const QString path = QDir::cleanPath(item.toLocalFile());
-    if (path == QLatin1String("/"))
-        return path;
-    const QString name = QFileInfo(path).fileName();
+    const QString name = LocalPath::display(LocalPath::fileName(LocalPath::fromUrl(item)));
     return name.isEmpty() ? item.fileName() : name;
 }
 
@@ -111,9 +110,13 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
                 qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
     }
 
-    const QString outputPath = output.isLocalFile() ? output.toLocalFile() : QString();
-    if (!QFileInfo(outputPath).isAbsolute())
+    const QByteArray outputBytes = LocalPath::fromUrl(output);
+    const QString outputPath = LocalPath::display(outputBytes);
+    if (!outputBytes.startsWith('/'))
         throw systemError(EINVAL, qtTrId("error.saveArchive"), output.toDisplayString());
+    // Written by its text from here on: a folder whose name is not UTF-8 would become another one.
+    if (QFile::encodeName(outputPath) != outputBytes)
+        throw systemError(EILSEQ, qtTrId("error.saveArchive"), outputPath);
 
     const QString destinationFolder = QFileInfo(outputPath).path();
     const StagingPlan plan = StagingPlan::choose(items, temporaryDirectory());
@@ -130,12 +133,15 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     ItemCopier copier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
                                          : ItemCopier::Method::copyContents,
                       cancellation);
+    // zip would only warn and go on without them.
+    copier.leaveOutPipes(formatDescription(format).tool == FormatTool::zip);
     if (progress) {
         progress->begin(bytesToCopy, 0);
         copier.countCopiedBytes(&progress->done);
     }
+    QList<StagedItem> staged;
     try {
-        staging.stageItems(items, omitFinderFiles, copier);
+        staged = staging.stageItems(items, omitFinderFiles, copier);
     } catch (const PlatformError& error) {
         if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
             throw diskFull(plan.parentFolder, bytesToCopy);
@@ -143,8 +149,18 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     }
     if (cancellation.isCancelled())
         throw JobCancelledError();
-    if (manifest)
+    if (manifest) {
         *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles);
+        // zip's exclusion list also drops a chosen folder of a Finder name, with all it holds.
+        for (qsizetype index = 0; index < items.size(); ++index) {
+            const QByteArray name = LocalPath::fileName(LocalPath::fromUrl(items[index]));
+            struct stat info {};
+            if (!manifest->entries().contains(name) &&
+                ::lstat((staging.path() / name.toStdString()).c_str(), &info) == 0)
+                staged[index].complete = false;
+        }
+        manifest->setItems(std::move(staged));
+    }
 
     if (progress)
         progress->begin(plan.totalBytes, -1);

@@ -100,7 +100,7 @@ void ItemCopier::skipFolder(const fs::path& folder) {
     }
 }
 
-void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const {
+bool ItemCopier::copyItem(const fs::path& source, const fs::path& target) const {
     if (m_cancellation.isCancelled())
         throw JobCancelledError();
     struct stat info {};
@@ -121,7 +121,7 @@ void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const 
         if (::symlink(linkTarget.data(), target.c_str()) != 0)
             throwCopyError(errno, source);
         keepTimes(target, info, AT_SYMLINK_NOFOLLOW);
-    } else if (S_ISFIFO(info.st_mode)) {
+    } else if (S_ISFIFO(info.st_mode) && !m_leavesOutPipes) {
         // Reading a pipe would block until someone writes to it; the archive only needs the entry.
         if (::mkfifo(target.c_str(), info.st_mode & 07777) != 0)
             throwCopyError(errno, source);
@@ -129,8 +129,11 @@ void ItemCopier::copyItem(const fs::path& source, const fs::path& target) const 
         keepTimes(target, info, 0);
     } else if (S_ISDIR(info.st_mode)) {
         throwCopyError(EISDIR, source);
+    } else {
+        // Sockets and device files have no contents an archive could hold.
+        return false;
     }
-    // Sockets and device files have no contents an archive could hold.
+    return true;
 }
 
 void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const struct stat& info) const {
@@ -188,7 +191,7 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
     }
 }
 
-void ItemCopier::copyFolderContents(const fs::path& source, const fs::path& target,
+bool ItemCopier::copyFolderContents(const fs::path& source, const fs::path& target,
                                     bool omitFinderFiles) const {
     struct stat sourceInfo {};
     if (::stat(source.c_str(), &sourceInfo) != 0)
@@ -203,6 +206,7 @@ void ItemCopier::copyFolderContents(const fs::path& source, const fs::path& targ
         ::chmod(target.c_str(), 0700);
     }
 
+    bool complete = true;
     std::error_code error;
     fs::directory_iterator entries(source, error);
     for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
@@ -217,9 +221,10 @@ void ItemCopier::copyFolderContents(const fs::path& source, const fs::path& targ
             if (m_skippedInode != 0 && ::lstat(entries->path().c_str(), &folderInfo) == 0 &&
                 folderInfo.st_ino == m_skippedInode && folderInfo.st_dev == m_skippedDevice)
                 continue;
-            copyFolderContents(entries->path(), target / name, omitFinderFiles);
-        } else
-            copyItem(entries->path(), target / name);
+            complete = copyFolderContents(entries->path(), target / name, omitFinderFiles) && complete;
+        } else {
+            complete = copyItem(entries->path(), target / name) && complete;
+        }
     }
     if (error)
         throw systemError(error.value(), qtTrId("error.list"), displayName(source));
@@ -227,4 +232,5 @@ void ItemCopier::copyFolderContents(const fs::path& source, const fs::path& targ
     // Set last: filling the folder would change its time, and its mode might forbid filling it.
     ::chmod(target.c_str(), sourceInfo.st_mode & 07777);
     keepTimes(target, sourceInfo, 0);
+    return complete;
 }

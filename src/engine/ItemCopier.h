@@ -31,14 +31,19 @@ public:
         , m_cancellation(std::move(cancellation)) {}
 
     // Copies one entry that is not a folder, keeping its mode and modification time: a regular
-    // file, a symbolic link (as a link) or a named pipe (made anew, never opened). Sockets and
-    // device files are left out. Throws PlatformError, for example when `target` exists.
-    void copyItem(const std::filesystem::path& source, const std::filesystem::path& target) const;
+    // file, a symbolic link (as a link) or a named pipe (made anew, never opened). Sockets, device
+    // files and, when the tool skips them, named pipes are left out: then it answers false.
+    // Throws PlatformError, for example when `target` exists.
+    bool copyItem(const std::filesystem::path& source, const std::filesystem::path& target) const;
 
     // Creates `target` (an existing folder is merged into) and copies the entries of `source`
     // into it, recursively; the folder then takes the mode and modification time of `source`.
-    void copyFolderContents(const std::filesystem::path& source, const std::filesystem::path& target,
+    // False when an entry was left out, other than the Finder files omitted on request.
+    bool copyFolderContents(const std::filesystem::path& source, const std::filesystem::path& target,
                             bool omitFinderFiles) const;
+
+    // For a tool that skips named pipes (zip): they are then not staged either.
+    void leaveOutPipes(bool leaveOut) { m_leavesOutPipes = leaveOut; }
 
     // ".DS_Store" and names beginning with "._": metadata files that Macs leave behind.
     static bool isFinderFile(const std::filesystem::path& name);
@@ -57,6 +62,7 @@ private:
     Method m_method;
     CancellationToken m_cancellation;
     std::atomic<qint64>* m_copiedBytes = nullptr;
+    bool m_leavesOutPipes = false;
     dev_t m_skippedDevice = 0;
     ino_t m_skippedInode = 0;
 };

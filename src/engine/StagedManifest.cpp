@@ -8,32 +8,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Listing {
-    bool zipExclusions = false;
-    bool zip = false;
-};
-
 // zip's exclusion patterns ("*.DS_Store", "*/._*", "._*", ...), where "*" also matches "/".
 bool excludedByZip(const QByteArray& path) {
     return path.endsWith(".DS_Store") || path.startsWith("._") || path.contains("/._");
 }
 
-void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, StagedManifest& manifest) {
+void list(const fs::path& folder, const QByteArray& prefix, bool zipExclusions, StagedManifest& manifest) {
     std::error_code error;
     for (fs::directory_iterator entries(folder, error), end; !error && entries != end;
          entries.increment(error)) {
         const fs::path path = entries->path();
         const QByteArray name = prefix + QByteArray::fromStdString(path.filename().native());
         struct stat info {};
-        if (::lstat(path.c_str(), &info) != 0 || (how.zipExclusions && excludedByZip(name)))
+        if (::lstat(path.c_str(), &info) != 0 || (zipExclusions && excludedByZip(name)))
             continue;
         if (S_ISDIR(info.st_mode)) {
             manifest.insert(name, -1);
-            list(path, name + '/', how, manifest);
-        } else if (S_ISREG(info.st_mode)) {
-            manifest.insert(name, qint64(info.st_size));
-        } else if (!how.zip || S_ISLNK(info.st_mode)) {
-            manifest.insert(name, -1);
+            list(path, name + '/', zipExclusions, manifest);
+        } else {
+            manifest.insert(name, S_ISREG(info.st_mode) ? qint64(info.st_size) : -1);
         }
     }
 }
@@ -43,7 +36,7 @@ void list(const fs::path& folder, const QByteArray& prefix, const Listing& how, 
 StagedManifest StagedManifest::ofFolder(const fs::path& folder, ArchiveFormat format, bool omitFinderFiles) {
     const bool zip = formatDescription(format).tool == FormatTool::zip;
     StagedManifest manifest;
-    list(folder, {}, Listing{zip && omitFinderFiles, zip}, manifest);
+    list(folder, {}, zip && omitFinderFiles, manifest);
     return manifest;
 }
 

@@ -1,6 +1,7 @@
 #include "StagingFolder.h"
 
 #include "CompressionError.h"
+#include "LocalPath.h"
 #include "SystemError.h"
 
 #include <QDir>
@@ -44,17 +45,21 @@ QString StagingFolder::pathString() const {
     return QFile::decodeName(QByteArray::fromStdString(m_path.native()));
 }
 
-void StagingFolder::stageItems(const QList<QUrl>& items, bool omitFinderFiles, ItemCopier copier) const {
+QList<StagedItem> StagingFolder::stageItems(const QList<QUrl>& items, bool omitFinderFiles,
+                                            ItemCopier copier) const {
     copier.skipFolder(m_path);
+    QList<StagedItem> staged;
     for (const QUrl& item : items) {
-        const QString localPath = item.isLocalFile() ? QDir::cleanPath(item.toLocalFile()) : QString();
-        const QString name = QFileInfo(localPath).fileName();
-        if (localPath == QLatin1String("/"))
+        const QByteArray localPath = LocalPath::cleaned(LocalPath::fromUrl(item));
+        const QString name = LocalPath::display(LocalPath::fileName(localPath));
+        if (localPath == "/")
             throw CompressionError::forbidden(QStringLiteral("/"));
         if (name.isEmpty())
             throw CompressionError::missingItem(item.fileName());
 
-        const fs::path source = bytePath(localPath);
+        // Taken before the copy: a change made while copying then shows at the Trash.
+        StagedItem taken = StagedItem::at(localPath);
+        const fs::path source = localPath.toStdString();
         struct stat info {};
         if (::stat(source.c_str(), &info) != 0)
             throw CompressionError::missingItem(name);
@@ -62,11 +67,15 @@ void StagingFolder::stageItems(const QList<QUrl>& items, bool omitFinderFiles, I
         const fs::path target = m_path / source.filename();
         if (S_ISDIR(info.st_mode)) {
             // A folder the user chose is always staged; the filter applies to what it holds.
-            copier.copyFolderContents(source, target, omitFinderFiles);
+            taken.complete = copier.copyFolderContents(source, target, omitFinderFiles);
         } else if (!(omitFinderFiles && ItemCopier::isFinderFile(source.filename()))) {
-            copier.copyItem(source, target);
+            taken.complete = copier.copyItem(source, target);
+        } else {
+            taken.complete = true; // a Finder file left out on request
         }
+        staged.append(taken);
     }
+    return staged;
 }
 
 void StagingFolder::removeTree(const fs::path& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemCopier.h"
+#include "StagedItem.h"
 
 #include <QList>
 #include <QString>
@@ -21,9 +22,9 @@ public:
     QString pathString() const;
 
     // Copies each item to the top level under its own name; folders are merged into a folder of
-    // the same name. Throws CompressionError::missingItem, CompressionError::forbidden (the root
-    // folder) or PlatformError.
-    void stageItems(const QList<QUrl>& items, bool omitFinderFiles, ItemCopier copier) const;
+    // the same name. Answers what was taken of each item, in order. Throws
+    // CompressionError::missingItem, CompressionError::forbidden (the root folder) or PlatformError.
+    QList<StagedItem> stageItems(const QList<QUrl>& items, bool omitFinderFiles, ItemCopier copier) const;
 
     // Removes a tree we made, also where a staged folder's mode forbids changing it. Failures are
     // ignored.

@@ -1,8 +1,8 @@
 #include "StagingPlan.h"
 
-#include <QDir>
+#include "LocalPath.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <filesystem>
@@ -49,16 +49,20 @@ StagingPlan StagingPlan::choose(const QList<QUrl>& items, const QString& tempora
     plan.parentFolder = temporaryFolder;
     QHash<dev_t, qint64> bytesByDevice;
     for (const QUrl& item : items) {
-        if (item.isLocalFile())
-            addBytes(fs::path(QFile::encodeName(QDir::cleanPath(item.toLocalFile())).toStdString()),
-                     bytesByDevice, plan.totalBytes);
+        const QByteArray path = LocalPath::cleaned(LocalPath::fromUrl(item));
+        if (!path.isEmpty())
+            addBytes(fs::path(path.toStdString()), bytesByDevice, plan.totalBytes);
     }
     const qint64 onTemporary = bytesByDevice.value(deviceOf(temporaryFolder));
     plan.bytesToCopy = plan.totalBytes - onTemporary;
-    if (plan.bytesToCopy == 0 || items.isEmpty() || !items.first().isLocalFile())
+    const QByteArray firstPath = items.isEmpty() ? QByteArray() : LocalPath::fromUrl(items.first());
+    if (plan.bytesToCopy == 0 || firstPath.isEmpty())
         return plan;
 
-    const QString firstFolder = QFileInfo(QDir::cleanPath(items.first().toLocalFile())).path();
+    // The staging folder is made by its text, which must name this very folder.
+    const QString firstFolder = LocalPath::display(LocalPath::folder(firstPath));
+    if (QFile::encodeName(firstFolder) != LocalPath::folder(firstPath))
+        return plan;
     const qint64 onFirstFolder = bytesByDevice.value(deviceOf(firstFolder));
     if (onFirstFolder * 2 > plan.totalBytes && onFirstFolder > onTemporary &&
         ::access(QFile::encodeName(firstFolder).constData(), W_OK | X_OK) == 0) {

@@ -3,12 +3,10 @@
 
 #include "GioTrash.h"
 
-#include <QFile>
-
 namespace GioTrash {
 
-bool moveToTrash(const QString& path) {
-    GFile* file = g_file_new_for_path(QFile::encodeName(path).constData());
+bool moveToTrash(const QByteArray& path) {
+    GFile* file = g_file_new_for_path(path.constData());
     GError* error = nullptr;
     const bool trashed = g_file_trash(file, nullptr, &error);
     if (error)

@@ -1,14 +1,12 @@
 #include "LinuxDesktopServices.h"
 
 #include "GioTrash.h"
+#include "engine/LocalPath.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QStandardPaths>
@@ -35,9 +33,9 @@ LinuxDesktopServices::LinuxDesktopServices(Environment environment, QObject* par
     : QObject(parent)
     , m_environment(completed(std::move(environment))) {}
 
-bool LinuxDesktopServices::moveToTrash(const QString& path) {
-    const QString cleanPath = QDir::cleanPath(path);
-    if (cleanPath.isEmpty() || cleanPath == QLatin1String("/"))
+bool LinuxDesktopServices::moveToTrash(const QByteArray& path) {
+    const QByteArray cleanPath = LocalPath::cleaned(path);
+    if (cleanPath.isEmpty() || cleanPath == "/")
         return false;
     return GioTrash::moveToTrash(cleanPath);
 }
@@ -68,15 +66,16 @@ void LinuxDesktopServices::revealInFileManager(const QList<QUrl>& items) {
 }
 
 void LinuxDesktopServices::openContainingFolders(const QList<QUrl>& items) {
-    QSet<QString> opened;
+    QSet<QByteArray> opened;
     for (const QUrl& item : items) {
-        if (!item.isLocalFile())
+        const QByteArray path = LocalPath::fromUrl(item);
+        if (path.isEmpty())
             continue;
-        const QString folder = QFileInfo(QDir::cleanPath(item.toLocalFile())).absolutePath();
+        const QByteArray folder = LocalPath::folder(path);
         if (opened.contains(folder))
             continue;
         opened.insert(folder);
-        m_environment.openUrl(QUrl::fromLocalFile(folder));
+        m_environment.openUrl(LocalPath::toUrl(folder));
     }
 }
 
@@ -86,9 +85,10 @@ void LinuxDesktopServices::composeEmail(const QList<QUrl>& attachments) {
         return;
     QStringList arguments;
     for (const QUrl& attachment : attachments) {
-        if (!attachment.isLocalFile())
-            continue;
-        arguments << QStringLiteral("--attach") << attachment.toLocalFile();
+        // Archives are written only where their path is also text, so the text finds them.
+        const QByteArray path = LocalPath::fromUrl(attachment);
+        if (!path.isEmpty())
+            arguments << QStringLiteral("--attach") << LocalPath::display(path);
     }
     if (arguments.isEmpty())
         return;

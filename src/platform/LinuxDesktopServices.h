@@ -31,7 +31,7 @@ public:
     explicit LinuxDesktopServices(Environment environment, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(LinuxDesktopServices)
 
-    bool moveToTrash(const QString& path) override;
+    bool moveToTrash(const QByteArray& path) override;
     void revealInFileManager(const QList<QUrl>& items) override;
     void composeEmail(const QList<QUrl>& attachments) override;
     void openUrl(const QUrl& url) override;

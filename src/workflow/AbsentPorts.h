@@ -15,7 +15,7 @@ public:
 
 class AbsentDesktopServices final : public DesktopServices {
 public:
-    bool moveToTrash(const QString&) override { return false; }
+    bool moveToTrash(const QByteArray&) override { return false; }
     void revealInFileManager(const QList<QUrl>&) override {}
     void composeEmail(const QList<QUrl>&) override {}
     void openUrl(const QUrl&) override {}

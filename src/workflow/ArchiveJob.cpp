@@ -3,6 +3,7 @@
 #include "DestinationResolver.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/JobCancelledError.h"
+#include "engine/LocalPath.h"
 
 #include <QFileInfo>
 
@@ -23,14 +24,16 @@ ReadBack ArchiveJob::readBack(QUrl archiveURL, ArchiveFormat format, StagedManif
                               std::optional<QString> password, CancellationToken cancellation,
                               std::shared_ptr<RunProgress> progress) {
     try {
+        // The engine writes archives only where the path is also text.
+        const QString archivePath = LocalPath::display(LocalPath::fromUrl(archiveURL));
         std::atomic<qint64>* bytesDone = nullptr;
         if (progress) {
-            progress->begin(QFileInfo(archiveURL.toLocalFile()).size(), 0);
+            progress->begin(QFileInfo(archivePath).size(), 0);
             bytesDone = &progress->done;
         }
         return ArchiveVerifier(std::move(cancellation), bytesDone,
                                ArchiveVerifier::diskImageTool(bundledDiskImageTool()))
-            .verify(archiveURL.toLocalFile(), format, manifest, password);
+            .verify(archivePath, format, manifest, password);
     } catch (const JobCancelledError&) {
         return {ReadBack::Result::failed, {}};
     } catch (...) {

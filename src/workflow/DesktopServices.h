@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QUrl>
 
@@ -8,8 +9,8 @@
 class DesktopServices {
 public:
     virtual ~DesktopServices() = default;
-    // True when the item went to the Trash.
-    virtual bool moveToTrash(const QString& path) = 0;
+    // True when the item at these exact bytes went to the Trash.
+    virtual bool moveToTrash(const QByteArray& path) = 0;
     // Shows the items selected in the file manager.
     virtual void revealInFileManager(const QList<QUrl>& items) = 0;
     // Opens a new message in the mail application with the files attached.

@@ -3,11 +3,14 @@
 #include "Dialogs.h"
 #include "ItemCheck.h"
 #include "engine/CompressionError.h"
+#include "engine/LocalPath.h"
 #include "persistence/AppPreferences.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 QCoro::Task<QUrl> DestinationResolver::destinationFolder(const AppPreferences& preferences, Dialogs& dialogs,
                                                          QList<QUrl> items, ArchiveAction action) {
@@ -18,11 +21,11 @@ QCoro::Task<QUrl> DestinationResolver::destinationFolder(const AppPreferences& p
     case ArchiveDestination::sameFolder: {
         if (items.isEmpty())
             throw CompressionError::noItems();
-        co_return QUrl::fromLocalFile(QFileInfo(ItemCheck::cleanPath(items.first())).absolutePath());
+        co_return LocalPath::toUrl(LocalPath::folder(ItemCheck::cleanPath(items.first())));
     }
     case ArchiveDestination::ask: {
         const QUrl chosen = co_await dialogs.chooseFolder(qtTrId("general.chooseFolder"));
-        if (!chosen.isLocalFile() || chosen.toLocalFile().isEmpty())
+        if (LocalPath::fromUrl(chosen).isEmpty())
             throw CompressionError::cancelled();
         co_return chosen;
     }
@@ -64,14 +67,17 @@ QUrl DestinationResolver::desktopFolderURL() {
 }
 
 QUrl DestinationResolver::uniqueArchiveURL(const QUrl& folder, const QString& name, ArchiveFormat format) {
-    const QDir directory(folder.toLocalFile());
-    const QString extension = fileExtension(format);
+    QByteArray directory = LocalPath::fromUrl(folder);
+    if (!directory.endsWith('/'))
+        directory += '/';
+    const QByteArray extension = '.' + QFile::encodeName(fileExtension(format));
     // A dangling link is taken too: the tool would write through it to wherever it points.
-    const auto isTaken = [](const QString& path) {
-        return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+    const auto isTaken = [](const QByteArray& path) {
+        struct stat info {};
+        return ::lstat(path.constData(), &info) == 0;
     };
-    QString candidate = directory.filePath(name + u'.' + extension);
+    QByteArray candidate = directory + QFile::encodeName(name) + extension;
     for (int number = 2; isTaken(candidate); ++number)
-        candidate = directory.filePath(name + u' ' + QString::number(number) + u'.' + extension);
-    return QUrl::fromLocalFile(candidate);
+        candidate = directory + QFile::encodeName(name) + ' ' + QByteArray::number(number) + extension;
+    return LocalPath::toUrl(candidate);
 }

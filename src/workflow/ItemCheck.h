@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QUrl>
@@ -14,11 +15,11 @@ public:
     static QList<QUrl> removingAlreadyCompressed(const QList<QUrl>& items, bool skip);
 
     // The root, the folders that hold every user's home and the user's own home folder.
-    static bool isProtectedPath(const QString& cleanPath);
+    static bool isProtectedPath(const QByteArray& cleanPath);
     // True when the item is the path or a folder that contains it, also through symbolic links.
     static bool holds(const QUrl& item, const QUrl& path);
-    // The item's local path without trailing slashes or dot components.
-    static QString cleanPath(const QUrl& item);
+    // The item's local path, as bytes, without trailing slashes or dot components.
+    static QByteArray cleanPath(const QUrl& item);
     // The name shown for an item: its last path component, "/" for the root.
     static QString itemName(const QUrl& item);
 };

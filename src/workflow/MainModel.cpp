@@ -13,10 +13,12 @@
 #include "engine/CompressionError.h"
 #include "engine/FormatDescription.h"
 #include "engine/JobCancelledError.h"
+#include "engine/LocalPath.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
 #include "engine/RunProgress.h"
 #include "engine/SecretWipe.h"
+#include "engine/StagedItem.h"
 #include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
@@ -102,6 +104,8 @@ struct MainModel::Private {
     // dumped from the moment a password can be typed until that copy is wiped.
     std::optional<QString> runPassword;
     std::optional<NonDumpableScope> passwordHeld;
+    // The run's items that stayed although the Trash option was on.
+    QList<ArchiveResult::KeptItem> kept;
 
     std::optional<QCoro::Task<>> work;
     // Cancelled by stop(); each run has its own, so a late stop never reaches the next run.
@@ -339,6 +343,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
 
     setBusy(true);
     setResult(std::nullopt);
+    d->kept.clear();
 
     const QList<QUrl> items = ItemCheck::checkedItems(urls);
     const QList<QUrl> kept = ItemCheck::removingAlreadyCompressed(items, preferences.skipAlreadyCompressed());
@@ -419,7 +424,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
             d->archivingText = qtTrId("progress.verifying").arg(outcome.archiveURL.fileName());
             updateProgressText();
             if (d->beforeReadBack)
-                d->beforeReadBack(outcome.archiveURL.toLocalFile());
+                d->beforeReadBack(LocalPath::display(LocalPath::fromUrl(outcome.archiveURL)));
             QFuture<ReadBack> reading =
                 QtConcurrent::run(&d->workers, &ArchiveJob::readBack, outcome.archiveURL, format,
                                   outcome.manifest, password, cancellation, d->progress.runProgress());
@@ -428,14 +433,14 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
                 co_return;
             if (readBack.result == ReadBack::Result::failed) {
                 // The archive was made and stays; its items stay where they are.
-                archiveCompleted(outcome.archiveURL, group, format, false);
+                archiveCompleted(outcome.archiveURL, group, format, {}, false);
                 if (cancellation.isCancelled())
                     co_return;
                 throw CompressionError::toolFailed(
                     qtTrId("error.verifyFailed").arg(outcome.archiveURL.fileName(), readBack.reason));
             }
         }
-        archiveCompleted(outcome.archiveURL, group, format, mayTrash);
+        archiveCompleted(outcome.archiveURL, group, format, outcome.manifest.items(), mayTrash);
     }
     runCompleted(results, action);
 }
@@ -510,8 +515,9 @@ void MainModel::cancelPassword() {
 }
 
 void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format,
-                                 bool mayTrash) {
-    const QString archivePath = archiveURL.toLocalFile();
+                                 const QList<StagedItem>& staged, bool mayTrash) {
+    // The engine writes archives only where the path is also text, so this finds the same file.
+    const QString archivePath = LocalPath::display(LocalPath::fromUrl(archiveURL));
     d->log.append(archivePath, format);
     QSettings& defaults = d->preferences.defaults();
     defaults.setValue(QStringLiteral("BWLastArchive"), archivePath);
@@ -519,11 +525,21 @@ void MainModel::archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& item
 
     if (!mayTrash)
         return;
-    for (const QUrl& item : items) {
+    using Reason = ArchiveResult::KeptReason;
+    for (qsizetype index = 0; index < items.size(); ++index) {
+        const QUrl& item = items[index];
         // An archive written inside a dropped folder would go to the Trash with it.
         if (ItemCheck::holds(item, archiveURL))
             continue;
-        d->desktop->moveToTrash(ItemCheck::cleanPath(item));
+        // Only what the archive holds may go: all of the item, still the entry that was staged.
+        const QByteArray path = ItemCheck::cleanPath(item);
+        const StagedItem taken = staged.value(index);
+        if (!taken.complete)
+            d->kept.append({item, Reason::incomplete});
+        else if (!StagedItem::at(path).isSameEntry(taken))
+            d->kept.append({item, Reason::changed});
+        else if (!d->desktop->moveToTrash(path))
+            d->kept.append({item, Reason::noTrash});
     }
 }
 
@@ -531,7 +547,7 @@ void MainModel::runCompleted(const QList<QUrl>& results, ArchiveAction action) {
     if (action == ArchiveAction::email)
         d->desktop->composeEmail(results);
     if (!results.isEmpty())
-        setResult(ArchiveResult{results});
+        setResult(ArchiveResult{results, d->kept});
 }
 
 void MainModel::endRun() {

@@ -20,6 +20,7 @@ class ArchiveLogStore;
 class DesktopServices;
 class Dialogs;
 class ProgressClock;
+struct StagedItem;
 class ToolRunner;
 
 // Drives a run from dropped items to archives and publishes what the main window shows.
@@ -126,9 +127,10 @@ private:
     QCoro::Task<std::optional<QString>> askName();
     QCoro::Task<std::optional<QString>> askPassword(ArchiveFormat format);
     void resolvePrompt(const std::optional<QString>& value, Prompt prompt);
-    // `mayTrash`: the Trash option was on and the archive read back correctly.
+    // `mayTrash`: the Trash option was on and the archive read back correctly; `staged` tells,
+    // item by item, what staging took.
     void archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format,
-                          bool mayTrash);
+                          const QList<StagedItem>& staged, bool mayTrash);
     void runCompleted(const QList<QUrl>& results, ArchiveAction action);
     void endRun();
     void updateProgressText();

@@ -1,10 +1,15 @@
 #include "MainViewHarness.h"
 #include "Translations.h"
+#include "app/CommandLineFiles.h"
 #include "app/DropView.h"
 #include "app/MainWindowController.h"
 #include "app/ResultBanner.h"
 #include "app/RunNotice.h"
+#include "app/SingleInstance.h"
+#include "engine/LocalPath.h"
 #include "platform/DesktopNotifier.h"
+#include "support/ArchiveReading.h"
+#include "widgets/LineLimitedLabel.h"
 #include "widgets/OptionSwitch.h"
 
 #include <QAction>
@@ -12,8 +17,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -33,6 +42,14 @@ QStringList fileNames(const QList<QUrl>& urls) {
     for (const QUrl& url : urls)
         names.append(url.fileName());
     return names;
+}
+
+// A file whose name is these exact bytes.
+QUrl makeRawFile(const QByteArray& path, const QByteArray& contents) {
+    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    const bool written =
+        file >= 0 && ::write(file, contents.constData(), size_t(contents.size())) == contents.size();
+    return file >= 0 && ::close(file) == 0 && written ? LocalPath::toUrl(path) : QUrl();
 }
 
 // Records the notifications at the end of a run.
@@ -160,21 +177,37 @@ private slots:
     void banner_clickDismissesOrReveals_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("clicked");
-        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << "resultBanner";
-        QTest::newRow("three, show button")
-            << QStringList{"a.zip", "b.zip", "c.zip"} << "banner.showInFinder";
+        QTest::addColumn<bool>("kept"); // two originals changed and one incomplete stayed
+        QTest::newRow("one, backdrop") << QStringList{"Report.tar.gz"} << "resultBanner" << false;
+        QTest::newRow("three, originals kept, show button")
+            << QStringList{"a.zip", "b.zip", "c.zip"} << "banner.showInFinder" << true;
     }
 
     void banner_clickDismissesOrReveals() {
         QFETCH(QStringList, names);
         QFETCH(QString, clicked);
+        QFETCH(bool, kept);
         ArchiveResult result;
         for (const QString& name : names)
             result.urls.append(QUrl::fromLocalFile(QStringLiteral("/tmp/") + name));
+        using Reason = ArchiveResult::KeptReason;
+        if (kept)
+            result.kept = {{result.urls[0], Reason::changed},
+                           {result.urls[1], Reason::incomplete},
+                           {result.urls[2], Reason::changed}};
         MainViewHarness harness;
         QVERIFY(harness.show());
         harness.model.setResult(result);
         QVERIFY(harness.find("resultBanner")->isVisible());
+        // One line with the count and each reason once.
+        const auto* keptLine = harness.find<LineLimitedLabel>("bannerKept");
+        QCOMPARE(keptLine->isVisible(), kept);
+        if (kept) {
+            QVERIFY2(keptLine->text().contains(u'3') &&
+                         keptLine->text().count(qtTrId("trash.kept.changed")) == 1 &&
+                         keptLine->text().count(qtTrId("trash.kept.incomplete")) == 1,
+                     qPrintable(keptLine->text()));
+        }
         // Clicks go where the window would send them: to the widget under the pointer.
         const QPoint inView = harness.find(clicked)->mapTo(&harness.view, QPoint(4, 4));
         QWidget* receiver = harness.view.childAt(inView);
@@ -214,6 +247,53 @@ private slots:
     }
 
     // Every switch follows one rule; the trash switch runs through each case of it.
+    // A name that is not UTF-8 reaches the archive and the Trash as its bytes, whichever way it came
+    // in; decoded as text it would name the look-alike beside it.
+    void nameNotUtf8_fromEachEntryPoint_archivesAndTrashesThatFileOnly_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("lookAlike");
+        for (const char* entry : {"drop", "command line", "second launch"})
+            for (const bool lookAlike : {false, true})
+                QTest::addRow("%s%s", entry, lookAlike ? ", beside a look-alike" : "") << entry << lookAlike;
+    }
+    void nameNotUtf8_fromEachEntryPoint_archivesAndTrashesThatFileOnly() {
+        QFETCH(QString, entry);
+        QFETCH(bool, lookAlike);
+        MainViewHarness harness;
+        QVERIFY(harness.show());
+        harness.preferences.setTrashOriginals(true);
+        QVERIFY(QDir().mkpath(harness.item({})));
+        const QByteArray folder = QFile::encodeName(harness.item({}));
+        const QByteArray name = "bad\xFFname.txt";
+        const QUrl item = makeRawFile(folder + name, "right");
+        // QDir cannot see a name that is not UTF-8, so the fixture's folder could not remove it.
+        const auto remove = qScopeGuard([&] { ::unlink((folder + name).constData()); });
+        if (lookAlike) // what "bad\xFFname.txt" reads as: U+FFFD in its place
+            QVERIFY(!makeRawFile(folder + "bad\xEF\xBF\xBDname.txt", "look-alike").isEmpty());
+        SingleInstance running(harness.path("instance"));
+        SingleInstance second(harness.path("instance"));
+        if (entry == "drop") {
+            QMimeData data;
+            data.setData("text/uri-list", item.toEncoded() + "\r\n");
+            auto* dropView = harness.find<DropView>("dropView");
+            QVERIFY(sendDrag(dropView, QEvent::DragEnter, &data) && sendDrag(dropView, QEvent::Drop, &data));
+        } else if (entry == "command line") {
+            harness.model.process(CommandLineFiles::fileUrls({name}, folder));
+        } else {
+            QCOMPARE(running.claim({}), SingleInstance::Role::Primary);
+            connect(&running, &SingleInstance::filesOpened, &harness.model, &MainModel::processWhenIdle);
+            second.setReplyTimeout(300); // the running instance answers only once this returns
+            QCOMPARE(second.claim(CommandLineFiles::fileUrls({name}, folder)),
+                     SingleInstance::Role::HandedOff);
+        }
+        QVERIFY(harness.waitForEnd(0));
+        QCOMPARE(harness.dialogs.errorMessages(), QStringList());
+        const QString archive = harness.path(QStringLiteral("out/bad\uFFFDname.zip"));
+        QCOMPARE(archiveMembers(archive), QByteArrayList{name});
+        QCOMPARE(zipMember(archive, "*"), QByteArray("right"));
+        QCOMPARE(harness.desktop.trashed, QByteArrayList{folder + name});
+    }
+
     void switchClick_asksOnlyWhenTurningOnUnsuppressed_data() {
         QTest::addColumn<QString>("switchName");
         QTest::addColumn<QString>("property");

@@ -126,29 +126,34 @@ private slots:
     }
 
     void commandLine_turnsPathsAndFileUrlsIntoItems_data() {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("relative paths against the working folder")
-            << QStringList{"notes.txt", "sub/dir/", "../up.txt"}
+            << QByteArrayList{"notes.txt", "sub/dir/", "../up.txt"}
             << QStringList{"file:///work/here/notes.txt", "file:///work/here/sub/dir", "file:///work/up.txt"};
         QTest::newRow("file URLs, also on localhost")
-            << QStringList{"file:///data/with%20space.txt", "file://localhost/data/a"}
+            << QByteArrayList{"file:///data/with%20space.txt", "file://localhost/data/a"}
             << QStringList{"file:///data/with%20space.txt", "file:///data/a"};
         QTest::newRow("remote and web URLs are not items")
-            << QStringList{"file://server/share/a", "https://example.org/a.zip"} << QStringList{};
+            << QByteArrayList{"file://server/share/a", "https://example.org/a.zip"} << QStringList{};
         QTest::newRow("options are skipped")
-            << QStringList{"-v", "--reverse", "a", "-"} << QStringList{"file:///work/here/a"};
+            << QByteArrayList{"-v", "--reverse", "a", "-"} << QStringList{"file:///work/here/a"};
         QTest::newRow("after -- everything is a path")
-            << QStringList{"--", "-strange name", "--"}
+            << QByteArrayList{"--", "-strange name", "--"}
             << QStringList{"file:///work/here/-strange%20name", "file:///work/here/--"};
+        // Decoded as text, \xFF would become U+FFFD, the name of another file.
+        QTest::newRow("names that are not UTF-8 keep their bytes")
+            << QByteArrayList{"bad\xFFname.txt", "/data/caf\xE9", "file:///data/b%FF", "file:///data/c\xFF"}
+            << QStringList{"file:///work/here/bad%FFname.txt", "file:///data/caf%E9", "file:///data/b%FF",
+                           "file:///data/c%FF"};
     }
 
     void commandLine_turnsPathsAndFileUrlsIntoItems() {
-        QFETCH(QStringList, arguments);
+        QFETCH(QByteArrayList, arguments);
         QFETCH(QStringList, expected);
         QStringList actual;
-        for (const QUrl& url : CommandLineFiles::fileUrls(arguments, QStringLiteral("/work/here")))
+        for (const QUrl& url : CommandLineFiles::fileUrls(arguments, "/work/here"))
             actual.append(url.toString(QUrl::FullyEncoded));
         QCOMPARE(actual, expected);
     }

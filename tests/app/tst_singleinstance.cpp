@@ -21,10 +21,12 @@ const char* const instanceMode = "--instance";
 // reaches it or exits once it has handed its files over.
 int runInstance(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    SingleInstance instance(arguments.at(2));
+    SingleInstance instance(QFile::decodeName(argv[2]));
     QTextStream out(stdout);
-    if (instance.claim(CommandLineFiles::fileUrls(arguments.mid(3), QDir::currentPath())) ==
+    QByteArrayList files;
+    for (int index = 3; index < argc; ++index)
+        files.append(argv[index]);
+    if (instance.claim(CommandLineFiles::fileUrls(files, CommandLineFiles::workingDirectory())) ==
         SingleInstance::Role::HandedOff) {
         out << "handed-off\n";
         return 0;

@@ -8,9 +8,11 @@
 #include "engine/ItemCopier.h"
 #include "engine/JobCancelledError.h"
 #include "engine/LeftoverSweep.h"
+#include "engine/LocalPath.h"
 #include "engine/PendingJournalEntry.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
+#include "engine/StagedItem.h"
 #include "engine/StagingFolder.h"
 #include "engine/ToolRunner.h"
 #include "support/ArchiveReading.h"
@@ -140,13 +142,13 @@ class EngineTest final : public QObject {
     // Archives items named relative to the items folder into `name` in the destination folder.
     void create(const QStringList& items, ArchiveFormat format, const QString& name,
                 bool omitFinderFiles = false, const std::optional<QString>& password = {},
-                const ArchiveBuilder& builder = ArchiveBuilder(),
-                const CancellationToken& cancellation = {}) {
+                const ArchiveBuilder& builder = ArchiveBuilder(), const CancellationToken& cancellation = {},
+                StagedManifest* staged = nullptr) {
         QList<QUrl> urls;
         for (const QString& item : items)
             urls.append(QUrl::fromLocalFile(m_items + QLatin1Char('/') + item));
         builder.createArchive(urls, omitFinderFiles, format, QUrl::fromLocalFile(outputPath(name)), "Vol",
-                              password, false, cancellation);
+                              password, false, cancellation, staged);
     }
 
 private slots:
@@ -318,27 +320,36 @@ private slots:
         QTest::addColumn<ArchiveFormat>("format");
         QTest::addColumn<bool>("omitFinderFiles");
         QTest::addColumn<QByteArrayList>("expected");
+        QTest::addColumn<QList<bool>>("complete"); // each item all staged, Finder files left out aside
         const QByteArrayList everything{
             ".DS_Store",        "._old",          "._old/keep.txt",       "Photos",
             "Photos/.DS_Store", "Photos/._cache", "Photos/._cache/index", "Photos/._photo.jpg",
             "Photos/photo.jpg"};
-        QTest::newRow("tar, kept") << ArchiveFormat::tar << false << everything;
-        QTest::newRow("zip, kept") << ArchiveFormat::zip << false << everything;
+        const QList<bool> allComplete{true, true, true};
+        QTest::newRow("tar, kept") << ArchiveFormat::tar << false << everything << allComplete;
+        QTest::newRow("zip, kept") << ArchiveFormat::zip << false << everything << allComplete;
         // A top-level folder the user chose is staged whatever its name.
         QTest::newRow("tar, dropped")
             << ArchiveFormat::tar << true
-            << QByteArrayList{"._old", "._old/keep.txt", "Photos", "Photos/photo.jpg"};
-        // zip's own exclusion list also matches the chosen "._old" folder.
+            << QByteArrayList{"._old", "._old/keep.txt", "Photos", "Photos/photo.jpg"} << allComplete;
+        // zip's own exclusion list also matches the chosen "._old" folder, and keep.txt with it.
         QTest::newRow("zip, dropped")
-            << ArchiveFormat::zip << true << QByteArrayList{"Photos", "Photos/photo.jpg"};
+            << ArchiveFormat::zip << true << QByteArrayList{"Photos", "Photos/photo.jpg"}
+            << QList<bool>{true, true, false};
     }
     void createArchive_finderFiles() {
         QFETCH(ArchiveFormat, format);
         QFETCH(bool, omitFinderFiles);
         makeItems({"Photos/.DS_Store", "Photos/._photo.jpg", "Photos/photo.jpg", "Photos/._cache/index",
                    "top/.DS_Store", "._old/keep.txt"});
-        create({"Photos", "top/.DS_Store", "._old"}, format, "F." + fileExtension(format), omitFinderFiles);
+        StagedManifest staged;
+        create({"Photos", "top/.DS_Store", "._old"}, format, "F." + fileExtension(format), omitFinderFiles,
+               {}, ArchiveBuilder(), {}, &staged);
         QTEST(archiveMembers(outputPath("F." + fileExtension(format))), "expected");
+        QList<bool> complete;
+        for (const StagedItem& item : staged.items())
+            complete.append(item.complete);
+        QTEST(complete, "complete");
     }
 
     // Followed from inside the staging folder, a relative link would lead somewhere else.
@@ -457,6 +468,22 @@ private slots:
         QCOMPARE(entries(m_destination), QStringList()); // neither an archive nor the tool's mark
     }
 
+    // Written by its text, an archive in a folder whose name is not UTF-8 would land in the folder
+    // that the text names.
+    void createArchive_intoAFolderNamedNotUtf8_isRefusedAndTheLookAlikeStaysEmpty() {
+        makeItems({"a.txt"});
+        const QByteArray folder = QFile::encodeName(m_destination) + "/bad\xFF";
+        const QByteArray lookAlike = QFile::encodeName(m_destination) + "/bad\xEF\xBF\xBD";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0 && ::mkdir(lookAlike.constData(), 0700) == 0);
+        QVERIFY(failureOf([&] {
+                    ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/a.txt")}, false,
+                                                   ArchiveFormat::zip, LocalPath::toUrl(folder + "/a.zip"),
+                                                   "Vol", std::nullopt, false);
+                }).startsWith(qtTrId("error.saveArchive").section("%1", 0, 0)));
+        QCOMPARE(entries(QFile::decodeName(lookAlike)), QStringList());
+        QVERIFY(::rmdir(folder.constData()) == 0); // empty
+    }
+
     void createArchive_toolMessage_namesTheFinalArchive() {
         makeItems({"a.txt"});
         const QString tool = script("failing-tar", "echo \"tar: $2: Cannot write\" >&2; exit 2");
@@ -554,31 +581,44 @@ private slots:
     }
 
     // A named pipe is never read (that would hang), a socket is left out, a name that is not UTF-8
-    // keeps its bytes, and the staging folder, here inside the item, stays out.
+    // keeps its bytes, and the staging folder, here inside the item, stays out. An item with
+    // something left out is reported as not all staged, so that it never goes to the Trash.
     void createArchive_folderWithSpecialEntries_keepsWhatCanBeArchived_data() {
         QTest::addColumn<ArchiveFormat>("format");
+        QTest::addColumn<bool>("socket");
         QTest::addColumn<QByteArrayList>("expected");
-        QTest::newRow("tar records the pipe")
-            << ArchiveFormat::tar
-            << QByteArrayList{"Mixed", "Mixed/caf\xe9.txt", "Mixed/pipe", "Mixed/plain.txt"};
+        QTest::addColumn<bool>("complete");
+        const QByteArrayList all{"Mixed", "Mixed/caf\xe9.txt", "Mixed/pipe", "Mixed/plain.txt"};
+        QTest::newRow("tar records the pipe") << ArchiveFormat::tar << false << all << true;
+        QTest::newRow("tar leaves the socket out") << ArchiveFormat::tar << true << all << false;
         QTest::newRow("zip leaves the pipe out")
-            << ArchiveFormat::zip << QByteArrayList{"Mixed", "Mixed/caf\xe9.txt", "Mixed/plain.txt"};
+            << ArchiveFormat::zip << false << QByteArrayList{"Mixed", "Mixed/caf\xe9.txt", "Mixed/plain.txt"}
+            << false;
     }
     void createArchive_folderWithSpecialEntries_keepsWhatCanBeArchived() {
         QFETCH(ArchiveFormat, format);
+        QFETCH(bool, socket);
         makeItems({"Mixed/plain.txt"});
         const QByteArray folder = QFile::encodeName(m_items) + "/Mixed/";
         QVERIFY(::mkfifo((folder + "pipe").constData(), 0600) == 0);
         const int file = ::open((folder + "caf\xe9.txt").constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
         QVERIFY(file >= 0 && ::close(file) == 0);
-        sockaddr_un address{AF_UNIX, {}};
-        qstrncpy(address.sun_path, (folder + "socket").constData(), sizeof(address.sun_path));
-        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QVERIFY(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
-        ::close(socket);
+        if (socket) {
+            sockaddr_un address{AF_UNIX, {}};
+            qstrncpy(address.sun_path, (folder + "socket").constData(), sizeof(address.sun_path));
+            const int descriptor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QVERIFY(::bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0);
+            ::close(descriptor);
+        }
         const auto restore = temporaryDirectoryAt(folder);
-        create({"Mixed"}, format, "M." + fileExtension(format));
-        QTEST(archiveMembers(outputPath("M." + fileExtension(format))), "expected");
+        const QString archive = outputPath("M." + fileExtension(format));
+        StagedManifest staged;
+        ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Mixed")}, false, format,
+                                       QUrl::fromLocalFile(archive), "Vol", std::nullopt, false, {}, &staged);
+        QTEST(archiveMembers(archive), "expected");
+        QCOMPARE(staged.items().size(), 1);
+        QTEST(staged.items().first().complete, "complete");
+        QCOMPARE(ArchiveVerifier().verify(archive, format, staged, {}).result, ReadBack::Result::passed);
     }
     void createArchive_withoutTheRoom_saysDiskFullAndLeavesNothing_data() {
         QTest::addColumn<QString>("small"); // what lies on the 2 MB disk: "destination", "temporary"

@@ -8,8 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
+namespace fs = std::filesystem;
 using namespace Qt::StringLiterals;
 
 // Stands in for the file manager on a private session bus.
@@ -62,31 +65,40 @@ private slots:
     void cleanupTestCase() {
         m_bus.kill();
         m_bus.waitForFinished();
+        fs::remove_all(QFile::encodeName(m_home.path()).toStdString());
     }
 
     // The Trash is the one in XDG_DATA_HOME, or the item's own volume's; nothing else is ever written.
     void moveToTrash_movesIntoATrashOrLeavesTheItem_data() {
         QTest::addColumn<QString>("setup");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("trashedTo"); // relative to the work folder; empty: the item stays
-        QTest::newRow("ordinary name") << u"ready"_s << u"report.txt"_s << u"data/Trash/files/report.txt"_s;
-        QTest::newRow("XDG_DATA_HOME missing")
-            << u"no data folder"_s << u"a.txt"_s << u"data/Trash/files/a.txt"_s;
-        QTest::newRow("a file named Trash") << u"Trash a file"_s << u"b.txt"_s << QString();
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("trashedTo"); // relative to the work folder; empty: the item stays
+        QTest::newRow("ordinary name") << u"ready"_s << "report.txt"_ba
+                                       << "data/Trash/files/report.txt"_ba;
+        // Decoded as text, the name would be the look-alike's.
+        QTest::newRow("a name that is not UTF-8, beside its look-alike")
+            << u"look-alike"_s << "bad\xFFname.txt"_ba
+            << "data/Trash/files/bad\xFFname.txt"_ba;
+        QTest::newRow("XDG_DATA_HOME missing") << u"no data folder"_s << "a.txt"_ba
+                                               << "data/Trash/files/a.txt"_ba;
+        QTest::newRow("a file named Trash") << u"Trash a file"_s << "b.txt"_ba << QByteArray();
         if (::geteuid() != 0) // permissions do not bind root
-            QTest::newRow("read-only Trash") << u"read-only Trash"_s << u"c.txt"_s << QString();
+            QTest::newRow("read-only Trash") << u"read-only Trash"_s << "c.txt"_ba << QByteArray();
         QTest::newRow("250-byte name, which Qt would retry for ever")
-            << u"ready"_s << QString(250, u'b') << QString();
+            << u"ready"_s << QByteArray(250, 'b') << QByteArray();
         // GIO gives a memory volume no Trash, and never copies an item into the home Trash instead.
-        QTest::newRow("an item on a tmpfs volume") << u"other volume"_s << u"vol/d.txt"_s << QString();
+        QTest::newRow("an item on a tmpfs volume") << u"other volume"_s << "vol/d.txt"_ba << QByteArray();
     }
     void moveToTrash_movesIntoATrashOrLeavesTheItem() {
         QFETCH(QString, setup);
-        QFETCH(QString, name);
-        QFETCH(QString, trashedTo);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, trashedTo);
         const QString work = m_home.path();
         const QString data = work + u"/data"_s;
-        QDir(data).removeRecursively();
+        // QDir cannot see names that are not UTF-8, so it could not remove them.
+        std::error_code error;
+        fs::remove_all(QFile::encodeName(data).toStdString(), error);
+        fs::remove_all(QFile::encodeName(work + u"/items"_s).toStdString(), error);
         if (setup != u"no data folder"_s)
             QVERIFY(QDir().mkpath(data));
         if (setup == u"Trash a file"_s)
@@ -104,15 +116,20 @@ private slots:
             if (setup == u"other volume"_s)
                 QProcess::execute(u"umount"_s, {work + u"/vol"_s});
         });
-        const QString item = name.contains(u'/') ? work + u'/' + name : work + u"/items/"_s + name;
-        QVERIFY(QDir().mkpath(QFileInfo(item).path()) && QFile(item).open(QIODevice::WriteOnly));
+        const QByteArray folder = QFile::encodeName(work) + (name.contains('/') ? "/" : "/items/");
+        const QByteArray lookAlike = folder + "bad\xEF\xBF\xBDname.txt";
+        const auto exists = [](const QByteArray& path) { return ::access(path.constData(), F_OK) == 0; };
+        QVERIFY(QDir().mkpath(QFile::decodeName(folder + name).section(u'/', 0, -2)));
+        for (const QByteArray& path : {folder + name, setup == u"look-alike"_s ? lookAlike : QByteArray()})
+            QVERIFY(path.isEmpty() || ::close(::open(path.constData(), O_WRONLY | O_CREAT, 0644)) == 0);
         const QStringList before =
             QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
-        QCOMPARE(LinuxDesktopServices().moveToTrash(item), !trashedTo.isEmpty());
-        QCOMPARE(QFile::exists(item), trashedTo.isEmpty());
+        QCOMPARE(LinuxDesktopServices().moveToTrash(folder + name), !trashedTo.isEmpty());
+        QCOMPARE(exists(folder + name), trashedTo.isEmpty());
         if (!trashedTo.isEmpty())
-            QVERIFY(QFile::exists(work + u'/' + trashedTo));
+            QVERIFY(exists(QFile::encodeName(work) + '/' + trashedTo));
+        QCOMPARE(exists(lookAlike), setup == u"look-alike"_s);
         QStringList after = QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         if (setup == u"no data folder"_s)
             after.removeAll(u"data"_s);

@@ -10,6 +10,8 @@
 
 #include <grp.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -150,9 +152,10 @@ private slots:
             QCOMPARE(QDir(fixture.path(archives)).entryList({u"*.zip"_s}),
                      (QStringList{u"sub.zip"_s, u"y.zip"_s}));
         QCOMPARE(fixture.model.result().has_value(), !archives.isEmpty());
-        for (QString& item : trashed)
-            item = fixture.item(item);
-        QCOMPARE(fixture.desktop.trashed, trashed);
+        QByteArrayList trashedPaths;
+        for (const QString& item : trashed)
+            trashedPaths.append(QFile::encodeName(fixture.item(item)));
+        QCOMPARE(fixture.desktop.trashed, trashedPaths);
     }
 
     // "~/" is the home folder; a relative or empty path is refused before anything is made.
@@ -444,30 +447,63 @@ private slots:
         QCOMPARE(fixture.settings.value(u"BWLastArchive"_s).toString(), archive);
     }
 
-    void trash_onlyOnceTheArchiveReadsBack_data() {
-        QTest::addColumn<bool>("damaged");
-        QTest::newRow("intact: the originals go") << false;
-        QTest::newRow("a byte flipped: the originals and the archive stay, with an alert") << true;
+    // Only what the archive holds goes, once it reads back: all of an item, still the entry that
+    // was staged; what stays is named in the result, with the reason.
+    void trash_onlyWhatTheArchiveHolds_elseTheResultSaysWhatStayed_data() {
+        QTest::addColumn<QString>("change"); // made before the archive is read back
+        QTest::addColumn<QStringList>("trashed");
+        QTest::addColumn<QStringList>("kept"); // "item reason"
+        const QStringList both{u"docs"_s, u"notes.txt"_s};
+        QTest::newRow("unchanged: both go") << QString() << both << QStringList{};
+        QTest::newRow("a byte of the archive flipped: both stay, with an alert")
+            << u"flip"_s << QStringList{} << QStringList{};
+        QTest::newRow("a socket in the folder: the folder stays")
+            << u"socket"_s << QStringList{u"notes.txt"_s} << QStringList{u"docs incomplete"_s};
+        QTest::newRow("a file replaced after staging: it stays")
+            << u"replace"_s << QStringList{u"docs"_s} << QStringList{u"notes.txt changed"_s};
+        QTest::newRow("no Trash for them: both stay")
+            << u"no Trash"_s << both << QStringList{u"docs noTrash"_s, u"notes.txt noTrash"_s};
     }
-    void trash_onlyOnceTheArchiveReadsBack() {
-        QFETCH(bool, damaged);
+    void trash_onlyWhatTheArchiveHolds_elseTheResultSaysWhatStayed() {
+        QFETCH(QString, change);
+        QFETCH(QStringList, trashed);
+        QFETCH(QStringList, kept);
         ModelFixture fixture;
         fixture.preferences.setTrashOriginals(true);
         fixture.preferences.setActionFormat(ArchiveFormat::gzip, ArchiveAction::compress);
-        const QList<QUrl> urls = fixture.makeFiles({u"report.txt"_s});
-        fixture.model.setBeforeReadBack([damaged](const QString& archive) {
+        fixture.desktop.trashWorks = change != u"no Trash"_s;
+        const QList<QUrl> urls = fixture.makeFiles({u"docs/report.txt"_s, u"notes.txt"_s, u"other.txt"_s});
+        if (change == u"socket"_s) {
+            sockaddr_un address{AF_UNIX, {}};
+            qstrncpy(address.sun_path, QFile::encodeName(fixture.item(u"docs/socket"_s)).constData(),
+                     sizeof address.sun_path);
+            const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QVERIFY(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+            ::close(socket);
+        }
+        fixture.model.setBeforeReadBack([&](const QString& archive) {
             QFile file(archive);
-            if (!damaged || !file.open(QIODevice::ReadWrite) || !file.seek(file.size() / 2))
+            if (change == u"replace"_s)
+                ::rename(QFile::encodeName(fixture.item(u"other.txt"_s)).constData(),
+                         QFile::encodeName(fixture.item(u"notes.txt"_s)).constData());
+            if (change != u"flip"_s || !file.open(QIODevice::ReadWrite) || !file.seek(file.size() / 2))
                 return;
             const char byte = char(file.peek(1).at(0) ^ 0x10);
             file.write(&byte, 1);
         });
-        QVERIFY(fixture.runToEnd(urls));
-        QCOMPARE(fixture.desktop.trashed.isEmpty(), damaged);
-        QCOMPARE(fixture.outFiles(), QStringList{u"report.tar.gz"_s});
-        QCOMPARE(fixture.dialogs.errors.size(), damaged ? 1 : 0);
-        if (damaged)
-            QVERIFY(fixture.dialogs.errors.first().message.contains(u"report.tar.gz"_s));
+        QVERIFY(fixture.runToEnd({fixture.itemUrl(u"docs"_s), urls[1]}));
+
+        QCOMPARE(fixture.outFiles(), QStringList{u"Compressed Archive.tar.gz"_s});
+        QCOMPARE(fixture.dialogs.errors.size(), change == u"flip"_s ? 1 : 0);
+        QByteArrayList trashedPaths;
+        for (const QString& item : trashed)
+            trashedPaths.append(QFile::encodeName(fixture.item(item)));
+        QCOMPARE(fixture.desktop.trashed, trashedPaths);
+        QStringList keptItems;
+        for (const ArchiveResult::KeptItem& item : fixture.model.result().value_or(ArchiveResult{}).kept)
+            keptItems.append(item.item.fileName() + u' ' +
+                             QStringList{u"noTrash"_s, u"changed"_s, u"incomplete"_s}.at(int(item.reason)));
+        QCOMPARE(keptItems, kept);
     }
     // End to end with a real tool, checking only what holds at any speed: figures that rise and end
     // at 100, or none when nothing can be counted.
