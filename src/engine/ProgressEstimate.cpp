@@ -9,9 +9,9 @@ using namespace std::chrono_literals;
 
 constexpr auto stalledAfter = 1500ms;
 constexpr auto timeLeftAfter = 2s;
-// The rate is read over the later half of the step so far: a burst as a step starts (buffers
-// filling, a copy that was already done) never makes the rest look quick. At most this long, so
-// that a change of pace shows within a few seconds.
+// The rate is read over the step so far less its first quarter: a burst as a step starts (buffers
+// filling, a copy that was already done) never makes the rest look quick, and the rest is long
+// enough to even out a busy machine. At most this long, so that a change of pace shows soon.
 constexpr ProgressEstimate::Clock::duration longestWindow = 5s;
 
 double seconds(ProgressEstimate::Clock::duration duration) {
@@ -51,7 +51,7 @@ std::optional<std::chrono::seconds> ProgressEstimate::timeLeft() const {
     const auto elapsed = m_now - m_start;
     if (!percent() || elapsed < timeLeftAfter)
         return std::nullopt;
-    const auto windowStart = m_now - std::min<Clock::duration>(elapsed / 2, longestWindow);
+    const auto windowStart = m_now - std::min<Clock::duration>(elapsed - elapsed / 4, longestWindow);
     // The newest sample at or before the window's start, else the oldest there is.
     auto base = m_samples.begin();
     for (auto next = base + 1; next != m_samples.end() && next->at <= windowStart; ++next)
