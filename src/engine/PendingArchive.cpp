@@ -66,8 +66,10 @@ PendingArchive::PendingArchive(const QString& outputPath, const QString& hiddenF
 void PendingArchive::publish() {
     const QString name = QFileInfo(m_outputPath).fileName();
     struct stat written {};
-    if (::fstatat(m_folder.descriptor(), m_finalName.constData(), &written, AT_SYMLINK_NOFOLLOW) != 0)
-        throw systemError(errno, qtTrId("error.saveArchive"), name);
+    if (::fstatat(m_folder.descriptor(), m_finalName.constData(), &written, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int error = errno; // before qtTrId can change it
+        throw systemError(error, qtTrId("error.saveArchive"), name);
+    }
     if (!S_ISREG(written.st_mode))
         throw systemError(EINVAL, qtTrId("error.saveArchive"), name);
     const int error = renameWithoutReplacing(m_folder.descriptor(), m_finalName.constData(),

@@ -62,10 +62,10 @@ PrivateFolder::PrivateFolder(const QString& parentPath, const QByteArray& name)
     const QString displayName = QFile::decodeName(name);
     m_parent =
         FileDescriptor(::open(QFile::encodeName(parentPath).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!m_parent.isValid())
-        throw systemError(errno, qtTrId("error.createFolder"), displayName);
-    if (::mkdirat(m_parent.get(), name.constData(), 0700) != 0)
-        throw systemError(errno, qtTrId("error.createFolder"), displayName);
+    if (!m_parent.isValid() || ::mkdirat(m_parent.get(), name.constData(), 0700) != 0) {
+        const int error = errno; // before qtTrId can change it
+        throw systemError(error, qtTrId("error.createFolder"), displayName);
+    }
     m_folder = FileDescriptor(
         ::openat(m_parent.get(), name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     // A tool finds this folder at the same number, which must stay clear of its standard streams.
