@@ -439,6 +439,10 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>Das Archiv „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message id="cleanup.notOurs">
+        <source>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</source>
+        <translation>„%1“ wurde von jemand anderem verschoben oder ersetzt, während Balewick es benutzte. Balewick hat es unverändert gelassen und dort nichts gelöscht.</translation>
+    </message>
     <message id="menu.checkUpdates">
         <source>Check for Updates…</source>
         <translation>Nach Aktualisierungen suchen …</translation>

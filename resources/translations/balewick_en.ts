@@ -439,6 +439,10 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>The archive “%1” could not be saved: %2</translation>
     </message>
+    <message id="cleanup.notOurs">
+        <source>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</source>
+        <translation>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</translation>
+    </message>
     <message id="menu.checkUpdates">
         <source>Check for Updates…</source>
         <translation>Check for Updates…</translation>

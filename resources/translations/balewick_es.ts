@@ -439,6 +439,10 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>No se pudo guardar el archivo comprimido «%1»: %2</translation>
     </message>
+    <message id="cleanup.notOurs">
+        <source>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</source>
+        <translation>Otra persona movió o sustituyó «%1» mientras Balewick lo usaba. Balewick lo dejó como estaba y no eliminó nada allí.</translation>
+    </message>
     <message id="menu.checkUpdates">
         <source>Check for Updates…</source>
         <translation>Buscar actualizaciones…</translation>

@@ -439,6 +439,10 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>Impossible d’enregistrer l’archive « %1 » : %2</translation>
     </message>
+    <message id="cleanup.notOurs">
+        <source>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</source>
+        <translation>« %1 » a été déplacé ou remplacé par quelqu’un d’autre pendant que Balewick l’utilisait. Balewick l’a laissé tel quel et n’y a rien supprimé.</translation>
+    </message>
     <message id="menu.checkUpdates">
         <source>Check for Updates…</source>
         <translation>Rechercher des mises à jour…</translation>

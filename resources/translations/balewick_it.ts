@@ -439,6 +439,10 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>Impossibile salvare l’archivio «%1»: %2</translation>
     </message>
+    <message id="cleanup.notOurs">
+        <source>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</source>
+        <translation>«%1» è stato spostato o sostituito da qualcun altro mentre Balewick lo usava. Balewick l’ha lasciato com’era e non vi ha eliminato nulla.</translation>
+    </message>
     <message id="menu.checkUpdates">
         <source>Check for Updates…</source>
         <translation>Controlla aggiornamenti…</translation>

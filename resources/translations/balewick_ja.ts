@@ -439,6 +439,10 @@
         <source>The archive “%1” could not be saved: %2</source>
         <translation>アーカイブ「%1」を保存できませんでした: %2</translation>
     </message>
+    <message id="cleanup.notOurs">
+        <source>“%1” was moved or replaced by someone else while Balewick was using it. Balewick left it as it is and removed nothing there.</source>
+        <translation>Balewick の使用中に、「%1」が他のユーザーによって移動または置き換えられました。Balewick はそれをそのままにし、そこでは何も削除していません。</translation>
+    </message>
     <message id="menu.checkUpdates">
         <source>Check for Updates…</source>
         <translation>アップデートを確認…</translation>

@@ -60,10 +60,12 @@ FilesystemStream::FilesystemStream(const std::string& folder, const std::string&
     iso_tree_set_ignore_special(m_image, 0);
     iso_image_set_ignore_aclea(m_image, 3);
     IsoDir* root = iso_image_get_root(m_image);
-    // The library reads only absolute paths.
-    char* absolute = ::realpath(folder.c_str(), nullptr);
-    const int added = absolute ? iso_tree_add_dir_rec(m_image, root, absolute) : -1;
+    // The library reads only absolute paths. A relative one is read through this process's own
+    // working folder, which renaming folders on the way cannot change, as a resolved path could.
+    char* absolute = folder.starts_with('/') ? ::realpath(folder.c_str(), nullptr) : nullptr;
+    const std::string path = absolute ? std::string(absolute) : "/proc/self/cwd/" + folder;
     std::free(absolute);
+    const int added = iso_tree_add_dir_rec(m_image, root, path.c_str());
     check(added, "The folder \"" + folder + "\" could not be read");
     // The staging folder is private to its user; the volume's root is open like any volume's.
     iso_node_set_permissions(reinterpret_cast<IsoNode*>(root), 0755);

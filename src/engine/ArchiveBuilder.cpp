@@ -126,10 +126,11 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (!formatDescription(format).compressed)
         requireSpace(destinationFolder, plan.totalBytes);
 
-    // Every place this archive occupies is on record before it exists, and goes away on every
-    // path out of here, a failed copy included.
+    // Every place this archive occupies is on record, as it was made, as soon as it exists, and
+    // goes away on every path out of here, a failed copy included.
     const PendingJournalEntry pending(destinationFolder, plan.besideItems ? plan.parentFolder : QString());
-    const StagingFolder staging(pending.stagingFolderPath());
+    StagingFolder staging(pending.stagingFolderPath());
+    pending.record(staging.folder().path(), staging.folder().identity());
     ItemCopier copier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
                                          : ItemCopier::Method::copyContents,
                       cancellation);
@@ -165,9 +166,10 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     if (progress)
         progress->begin(plan.totalBytes, -1);
     PendingArchive archive(outputPath, pending.hiddenFolderPath());
+    pending.record(archive.folder().path(), archive.folder().identity());
     try {
-        runArchiver(format, staging.pathString(), archive, volumeName, password, omitFinderFiles,
-                    omitMacMetadata, {cancellation, pending.errorFilePath()});
+        runArchiver(format, staging, archive, volumeName, password, omitFinderFiles, omitMacMetadata,
+                    cancellation);
     } catch (const CompressionError& error) {
         if (error.kind() == CompressionError::Kind::toolFailed &&
             ranOutOfSpace(destinationFolder, error.payload()))
@@ -178,6 +180,11 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
             throw diskFull(destinationFolder, plan.totalBytes);
         throw;
     }
+    // Someone else who may write there moved or replaced a folder of ours: it stays, and the run
+    // says so rather than ending as if all were well.
+    for (PrivateFolder* folder : {&staging.folder(), &archive.folder()})
+        if (!folder->remove())
+            throw CompressionError::notOurs(folder->path());
 }
 
 bool ArchiveBuilder::isOneLinePassword(const QString& password) {
@@ -194,17 +201,21 @@ CompressionError ArchiveBuilder::diskFull(const QString& folder, qint64 neededBy
                  locale.formattedDataSize(free, 1, QLocale::DataSizeSIFormat)));
 }
 
-void ArchiveBuilder::runArchiver(ArchiveFormat format, const QString& stagingFolder, PendingArchive& archive,
+void ArchiveBuilder::runArchiver(ArchiveFormat format, const StagingFolder& staging, PendingArchive& archive,
                                  const QString& volumeName, const std::optional<QString>& password,
                                  bool omitFinderFiles, bool omitMacMetadata,
-                                 const ToolRunner::Context& context) const {
-    const ToolInvocation call = invocation(format, stagingFolder, archive.temporaryPath(), volumeName,
+                                 const CancellationToken& cancellation) const {
+    const ToolInvocation call = invocation(format, staging.pathString(), archive.temporaryPath(), volumeName,
                                            password, omitFinderFiles, omitMacMetadata);
     std::optional<PasswordTerminal> terminal;
     if (call.terminalPassword)
         terminal.emplace(*call.terminalPassword);
+    // The tool reads the staging folder and writes into the hidden one through their descriptors,
+    // so that neither can be swapped for another user's folder under it.
+    const ToolRunner::Context context{cancellation,
+                                      {staging.folder().descriptor(), archive.folder().descriptor()}};
     try {
-        m_runner->run(call.executable, call.arguments, call.currentDirectory, call.input, context,
+        m_runner->run(call.executable, call.arguments, std::nullopt, call.input, context,
                       terminal ? &*terminal : nullptr);
     } catch (const CompressionError& error) {
         if (error.kind() != CompressionError::Kind::toolFailed)
@@ -233,9 +244,7 @@ ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& s
                       : description.tool == FormatTool::tar ? m_tools.tar
                                                             : m_tools.diskImage;
     call.arguments =
-        description.arguments({stagingFolder, output, volumeName, omitFinderFiles, omitMacMetadata});
-    if (description.runsInStagingFolder)
-        call.currentDirectory = stagingFolder;
+        description.arguments({QStringLiteral("."), output, volumeName, omitFinderFiles, omitMacMetadata});
     if (description.namesOnStandardInput)
         call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.

@@ -19,6 +19,7 @@
 class PendingArchive;
 struct RunProgress;
 class StagedManifest;
+class StagingFolder;
 
 // Balewick's own disk-image tool, installed beside the running executable.
 QString bundledDiskImageTool();
@@ -30,11 +31,10 @@ struct ArchiveTools {
     QString diskImage = bundledDiskImageTool();
 };
 
-// One tool invocation as the builder would run it.
+// One tool invocation as the builder would run it: it starts in the staging folder.
 struct ToolInvocation {
     QString executable;
     QStringList arguments;
-    std::optional<QString> currentDirectory;
     std::optional<QByteArray> input;
     // Typed at the tool's password prompts on a terminal of its own.
     std::optional<QByteArray> terminalPassword;
@@ -59,7 +59,9 @@ public:
     // JobCancelledError (when `cancellation` is cancelled before the tool starts). `manifest`, when
     // given, receives what was staged, for reading the archive back; `progress`, when given, how
     // far the copying and then the tool have got. A destination or staging place without the
-    // room for the bytes to write fails with "error.diskFull" before anything is written.
+    // room for the bytes to write fails with "error.diskFull" before anything is written. When
+    // someone else moved or replaced one of its folders meanwhile, the run ends with
+    // CompressionError::notOurs naming it, and that folder is left as it is.
     void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
                        const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
                        bool omitMacMetadata, const CancellationToken& cancellation = {},
@@ -76,8 +78,9 @@ public:
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
                                       const QDateTime& now = QDateTime::currentDateTime());
 
-    // The tool, arguments, working directory and standard input for one format. A tool that reads
-    // names is given those at the top of `stagingFolder`; a failure to list them throws PlatformError.
+    // The tool, arguments and standard input for one format; the tool runs in the staging folder,
+    // which it calls ".". A tool that reads names is given those at the top of `stagingFolder`; a
+    // failure to list them throws PlatformError.
     ToolInvocation invocation(ArchiveFormat format, const QString& stagingFolder, const QString& output,
                               const QString& volumeName, const std::optional<QString>& password,
                               bool omitFinderFiles, bool omitMacMetadata) const;
@@ -88,9 +91,9 @@ public:
     void setHardLinksAllowed(bool allowed) { m_hardLinksAllowed = allowed; }
 
 private:
-    void runArchiver(ArchiveFormat format, const QString& stagingFolder, PendingArchive& archive,
+    void runArchiver(ArchiveFormat format, const StagingFolder& staging, PendingArchive& archive,
                      const QString& volumeName, const std::optional<QString>& password, bool omitFinderFiles,
-                     bool omitMacMetadata, const ToolRunner::Context& context) const;
+                     bool omitMacMetadata, const CancellationToken& cancellation) const;
 
     ArchiveTools m_tools;
     ToolRunner* m_runner;

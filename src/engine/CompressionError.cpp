@@ -19,6 +19,8 @@ QString CompressionError::errorDescription() const {
         return qtTrId("error.allSkipped");
     case Kind::folderCreate:
         return qtTrId("error.folderCreate");
+    case Kind::notOurs:
+        return qtTrId("cleanup.notOurs").arg(m_payload);
     }
     return {};
 }

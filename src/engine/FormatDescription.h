@@ -36,8 +36,6 @@ struct FormatDescription {
     const char* extension;
     FormatTool tool;
     QStringList (*arguments)(const FormatArguments&);
-    // Whether the tool runs inside the staging folder (zip names members relative to it).
-    bool runsInStagingFolder;
     // Whether the tool reads the names of the staged top-level items, each ended by a NUL, on its
     // standard input.
     bool namesOnStandardInput;

@@ -6,10 +6,10 @@
 // kill -9, a power cut). Only the instance that owns the single-instance socket runs it, at start.
 class LeftoverSweep final {
 public:
-    // Removes the places listed by journal entries whose process is gone, and the temporary
-    // folder's "Balewick-*" folders and "bw-err-*" files that no live entry lists. Anything that
-    // is not plainly ours (our name, our user, our private mode) is left alone.
+    // Removes the folders listed by journal entries whose process is gone, each only while its
+    // name still leads to the very folder that was made (same device and inode, ours), then the
+    // entries. Nothing is removed for its name alone; a folder that is not plainly ours stays.
     static void run();
-    // The same over the given folders (tests).
-    static void run(const QString& journalFolder, const QString& temporaryFolder);
+    // The same over the given journal folder (tests).
+    static void run(const QString& journalFolder);
 };

@@ -9,12 +9,11 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-const QByteArray entryMagic = QByteArrayLiteral("balewick-pending 1");
+const QByteArray entryMagic = QByteArrayLiteral("balewick-pending 2");
 
 bool writeAll(int descriptor, const QByteArray& bytes) {
     qsizetype written = 0;
@@ -30,59 +29,68 @@ bool writeAll(int descriptor, const QByteArray& bytes) {
     return true;
 }
 
-// An unnamed, locked file that gets its name only once it is complete, so nobody ever reads a
-// half-written entry or finds one unlocked while its owner lives. -1 when that is not possible.
-int openLockedEntry(const QByteArray& folder, const QByteArray& path, const QByteArray& contents) {
-    int descriptor = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    const bool unnamed = descriptor >= 0;
+// An unnamed, locked file that gets its name only once it holds its first line, so nobody ever
+// reads a half-written entry or finds one unlocked while its owner lives.
+FileDescriptor openLockedEntry(int folder, const QByteArray& name, const QByteArray& contents) {
+    FileDescriptor entry(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    const bool unnamed = entry.isValid();
     if (!unnamed)
-        descriptor = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (descriptor < 0)
-        return -1;
-    const auto fail = [&] {
-        if (!unnamed)
-            ::unlink(path.constData());
-        ::close(descriptor);
-        return -1;
-    };
-    if (::flock(descriptor, LOCK_EX) != 0 || !writeAll(descriptor, contents))
-        return fail();
-    if (unnamed) {
-        const QByteArray self = "/proc/self/fd/" + QByteArray::number(descriptor);
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) != 0)
-            return fail();
+        entry = FileDescriptor(
+            ::openat(folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!entry.isValid())
+        return {};
+    bool written = ::flock(entry.get(), LOCK_EX) == 0 && writeAll(entry.get(), contents);
+    if (written && unnamed) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(entry.get());
+        written = ::linkat(AT_FDCWD, self.constData(), folder, name.constData(), AT_SYMLINK_FOLLOW) == 0;
     }
-    return descriptor;
+    if (!written) {
+        if (!unnamed)
+            ::unlinkat(folder, name.constData(), 0);
+        return {};
+    }
+    return entry;
 }
 
 } // namespace
 
 PendingJournalEntry::PendingJournalEntry(const QString& destinationFolder, const QString& stagingBeside) {
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    const QDir temporary(temporaryDirectory());
     m_hiddenFolderPath = QDir(destinationFolder).filePath(QStringLiteral(".balewick-") + id);
     m_stagingFolderPath = stagingBeside.isEmpty()
-                              ? temporary.filePath(QStringLiteral("Balewick-") + id)
+                              ? QDir(temporaryDirectory()).filePath(QStringLiteral("Balewick-") + id)
                               : QDir(stagingBeside).filePath(QStringLiteral(".Balewick-") + id);
-    m_errorFilePath = temporary.filePath(QStringLiteral("bw-err-") + id);
 
     const QString folder = journalFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return;
-    QByteArray contents = entryMagic + '\n';
-    for (const QString& path : {m_hiddenFolderPath, m_stagingFolderPath, m_errorFilePath})
-        contents += QFile::encodeName(path).toPercentEncoding() + '\n';
-    const QString entryPath = QDir(folder).filePath(id);
-    m_descriptor = openLockedEntry(QFile::encodeName(folder), QFile::encodeName(entryPath), contents);
-    if (m_descriptor >= 0)
-        m_entryPath = entryPath;
+    m_journal =
+        FileDescriptor(::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!m_journal.isValid())
+        return;
+    m_entryName = id.toLatin1();
+    m_entry = openLockedEntry(m_journal.get(), m_entryName, entryMagic + '\n');
 }
 
 PendingJournalEntry::~PendingJournalEntry() {
-    if (m_descriptor < 0)
+    if (!m_entry.isValid())
         return;
-    ::unlink(QFile::encodeName(m_entryPath).constData());
-    ::close(m_descriptor);
+    // Only the name that still leads to this entry goes.
+    struct stat entry {};
+    struct stat named {};
+    if (::fstat(m_entry.get(), &entry) == 0 &&
+        ::fstatat(m_journal.get(), m_entryName.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        entry.st_dev == named.st_dev && entry.st_ino == named.st_ino)
+        ::unlinkat(m_journal.get(), m_entryName.constData(), 0);
+}
+
+void PendingJournalEntry::record(const QString& path, const struct stat& identity) const {
+    if (!m_entry.isValid())
+        return;
+    // One line in one write: a crash leaves the line whole or absent.
+    writeAll(m_entry.get(), QFile::encodeName(path).toPercentEncoding() + ' ' +
+                                QByteArray::number(quint64(identity.st_dev)) + ' ' +
+                                QByteArray::number(quint64(identity.st_ino)) + '\n');
 }
 
 QString PendingJournalEntry::journalFolder() {
@@ -96,7 +104,7 @@ QString PendingJournalEntry::journalFolder() {
     return state + QStringLiteral("/balewick/pending");
 }
 
-QByteArrayList PendingJournalEntry::readPaths(int descriptor) {
+QList<PendingJournalEntry::Place> PendingJournalEntry::readPlaces(int descriptor) {
     QByteArray contents;
     char buffer[4096];
     for (ssize_t count; (count = ::pread(descriptor, buffer, sizeof buffer, contents.size())) != 0;) {
@@ -107,9 +115,19 @@ QByteArrayList PendingJournalEntry::readPaths(int descriptor) {
         contents.append(buffer, count);
     }
     QByteArrayList lines = contents.split('\n');
-    if (lines.size() != 5 || lines.takeFirst() != entryMagic || !lines.takeLast().isEmpty())
+    if (lines.size() < 2 || lines.takeFirst() != entryMagic || !lines.takeLast().isEmpty())
         return {};
-    for (QByteArray& line : lines)
-        line = QByteArray::fromPercentEncoding(line);
-    return lines;
+    QList<Place> places;
+    for (const QByteArray& line : lines) {
+        const QByteArrayList fields = line.split(' ');
+        bool deviceRead = false;
+        bool inodeRead = false;
+        const Place place{QByteArray::fromPercentEncoding(fields.value(0)),
+                          dev_t(fields.value(1).toULongLong(&deviceRead)),
+                          ino_t(fields.value(2).toULongLong(&inodeRead))};
+        if (fields.size() != 3 || !deviceRead || !inodeRead || !place.path.startsWith('/'))
+            return {};
+        places.append(place);
+    }
+    return places;
 }

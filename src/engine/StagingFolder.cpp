@@ -8,9 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -20,26 +18,21 @@ fs::path bytePath(const QString& path) {
     return fs::path(QFile::encodeName(path).toStdString());
 }
 
+// The temporary folder named by TMPDIR may not exist yet.
+QString withParentMade(const QString& folderPath) {
+    const QString parent = QFileInfo(folderPath).path();
+    std::error_code error;
+    fs::create_directories(bytePath(parent), error);
+    if (error)
+        throw systemError(error.value(), qtTrId("error.createFolder"), parent);
+    return parent;
+}
+
 } // namespace
 
-StagingFolder::StagingFolder(const QString& folderPath) {
-    const QString temporaryFolder = QFileInfo(folderPath).path();
-    const QString name = QFileInfo(folderPath).fileName();
-    std::error_code error;
-    fs::create_directories(bytePath(temporaryFolder), error);
-    if (error)
-        throw systemError(error.value(), qtTrId("error.createFolder"), temporaryFolder);
-    const fs::path path = bytePath(folderPath);
-    // Private: it holds copies of the user's files inside a directory that other users can read.
-    if (::mkdir(path.c_str(), 0700) != 0)
-        throw systemError(errno, qtTrId("error.createFolder"), name);
-    ::chmod(path.c_str(), 0700);
-    m_path = path;
-}
-
-StagingFolder::~StagingFolder() {
-    removeTree(m_path);
-}
+StagingFolder::StagingFolder(const QString& folderPath)
+    : m_folder(withParentMade(folderPath), QFile::encodeName(QFileInfo(folderPath).fileName()))
+    , m_path(m_folder.descriptorPath().toStdString()) {}
 
 QString StagingFolder::pathString() const {
     return QFile::decodeName(QByteArray::fromStdString(m_path.native()));
@@ -76,21 +69,4 @@ QList<StagedItem> StagingFolder::stageItems(const QList<QUrl>& items, bool omitF
         staged.append(taken);
     }
     return staged;
-}
-
-void StagingFolder::removeTree(const fs::path& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0)
-        return;
-    if (!S_ISDIR(info.st_mode)) {
-        ::unlink(path.c_str());
-        return;
-    }
-    // A staged copy of a read-only folder keeps its mode; we own it, so we may open it up.
-    ::chmod(path.c_str(), 0700);
-    std::error_code error;
-    for (fs::directory_iterator entries(path, error); !error && entries != fs::directory_iterator();
-         entries.increment(error))
-        removeTree(entries->path());
-    ::rmdir(path.c_str());
 }

@@ -7,7 +7,6 @@
 #include "TemporaryDirectory.h"
 #include "ToolEnvironment.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -79,13 +78,38 @@ struct BrokenPipeShield {
     Q_DISABLE_COPY_MOVE(BrokenPipeShield)
 };
 
-QByteArray readAndRemove(const QString& path) {
-    QFile file(path);
+// A file for the tool's standard error in the temporary folder, without a name: nothing to swap
+// meanwhile, nothing to remove afterwards, nothing left by a crash. Where the filesystem cannot
+// make such a file, a named one loses its name at once.
+FileDescriptor openErrorFile() {
+    const QByteArray folderPath = QFile::encodeName(temporaryDirectory());
+    FileDescriptor file(::open(folderPath.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600));
+    if (file.isValid() || (errno != EISDIR && errno != EOPNOTSUPP))
+        return file;
+    const FileDescriptor folder(::open(folderPath.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const QByteArray name =
+        "bw-err-" + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().toLatin1();
+    file = FileDescriptor(
+        ::openat(folder.get(), name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    struct stat opened {};
+    struct stat named {};
+    if (file.isValid() && ::fstat(file.get(), &opened) == 0 &&
+        ::fstatat(folder.get(), name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        opened.st_dev == named.st_dev && opened.st_ino == named.st_ino)
+        ::unlinkat(folder.get(), name.constData(), 0);
+    return file;
+}
+
+QByteArray readAll(int descriptor) {
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    file.close();
-    QFile::remove(path);
+    char buffer[16384];
+    for (ssize_t count; (count = ::pread(descriptor, buffer, sizeof buffer, bytes.size())) != 0;) {
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            break;
+        bytes.append(buffer, count);
+    }
     return bytes;
 }
 
@@ -105,6 +129,8 @@ struct ChildPlan {
     int output = -1;
     int error = -1;
     const char* directory = nullptr;
+    int directoryDescriptor = -1; // started in, instead of `directory`, when set
+    int keptDescriptor = -1;      // left open across exec at its number, when set
     pid_t parent = 0;
     int report = -1;                // close-on-exec pipe that receives the errno of a start that failed
     const char* terminal = nullptr; // opened in a new session, it becomes the controlling terminal
@@ -134,7 +160,9 @@ bool moveTo(int descriptor, int target) {
     } else if ((terminal >= 0 && !moveTo(terminal, STDIN_FILENO)) ||
                (plan.input >= 0 && !moveTo(plan.input, STDIN_FILENO)) ||
                !moveTo(plan.output, STDOUT_FILENO) || !moveTo(plan.error, STDERR_FILENO) ||
-               (plan.directory && ::chdir(plan.directory) != 0)) {
+               (plan.directoryDescriptor >= 0 && ::fchdir(plan.directoryDescriptor) != 0) ||
+               (plan.directoryDescriptor < 0 && plan.directory && ::chdir(plan.directory) != 0) ||
+               (plan.keptDescriptor >= 0 && ::fcntl(plan.keptDescriptor, F_SETFD, 0) != 0)) {
         failure = errno;
     } else {
         sigset_t nothing;
@@ -260,24 +288,11 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
         environmentVector.push_back(entry.data());
     environmentVector.push_back(nullptr);
 
-    const QString errorFilePath =
-        !context.errorFilePath.isEmpty()
-            ? context.errorFilePath
-            : QDir(temporaryDirectory())
-                  .filePath(QStringLiteral("bw-err-") +
-                            QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
-    FileDescriptor errorFile(
-        ::open(QFile::encodeName(errorFilePath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!errorFile.isValid())
-        throw systemError(errno, qtTrId("error.createFile"), QFileInfo(errorFilePath).fileName());
-    struct ErrorFileRemoval {
-        QString path;
-        bool read = false;
-        ~ErrorFileRemoval() {
-            if (!read)
-                QFile::remove(path);
-        }
-    } errorFileRemoval{errorFilePath};
+    FileDescriptor errorFile = openErrorFile();
+    if (!errorFile.isValid()) {
+        const int error = errno;
+        throw systemError(error, qtTrId("error.createFile"), temporaryDirectory());
+    }
 
     const QString toolName = QFileInfo(executable).fileName();
     const auto makePipe = [&toolName](FileDescriptor& readEnd, FileDescriptor& writeEnd) {
@@ -307,6 +322,8 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     plan.output = outputWrite.get();
     plan.error = errorFile.get();
     plan.directory = currentDirectory ? directory.constData() : nullptr;
+    plan.directoryDescriptor = context.folders.working;
+    plan.keptDescriptor = context.folders.output;
     plan.parent = ::getpid();
     plan.report = reportWrite.get();
     plan.terminal = terminal ? terminal->devicePath().constData() : nullptr;
@@ -352,7 +369,9 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     const int processFd = openProcessFd(processId);
     adoptChild(processId, processFd);
 
-    const bool answered = !terminal || terminal->answerPrompts(errorFilePath, processFd);
+    const bool answered =
+        !terminal ||
+        terminal->answerPrompts(QStringLiteral("/proc/self/fd/%1").arg(errorFile.get()), processFd);
     if (!answered) {
         // The tool refused the answer or went silent; it would wait on its terminal for ever.
         if (processFd >= 0)
@@ -364,9 +383,8 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
                                                    processFd, outputTailSize);
 
     const Outcome outcome = waitForChild(processId, processFd);
+    QString errorText = decodedOrEmpty(readAll(errorFile.get()));
     errorFile.close();
-    errorFileRemoval.read = true;
-    QString errorText = decodedOrEmpty(readAndRemove(errorFilePath));
     if (terminal) // the prompts are no message
         errorText = PasswordTerminal::withoutPrompts(errorText);
 

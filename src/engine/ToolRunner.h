@@ -12,17 +12,25 @@
 
 class PasswordTerminal;
 
+// What a run answers to besides its command line.
+struct ToolRunContext {
+    // Once cancelled, the tool is not started (the run fails with cancelled).
+    CancellationToken cancellation;
+    // Folders given by descriptor (-1: none), which renaming folders on the way cannot change.
+    struct Folders {
+        // The tool starts in it, instead of `currentDirectory`.
+        int working = -1;
+        // The tool keeps it open at the same number, so that a path "/proc/self/fd/<n>/<name>"
+        // in its arguments leads into that very folder.
+        int output = -1;
+    } folders;
+};
+
 // Runs one external tool to completion and turns its outcome into success or a CompressionError.
 // It is also the handle through which a cancel request reaches the running tool.
 class ToolRunner final {
 public:
-    // What a run answers to besides its command line.
-    struct Context {
-        // Once cancelled, the tool is not started (the run fails with cancelled).
-        CancellationToken cancellation;
-        // Where standard error is captured; empty: a fresh "bw-err-<UUID>" in the temporary folder.
-        QString errorFilePath;
-    };
+    using Context = ToolRunContext;
 
     ToolRunner() = default;
     Q_DISABLE_COPY_MOVE(ToolRunner)
@@ -32,7 +40,8 @@ public:
     // Blocks until the tool exits. Throws CompressionError (toolFailed, cancelled) or PlatformError.
     // The tool is killed should this process end first, however it ends. With a terminal, the tool
     // runs in a session of its own with it as its controlling terminal, which answers its prompts.
-    // The tool sees toolEnvironment() only.
+    // The tool sees toolEnvironment() only. Its standard error goes to a file in the temporary
+    // folder that has no name, so that nothing is left there whatever happens to this process.
     void run(const QString& executable, const QStringList& arguments,
              const std::optional<QString>& currentDirectory = std::nullopt,
              const std::optional<QByteArray>& input = std::nullopt, const Context& context = {},

@@ -5,6 +5,7 @@
 #include "engine/ArchiveVerifier.h"
 #include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
+#include "engine/FileDescriptor.h"
 #include "engine/ItemCopier.h"
 #include "engine/JobCancelledError.h"
 #include "engine/LeftoverSweep.h"
@@ -15,11 +16,13 @@
 #include "engine/StagedItem.h"
 #include "engine/StagingFolder.h"
 #include "engine/ToolRunner.h"
+#include "engine/TreeRemoval.h"
 #include "support/ArchiveReading.h"
 
 #include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,9 +32,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <future>
+#include <grp.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -279,7 +284,8 @@ private slots:
         // A true copy is a file of its own: removing the staged copy must never touch the original.
         QCOMPARE(statOf(target / "notes.txt").st_ino == statOf(source / "notes.txt").st_ino,
                  method == ItemCopier::Method::linkWhenPossible);
-        StagingFolder::removeTree(target);
+        const FileDescriptor destination(::open(QFile::encodeName(m_destination).constData(), O_RDONLY));
+        QVERIFY(TreeRemoval::removeEntry(destination.get(), "Folder"));
         QVERIFY(!fs::exists(target));
     }
 
@@ -495,44 +501,68 @@ private slots:
         QCOMPARE(entries(m_destination), QStringList());
     }
 
-    // What a crash left is removed; what a live run uses, and what is not plainly ours, stays.
-    void leftoverSweep_removesOnlyWhatIsOursAndUnused() {
+    // What a crash left is removed. What a live run uses, what only looks like Balewick's and a
+    // folder that took a listed name since, stay.
+    void leftoverSweep_removesOnlyWhatAJournalListsAsMade() {
         const QString journal = PendingJournalEntry::journalFolder();
-        const auto makeFolder = [](const QString& path, mode_t mode) {
+        const QString notes = temporary() + "/Balewick-notes";
+        const auto makeFolder = [](const QString& path) {
             QVERIFY(QDir().mkpath(path + "/inside"));
-            ::chmod(QFile::encodeName(path).constData(), mode);
+            ::chmod(QFile::encodeName(path).constData(), 0700);
         };
+        const auto identity = [](const QString& path) {
+            return statOf(QFile::encodeName(path).toStdString());
+        };
+        makeFolder(notes);
+        writeFile(temporary() + "/bw-err-x", "");
         std::optional<PendingJournalEntry> crashed(std::in_place, m_destination);
-        makeFolder(crashed->hiddenFolderPath(), 0700);
-        makeFolder(crashed->stagingFolderPath(), 0700);
-        writeFile(crashed->errorFilePath(), "zip error");
+        makeFolder(crashed->hiddenFolderPath());
+        makeFolder(crashed->stagingFolderPath());
+        crashed->record(crashed->stagingFolderPath(), identity(crashed->stagingFolderPath()));
+        crashed->record(crashed->hiddenFolderPath(), identity(notes)); // as if another took its name
         // A crash leaves its entry without its lock: keep a copy of the file, end the entry, put it back.
         const QString entryName = entries(journal).value(0);
         QVERIFY(QFile::copy(journal + "/" + entryName, m_work.filePath("entry")));
         crashed.reset();
         QVERIFY(QFile::rename(m_work.filePath("entry"), journal + "/" + entryName));
-
         const PendingJournalEntry live(m_destination);
-        makeFolder(live.stagingFolderPath(), 0700);
-        writeFile(live.errorFilePath(), "");
-        makeFolder(temporary() + "/Balewick-stale", 0700);
-        writeFile(temporary() + "/bw-err-stale", "");
-        makeFolder(temporary() + "/Balewick-shared", 0755);
-        writeFile(temporary() + "/unrelated", "");
-        makeFolder(m_destination + "/.balewick-not-listed", 0700);
+        makeFolder(live.stagingFolderPath());
+        live.record(live.stagingFolderPath(), identity(live.stagingFolderPath()));
 
-        LeftoverSweep::run(journal, temporary());
+        LeftoverSweep::run(journal);
         QCOMPARE(entries(journal).size(), 1); // the live entry
-        QCOMPARE(entries(m_destination), QStringList{".balewick-not-listed"});
+        QCOMPARE(entries(m_destination).size(), 1);
         QStringList kept = entries(temporary()),
-                    expected{"Balewick-shared", "unrelated", QFileInfo(live.stagingFolderPath()).fileName(),
-                             QFileInfo(live.errorFilePath()).fileName()};
+                    expected{"Balewick-notes", QFileInfo(live.stagingFolderPath()).fileName(), "bw-err-x"};
         kept.sort();
         expected.sort();
         QCOMPARE(kept, expected);
         for (const QString& name : kept)
-            StagingFolder::removeTree(QFile::encodeName(temporary() + "/" + name).toStdString());
-        StagingFolder::removeTree(QFile::encodeName(m_destination + "/.balewick-not-listed").toStdString());
+            fs::remove_all(QFile::encodeName(temporary() + "/" + name).toStdString());
+    }
+
+    // Removal stays inside the tree: links to a folder and a file outside go as links, a read-only
+    // folder is emptied all the same, and another user's folder inside is left as it is.
+    void treeRemoval_touchesNothingOutsideTheTree() {
+        const QByteArray outside = QFile::encodeName(m_items + "/outside"),
+                         tree = QFile::encodeName(m_destination + "/tree");
+        writeFile(outside + "/kept.txt", "kept");
+        writeFile(tree + "/sub/a.txt", "a");
+        QVERIFY(::symlink(outside.constData(), tree + "/sub/folderLink") == 0);
+        QVERIFY(::symlink(outside + "/kept.txt", tree + "/fileLink") == 0);
+        ::chmod(tree + "/sub", 0555);
+        const bool asRoot = ::geteuid() == 0; // only root can give a folder to another user
+        if (asRoot) {
+            writeFile(tree + "/foreign/x", "x");
+            QVERIFY(::chown(tree + "/foreign", 65534, 65534) == 0);
+        }
+        const FileDescriptor parent(::open(QFile::encodeName(m_destination).constData(), O_RDONLY));
+        QCOMPARE(TreeRemoval::removeEntry(parent.get(), "tree"), !asRoot);
+        QCOMPARE(entries(outside), QStringList{"kept.txt"});
+        QCOMPARE(toolOutput("cat", {outside + "/kept.txt"}), QByteArray("kept"));
+        QCOMPARE(entries(m_destination), asRoot ? QStringList{"tree"} : QStringList());
+        if (asRoot)
+            QCOMPARE(entries(tree + "/foreign"), QStringList{"x"});
     }
 
     void createArchive_outputNameTakenMeanwhile_isNeverReplaced() {
@@ -541,6 +571,74 @@ private slots:
         QVERIFY(failureOf([&] { create({"a.txt"}, ArchiveFormat::zip, "a.zip"); }).endsWith("File exists"));
         QCOMPARE(entries(m_destination), QStringList{"a.zip"});
         QCOMPARE(toolOutput("cat", {outputPath("a.zip")}), QByteArray("someone else's file"));
+    }
+
+    // Another user who may write where the archive goes, or where the items are staged, swaps
+    // the hidden folder for one of his own while the tool runs: a link into the victim's files
+    // under the archive's name, a folder under the item's. Nothing of the victim's or his is
+    // touched, the archive holds the items and is the one the tool wrote, and the run says so.
+    void createArchive_folderSwappedByAnotherUser_touchesNothingElse_data() {
+        QTest::addColumn<QString>("prefix");
+        QTest::newRow("hidden folder beside the archive") << ".balewick-";
+        QTest::newRow("staging folder beside the items") << ".Balewick-";
+    }
+    void createArchive_folderSwappedByAnotherUser_touchesNothingElse() {
+        QFETCH(QString, prefix);
+        if (::geteuid() != 0)
+            QSKIP("the attack needs a second user: run as root (the attacker then runs as nobody)");
+        // Staged beside the items when the temporary folder lies on another disk.
+        const QString disk = smallDisk("elsewhere", 8);
+        if (disk.isEmpty())
+            QSKIP("no tmpfs could be mounted");
+        const auto temporaryGuard = temporaryDirectoryAt(QFile::encodeName(disk));
+        const QString shared = m_destination + "/shared", victim = m_work.filePath("victim");
+        QVERIFY(QDir().mkpath(shared) && ::chmod(QFile::encodeName(shared).constData(), 0777) == 0);
+        ::chmod(QFile::encodeName(m_work.path()).constData(), 0711);
+        ::chmod(QFile::encodeName(m_destination).constData(), 0755);
+        writeFile(victim + "/notes.txt", "the victim's notes");
+        writeFile(shared + "/Items/a.txt", "a");
+        // The tool waits for a line from this pipe, held open here so that it never blocks us.
+        const QByteArray pipe = QFile::encodeName(m_destination + "/go"), started = pipe + ".started";
+        QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+        const FileDescriptor go(::open(pipe.constData(), O_RDWR | O_CLOEXEC));
+        const QString tool = script("waiting-tar", "touch '" + started + "'; read go < '" + pipe +
+                                                       "'; exec /usr/bin/tar \"$@\"");
+        auto failure = std::async(std::launch::async, [&] {
+            return failureOf([&] {
+                ArchiveBuilder({tool, tool, tool}, &m_runner)
+                    .createArchive({QUrl::fromLocalFile(shared + "/Items")}, false, ArchiveFormat::tar,
+                                   QUrl::fromLocalFile(shared + "/Items.tar"), "Vol", std::nullopt, false);
+            });
+        });
+        auto release = qScopeGuard([&] { QCOMPARE(::write(go.get(), "\n", 1), 1); });
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(started), 20000);
+        const QString name =
+            entries(shared).filter(QRegularExpression("^" + QRegularExpression::escape(prefix))).value(0);
+        QVERIFY(!name.isEmpty());
+        const QByteArray place = QFile::encodeName(shared + "/" + name);
+        const QByteArray moved = QFile::encodeName(shared + "/moved"), link = place + "/Items.tar";
+        const QByteArray target = QFile::encodeName(victim + "/notes.txt"), planted = place + "/Items";
+        const pid_t attacker = ::fork();
+        if (attacker == 0) {
+            const bool swapped = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 &&
+                                 ::setuid(65534) == 0 &&
+                                 ::rename(place.constData(), moved.constData()) == 0 &&
+                                 ::mkdir(place.constData(), 0755) == 0 &&
+                                 ::symlink(target.constData(), link.constData()) == 0 &&
+                                 ::mkdir(planted.constData(), 0755) == 0;
+            ::_exit(swapped ? 0 : 1);
+        }
+        int status = 0;
+        QVERIFY(::waitpid(attacker, &status, 0) == attacker && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        release.dismiss();
+        QCOMPARE(::write(go.get(), "\n", 1), 1);
+        const QString outcome = failure.get();
+
+        QCOMPARE(toolOutput("cat", {victim + "/notes.txt"}), QByteArray("the victim's notes"));
+        QCOMPARE(entries(QFile::decodeName(place)), (QStringList{"Items", "Items.tar"}));
+        QCOMPARE(statOf((shared + "/Items.tar").toStdString()).st_mode & S_IFMT, mode_t(S_IFREG));
+        QCOMPARE(archiveMembers(shared + "/Items.tar"), (QByteArrayList{"Items", "Items/a.txt"}));
+        QCOMPARE(outcome, qtTrId("cleanup.notOurs").arg(shared + "/" + name));
     }
 
     void createArchive_terminatedTool_leavesNothingBehind_data() {
