@@ -364,6 +364,7 @@ private slots:
         const QString started = script.fileName() + ".started";
         // Cancelled once the tool is surely running; it would take a minute by itself.
         const std::jthread stop([cancellation, started](std::stop_token stopping) {
+            // A plain thread has no event loop to wait on, so it polls the marker itself.
             while (!stopping.stop_requested() && !QFile::exists(started))
                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
             cancellation.cancel();
