@@ -3,7 +3,6 @@
 #include "LogView.h"
 #include "widgets/WindowPresentation.h"
 
-#include <QScreen>
 #include <QVBoxLayout>
 
 LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* parent)

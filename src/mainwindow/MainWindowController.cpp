@@ -7,11 +7,9 @@
 #include "workflow/MainModel.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 MainWindowController::MainWindowController(MainModel& model, AppPreferences& preferences, Dialogs& dialogs,
                                            DesktopServices& desktop, QWidget* parent)
