@@ -3,20 +3,30 @@ function(balewick_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
 
-# A static library of one subsystem folder.
+# A static library of one subsystem folder. Its headers are reachable, as "<folder>/X.h", only
+# through an include directory of its own, so a file sees the headers of the libraries its library
+# links and no others: an include across a boundary the links do not allow fails to build.
+# PUBLIC lists the libraries its own headers include; the rest go under PRIVATE.
 function(balewick_library target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
   add_library(${target} STATIC ${ARG_SOURCES})
-  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
-  target_link_libraries(${target} PUBLIC ${ARG_LINKS})
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(include_root ${PROJECT_BINARY_DIR}/include/${target})
+  file(MAKE_DIRECTORY ${include_root})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${include_root}/${folder} SYMBOLIC)
+  target_include_directories(${target} PUBLIC ${include_root})
+  target_link_libraries(${target} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+  # What its sources may include, for the build's own checks of the boundaries.
+  set_target_properties(${target} PROPERTIES BALEWICK_LINKS "${ARG_PUBLIC};${ARG_PRIVATE}")
   balewick_warnings(${target})
 endfunction()
 
-# One QtTest executable registered with CTest. Widget tests run on the offscreen platform.
+# One QtTest executable registered with CTest. Widget tests run on the offscreen platform; every
+# test may install the catalogues, to compare texts as users read them.
 function(balewick_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LINKS})
+  target_link_libraries(${name} PRIVATE Qt6::Test balewick_translations ${ARG_LINKS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     BALEWICK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

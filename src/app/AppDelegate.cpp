@@ -1,109 +1,62 @@
 #include "AppDelegate.h"
 
 #include "LaunchLocation.h"
-#include "MainWindowController.h"
 #include "about/AboutWindow.h"
 #include "about/LicenseAgreementWindow.h"
 #include "log/LogWindow.h"
+#include "mainwindow/MainWindowController.h"
 #include "persistence/AppPreferences.h"
 #include "platform/AppInfo.h"
-#include "settings/SettingsModel.h"
 #include "settings/SettingsView.h"
 #include "settings/UpdatesSettingsView.h"
 #include "updates/VersionChecker.h"
 #include "workflow/MainModel.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
-namespace {
-
-QPointer<AppDelegate> currentDelegate;
-
-} // namespace
-
-AppDelegate::AppDelegate(Dialogs& dialogs, DesktopServices& desktop, QObject* parent)
+AppDelegate::AppDelegate(const Collaborators& collaborators, QObject* parent)
     : QObject(parent)
-    , m_dialogs(dialogs)
-    , m_desktop(desktop) {}
+    , m_collaborators(collaborators) {}
 
 AppDelegate::~AppDelegate() = default;
 
-AppDelegate* AppDelegate::current() {
-    return currentDelegate.data();
-}
-
 bool AppDelegate::applicationDidFinishLaunching() {
-    currentDelegate = this;
     if (!verifyLaunchLocation())
         return false;
-    m_windowController = std::make_unique<MainWindowController>(MainModel::shared(), AppPreferences::shared(),
-                                                                m_dialogs, m_desktop);
-    connect(m_windowController.get(), &MainWindowController::checkForUpdatesRequested, this,
-            [this] { versionChecker().checkForUpdates(true); });
-    connect(m_windowController.get(), &MainWindowController::settingsRequested, this,
-            &AppDelegate::showSettingsWindow);
-    connect(m_windowController.get(), &MainWindowController::aboutRequested, this,
-            &AppDelegate::showAboutWindow);
-    connect(m_windowController.get(), &MainWindowController::licenseRequested, this,
-            &AppDelegate::showLicenseAgreementWindow);
-    connect(m_windowController.get(), &MainWindowController::quitRequested, this,
-            &AppDelegate::quitRequested);
+    m_windowController = std::make_unique<MainWindowController>(
+        m_collaborators.model, m_collaborators.preferences, m_collaborators.dialogs, m_collaborators.desktop);
+    connectWindowController();
     m_windowController->showWindow();
     // With automatic checks off, no checker is made and nothing reaches the network.
-    if (AppPreferences::shared().autoCheckForUpdates())
+    if (m_collaborators.preferences.autoCheckForUpdates())
         versionChecker().checkForUpdates(false);
     return true;
 }
 
+void AppDelegate::connectWindowController() {
+    MainWindowController* controller = m_windowController.get();
+    connect(controller, &MainWindowController::checkForUpdatesRequested, this,
+            [this] { versionChecker().checkForUpdates(true); });
+    connect(controller, &MainWindowController::settingsRequested, this, &AppDelegate::showSettingsWindow);
+    connect(controller, &MainWindowController::logRequested, this, &AppDelegate::showLogWindow);
+    connect(controller, &MainWindowController::aboutRequested, this, &AppDelegate::showAboutWindow);
+    connect(controller, &MainWindowController::licenseRequested, this,
+            &AppDelegate::showLicenseAgreementWindow);
+    connect(controller, &MainWindowController::quitRequested, this, &AppDelegate::quitRequested);
+}
+
 VersionChecker& AppDelegate::versionChecker() {
     if (!m_versionChecker)
-        m_versionChecker = new VersionChecker(AppPreferences::shared(), m_desktop, this);
+        m_versionChecker = new VersionChecker(m_collaborators.preferences, m_collaborators.desktop, this);
     return *m_versionChecker;
-}
-
-void AppDelegate::showPreferences() {
-    QTimer::singleShot(0, this, &AppDelegate::openSettingsWindow);
-}
-
-void AppDelegate::openSettingsWindow() {
-    if (!openSettingsFromMenu())
-        showSettingsWindow();
-}
-
-void AppDelegate::showSettings(SettingsTab tab) {
-    SettingsModel& model = SettingsModel::shared();
-    model.setPendingTab(tab);
-    model.setSelectedTab(tab);
-    openSettingsWindow();
-    // Once more after the window has settled, in case showing it restored another pane.
-    QTimer::singleShot(200, &model, [&model, tab] { model.setSelectedTab(tab); });
-}
-
-bool AppDelegate::openSettingsFromMenu() {
-    if (!m_windowController)
-        return false;
-    const QList<QAction*> menus = m_windowController->menuBar()->actions();
-    if (menus.isEmpty() || !menus.constFirst()->menu())
-        return false;
-    const QKeySequence settingsShortcut(Qt::CTRL | Qt::Key_Comma);
-    for (QAction* item : menus.constFirst()->menu()->actions()) {
-        if (item->shortcut() == settingsShortcut && item->isEnabled()) {
-            item->trigger();
-            return true;
-        }
-    }
-    return false;
 }
 
 void AppDelegate::showSettingsWindow() {
     if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<SettingsView>(SettingsModel::shared(), AppPreferences::shared());
+        m_settingsWindow =
+            std::make_unique<SettingsView>(m_collaborators.settings, m_collaborators.preferences);
         UpdatesSettingsView* pane = m_settingsWindow->updatesPane();
         connect(pane, &UpdatesSettingsView::checkRequested, this,
                 [this] { versionChecker().checkForUpdates(true); });
@@ -123,7 +76,7 @@ void AppDelegate::openUrls(const QList<QUrl>& urls) {
     // Files handed over while the refusal alert shows must not start a run.
     if (m_launchRefused || urls.isEmpty())
         return;
-    MainModel::shared().processWhenIdle(urls);
+    m_collaborators.model.processWhenIdle(urls);
 }
 
 void AppDelegate::reopen() {
@@ -134,11 +87,11 @@ void AppDelegate::reopen() {
 }
 
 void AppDelegate::showLogWindow() {
-    LogWindow::showLogWindow(m_desktop, &m_logWindow);
+    LogWindow::showLogWindow(m_collaborators.log, m_collaborators.desktop, &m_logWindow);
 }
 
 void AppDelegate::showAboutWindow() {
-    AboutWindow::showAboutWindow(m_desktop, &m_aboutWindow);
+    AboutWindow::showAboutWindow(m_collaborators.desktop, &m_aboutWindow);
 }
 
 void AppDelegate::showLicenseAgreementWindow() {

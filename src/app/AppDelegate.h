@@ -1,10 +1,7 @@
 #pragma once
 
-#include "settings/SettingsTab.h"
-
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 
@@ -12,11 +9,15 @@
 #include <optional>
 
 class AboutWindow;
+class AppPreferences;
+class ArchiveLogStore;
 class DesktopServices;
 class Dialogs;
 class LicenseAgreementWindow;
 class LogWindow;
+class MainModel;
 class MainWindowController;
+class SettingsModel;
 class SettingsView;
 class VersionChecker;
 
@@ -25,13 +26,20 @@ class AppDelegate final : public QObject {
     Q_OBJECT
 
 public:
-    // The ports are handed to the main window; they must outlive the delegate.
-    AppDelegate(Dialogs& dialogs, DesktopServices& desktop, QObject* parent = nullptr);
+    // What the application made once; the delegate hands it to the windows it makes.
+    struct Collaborators {
+        AppPreferences& preferences;
+        ArchiveLogStore& log;
+        MainModel& model;
+        SettingsModel& settings;
+        Dialogs& dialogs;
+        DesktopServices& desktop;
+    };
+
+    // The collaborators are not owned and must outlive the delegate.
+    explicit AppDelegate(const Collaborators& collaborators, QObject* parent = nullptr);
     ~AppDelegate() override;
     Q_DISABLE_COPY_MOVE(AppDelegate)
-
-    // The delegate once launching has finished; empty before.
-    static AppDelegate* current();
 
     // Checks where Balewick runs from, then makes and shows the main window. False when the
     // location was refused (the application is then asked to exit with code 1).
@@ -46,13 +54,8 @@ public:
 
     MainWindowController* windowController() const { return m_windowController.get(); }
 
-    // The settings window at the pane shown last, once the current event is handled.
-    void showPreferences();
-    // Brings the settings window up through the menu's Settings item, or directly without one.
-    void openSettingsWindow();
-    // The same, at the given pane.
-    void showSettings(SettingsTab tab);
-    // What the Settings item does: makes the window once, then shows it (again) in front.
+    // The Settings item and the main window's gear button: makes the settings window once, then
+    // shows it (again) in front, at the pane shown last.
     void showSettingsWindow();
     SettingsView* settingsWindow() const { return m_settingsWindow.get(); }
 
@@ -78,10 +81,9 @@ public:
 
 private:
     static bool hasVisibleWindows();
-    bool openSettingsFromMenu();
+    void connectWindowController();
 
-    Dialogs& m_dialogs;
-    DesktopServices& m_desktop;
+    Collaborators m_collaborators;
     std::unique_ptr<MainWindowController> m_windowController;
     std::unique_ptr<SettingsView> m_settingsWindow;
     VersionChecker* m_versionChecker = nullptr;

@@ -3,25 +3,32 @@
 #include "AppDelegate.h"
 #include "CommandLineFiles.h"
 #include "GracefulExit.h"
-#include "MainWindowController.h"
 #include "RunNotice.h"
 #include "SingleInstance.h"
 #include "Translations.h"
 #include "WidgetDialogs.h"
+#include "engine/ArchiveBuilder.h"
 #include "engine/LeftoverSweep.h"
+#include "mainwindow/MainWindowController.h"
+#include "persistence/AppPreferences.h"
+#include "persistence/ArchiveLogStore.h"
 #include "platform/AppInfo.h"
 #include "platform/FreedesktopNotifier.h"
 #include "platform/LinuxDesktopServices.h"
+#include "settings/SettingsModel.h"
 #include "workflow/MainModel.h"
+#include "workflow/ProgressClock.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 
 namespace BalewickApp {
 
-int run(int argc, char** argv) {
-    QApplication application(argc, argv);
+namespace {
+
+void describeApplication(QApplication& application) {
     const AppInfo info = AppInfo::bundled();
     QApplication::setOrganizationName(QStringLiteral("Balewick"));
     QApplication::setApplicationName(QStringLiteral("Balewick"));
@@ -34,24 +41,40 @@ int run(int argc, char** argv) {
     // Balewick stays running with its window closed; launching it again brings the window back.
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install(application);
+}
 
-    // The shared model keeps these until the process ends, so they are never destroyed.
-    auto* dialogs = new WidgetDialogs;
-    auto* desktop = new LinuxDesktopServices;
-    MainModel::installPorts(*dialogs, *desktop);
-    AppDelegate delegate(*dialogs, *desktop);
+// argv itself, which QApplication has cleared of its own options: its arguments() are decoded
+// text, where a name that is not UTF-8 would lose bytes.
+QList<QUrl> commandLineFiles(int argc, char** argv) {
+    QByteArrayList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments.append(QByteArray(argv[index]));
+    return CommandLineFiles::fileUrls(arguments, CommandLineFiles::workingDirectory());
+}
+
+} // namespace
+
+int run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    describeApplication(application);
+
+    // Everything the windows and the workflow share, made once here and handed down; it lives until
+    // the event loop has ended.
+    QSettings settings(QStringLiteral("Balewick"), QStringLiteral("Balewick"));
+    AppPreferences preferences(&settings);
+    ArchiveLogStore log(&settings);
+    SettingsModel settingsModel(settings);
+    ArchiveBuilder builder;
+    WidgetDialogs dialogs;
+    LinuxDesktopServices desktop;
+    MainModel model(preferences, log, builder, dialogs, desktop, ProgressClock::steady());
+    AppDelegate delegate({preferences, log, model, settingsModel, dialogs, desktop});
     // A refused launch ends before it can take the socket from, or hand files to, anyone.
     if (!delegate.verifyLaunchLocation())
         return 1;
 
     GracefulExit::catchTerminationSignals();
-
-    // argv itself, which QApplication has cleared of its own options: its arguments() are decoded
-    // text, where a name that is not UTF-8 would lose bytes.
-    QByteArrayList arguments;
-    for (int index = 1; index < argc; ++index)
-        arguments.append(QByteArray(argv[index]));
-    const QList<QUrl> files = CommandLineFiles::fileUrls(arguments, CommandLineFiles::workingDirectory());
+    const QList<QUrl> files = commandLineFiles(argc, argv);
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.claim(files) == SingleInstance::Role::HandedOff)
         return 0;
@@ -59,16 +82,17 @@ int run(int argc, char** argv) {
     if (instance.isListening())
         LeftoverSweep::run();
 
-    GracefulExit gracefulExit(MainModel::shared(), *dialogs);
+    GracefulExit gracefulExit(model, dialogs);
     QObject::connect(&delegate, &AppDelegate::quitRequested, &gracefulExit,
                      [&gracefulExit] { gracefulExit.quit(); });
     QObject::connect(&instance, &SingleInstance::filesOpened, &delegate, &AppDelegate::openUrls);
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate, &AppDelegate::reopen);
     FreedesktopNotifier notifier;
-    RunNotice notice(MainModel::shared(), notifier, *desktop);
-    QTimer::singleShot(0, &delegate, [&delegate, &notice, files] {
+    RunNotice notice(model, notifier, desktop);
+    QTimer::singleShot(0, &delegate, [&delegate, &dialogs, &notice, files] {
         if (!delegate.applicationDidFinishLaunching())
             return;
+        dialogs.setMainWindow(delegate.windowController());
         notice.setWindow(delegate.windowController());
         delegate.openUrls(files);
     });

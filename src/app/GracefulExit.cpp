@@ -9,11 +9,17 @@
 #include <QTimer>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
+
+using namespace std::chrono_literals;
+
+// How long an exit waits for the run to remove its files.
+constexpr auto cleanupLimit = 5s;
 
 int g_signalPipe[2] = {-1, -1};
 
@@ -81,6 +87,6 @@ void GracefulExit::exit() {
     }
     // Exit as soon as the run has removed its files, but never wait on it for longer.
     connect(&m_model, &MainModel::runFinished, this, [] { QCoreApplication::exit(0); });
-    QTimer::singleShot(m_cleanupLimit, this, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(cleanupLimit, this, [] { QCoreApplication::exit(0); });
     m_model.stopAll();
 }

@@ -3,8 +3,6 @@
 #include <QCoroTask>
 #include <QObject>
 
-#include <chrono>
-
 class Dialogs;
 class MainModel;
 class QSocketNotifier;
@@ -29,14 +27,11 @@ public:
     // Stops everything and exits once the run has cleaned up, or after the clean-up limit.
     void exit();
 
-    void setCleanupLimit(std::chrono::milliseconds limit) { m_cleanupLimit = limit; }
-
 private:
     void readSignal();
 
     MainModel& m_model;
     Dialogs& m_dialogs;
     QSocketNotifier* m_notifier = nullptr;
-    std::chrono::milliseconds m_cleanupLimit{5000};
     bool m_exiting = false;
 };

@@ -1,6 +1,6 @@
 #include "RunNotice.h"
 
-#include "ResultBanner.h"
+#include "mainwindow/ResultBanner.h"
 #include "platform/DesktopNotifier.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"

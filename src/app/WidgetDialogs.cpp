@@ -1,8 +1,5 @@
 #include "WidgetDialogs.h"
 
-#include "AppDelegate.h"
-#include "MainWindowController.h"
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoroSignal>
@@ -60,14 +57,11 @@ void showAsPlainText(QMessageBox* box) {
 
 } // namespace
 
-QWidget* WidgetDialogs::parentWindow() {
+QWidget* WidgetDialogs::parentWindow() const {
     if (QWidget* active = QApplication::activeWindow(); active && isOrdinaryWindow(active))
         return active;
-    if (AppDelegate* delegate = AppDelegate::current()) {
-        QWidget* main = delegate->windowController();
-        if (main && main->isVisible())
-            return main;
-    }
+    if (m_mainWindow && m_mainWindow->isVisible())
+        return m_mainWindow;
     return nullptr;
 }
 

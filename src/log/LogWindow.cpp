@@ -1,10 +1,8 @@
 #include "LogWindow.h"
 
 #include "LogView.h"
-#include "persistence/ArchiveLogStore.h"
 #include "widgets/WindowPresentation.h"
 
-#include <QScreen>
 #include <QVBoxLayout>
 
 LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* parent)
@@ -21,9 +19,9 @@ LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* 
     resize(contentWidth, contentHeight);
 }
 
-LogWindow* LogWindow::showLogWindow(DesktopServices& desktop, std::unique_ptr<LogWindow>* kept) {
-    return WindowPresentation::showKept(kept,
-                                        [&] { return new LogWindow(ArchiveLogStore::shared(), desktop); });
+LogWindow* LogWindow::showLogWindow(ArchiveLogStore& store, DesktopServices& desktop,
+                                    std::unique_ptr<LogWindow>* kept) {
+    return WindowPresentation::showKept(kept, [&] { return new LogWindow(store, desktop); });
 }
 
 void LogWindow::bringToFront() {

@@ -25,10 +25,11 @@ public:
 
     LogView* view() const { return m_view; }
 
-    // Brings back the window that `kept` holds, or makes one over the shared log, centres it,
-    // shows it and puts it in `kept`. Without a holder the new window is shown but not
-    // remembered, and goes away once closed.
-    static LogWindow* showLogWindow(DesktopServices& desktop, std::unique_ptr<LogWindow>* kept);
+    // Brings back the window that `kept` holds, or makes one over `store`, centres it, shows it
+    // and puts it in `kept`. Without a holder the new window is shown but not remembered, and goes
+    // away once closed.
+    static LogWindow* showLogWindow(ArchiveLogStore& store, DesktopServices& desktop,
+                                    std::unique_ptr<LogWindow>* kept);
 
 private:
     void bringToFront();

@@ -1,7 +1,6 @@
 #include "AppPreferences.h"
 
 #include "ConfirmationAlert.h"
-#include "StandardSettings.h"
 #include "StoredValues.h"
 
 #include <QDir>
@@ -71,12 +70,6 @@ AppPreferences::AppPreferences(QSettings* settings, QObject* parent)
     m_omitFinderFiles = readBool(omitFinderFilesKey, false);
     m_omitMacMetadata = readBool(omitMacMetadataKey, false);
     m_trashOriginals = readBool(trashOriginalsKey, false);
-}
-
-AppPreferences& AppPreferences::shared() {
-    // Never destroyed: views and the workflow may still hold it while the process winds down.
-    static AppPreferences* const preferences = new AppPreferences(&standardSettings());
-    return *preferences;
 }
 
 bool AppPreferences::readBool(const QString& key, bool fallback) const {

@@ -39,9 +39,6 @@ public:
     explicit AppPreferences(QSettings* settings, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(AppPreferences)
 
-    // The process-wide instance over the standard settings ("Balewick"/"Balewick").
-    static AppPreferences& shared();
-
     QSettings& defaults() const { return *m_settings; }
 
     bool autoCheckForUpdates() const { return m_autoCheckForUpdates; }

@@ -1,7 +1,6 @@
 #include "ArchiveLogStore.h"
 
 #include "ArchiveLogCoding.h"
-#include "StandardSettings.h"
 
 ArchiveLogStore::ArchiveLogStore(QSettings* settings, QObject* parent)
     : QObject(parent)
@@ -13,12 +12,6 @@ ArchiveLogStore::ArchiveLogStore(QSettings* settings, QObject* parent)
         return;
     if (std::optional<QList<ArchiveLogEntry>> entries = ArchiveLogCoding::decode(stored.toByteArray()))
         m_entries = std::move(*entries);
-}
-
-ArchiveLogStore& ArchiveLogStore::shared() {
-    // Never destroyed, like the settings it writes to.
-    static ArchiveLogStore* const store = new ArchiveLogStore(&standardSettings());
-    return *store;
 }
 
 void ArchiveLogStore::append(const QString& path, ArchiveFormat format) {

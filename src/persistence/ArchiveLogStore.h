@@ -18,7 +18,6 @@ public:
     explicit ArchiveLogStore(QSettings* settings, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(ArchiveLogStore)
 
-    static ArchiveLogStore& shared();
     static QString key() { return QStringLiteral("BWArchiveLog"); }
 
     const QList<ArchiveLogEntry>& entries() const { return m_entries; }

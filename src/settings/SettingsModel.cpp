@@ -1,7 +1,5 @@
 #include "SettingsModel.h"
 
-#include "persistence/StandardSettings.h"
-
 #include <QSettings>
 
 namespace {
@@ -11,12 +9,6 @@ const QString selectedPaneKey = QStringLiteral("BWSelectedPane");
 SettingsModel::SettingsModel(QSettings& settings, QObject* parent)
     : QObject(parent)
     , m_settings(settings) {}
-
-SettingsModel& SettingsModel::shared() {
-    // Never destroyed, like the store it writes to.
-    static SettingsModel* const model = new SettingsModel(standardSettings());
-    return *model;
-}
 
 void SettingsModel::setSelectedTab(SettingsTab tab) {
     m_settings.setValue(selectedPaneKey, storedName(tab));

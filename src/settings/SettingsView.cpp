@@ -89,10 +89,7 @@ void SettingsView::showEvent(QShowEvent* event) {
                 move(frame.topLeft());
             }
         }
-        if (const std::optional<SettingsTab> pending = m_model.takePendingTab())
-            m_model.setSelectedTab(*pending);
-        else
-            m_model.restoreSelection();
+        m_model.restoreSelection();
         showSelectedTab();
         scheduleFit();
     }

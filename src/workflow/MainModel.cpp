@@ -1,8 +1,9 @@
 #include "MainModel.h"
 
-#include "AbsentPorts.h"
 #include "ArchiveJob.h"
+#include "DesktopServices.h"
 #include "DestinationResolver.h"
+#include "Dialogs.h"
 #include "ItemCheck.h"
 #include "NonDumpableScope.h"
 #include "ProgressClock.h"
@@ -35,12 +36,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-AbsentDialogs g_absentDialogs;
-AbsentDesktopServices g_absentDesktop;
-Dialogs* g_installedDialogs = nullptr;
-DesktopServices* g_installedDesktop = nullptr;
-MainModel* g_sharedModel = nullptr;
 
 // Published fields change, and announce it, only when the value really differs.
 template <typename T> void assign(MainModel* model, T& field, const T& value, void (MainModel::*changed)()) {
@@ -129,31 +124,7 @@ MainModel::MainModel(AppPreferences& preferences, ArchiveLogStore& log, ArchiveB
     connect(&d->progress, &ProgressPresenter::figuresChanged, this, &MainModel::progressFiguresChanged);
 }
 
-MainModel::~MainModel() {
-    if (g_sharedModel == this)
-        g_sharedModel = nullptr;
-}
-
-MainModel& MainModel::shared() {
-    if (!g_sharedModel) {
-        static ArchiveBuilder builder;
-        static MainModel model(AppPreferences::shared(), ArchiveLogStore::shared(), builder,
-                               g_installedDialogs ? *g_installedDialogs : g_absentDialogs,
-                               g_installedDesktop ? *g_installedDesktop : g_absentDesktop,
-                               ProgressClock::steady());
-        g_sharedModel = &model;
-    }
-    return *g_sharedModel;
-}
-
-void MainModel::installPorts(Dialogs& dialogs, DesktopServices& desktop) {
-    g_installedDialogs = &dialogs;
-    g_installedDesktop = &desktop;
-    if (g_sharedModel) {
-        g_sharedModel->d->dialogs = &dialogs;
-        g_sharedModel->d->desktop = &desktop;
-    }
-}
+MainModel::~MainModel() = default;
 
 bool MainModel::isTargeted() const {
     return d->isTargeted;

@@ -49,11 +49,6 @@ public:
     ~MainModel() override;
     Q_DISABLE_COPY_MOVE(MainModel)
 
-    // The process-wide model over the shared preferences, log and engine and the ports given to
-    // installPorts(), which the application calls once before first use.
-    static MainModel& shared();
-    static void installPorts(Dialogs& dialogs, DesktopServices& desktop);
-
     bool isTargeted() const;
     void setTargeted(bool value);
     bool isBusy() const;

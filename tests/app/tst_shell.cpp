@@ -4,17 +4,13 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLineFiles.h"
 #include "app/LaunchLocation.h"
-#include "app/MainView.h"
-#include "app/MainWindowController.h"
-#include "app/RecentsMenu.h"
-#include "app/RecentsMenuActions.h"
 #include "app/WidgetDialogs.h"
 #include "log/LogWindow.h"
-#include "persistence/AppPreferences.h"
+#include "mainwindow/MainView.h"
+#include "mainwindow/MainWindowController.h"
+#include "settings/SettingsModel.h"
 #include "settings/SettingsView.h"
-#include "support/FakeDesktopServices.h"
-#include "support/FakeDialogs.h"
-#include "workflow/MainModel.h"
+#include "support/ModelFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,11 +23,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -54,6 +50,15 @@ QAbstractButton* buttonWithText(const QMessageBox* box, const QString& text) {
     return nullptr;
 }
 
+// What the application makes at start, made afresh for each test over its own settings file, with
+// automatic checks off.
+struct Launch : ModelFixture {
+    Launch() { preferences.setAutoCheckForUpdates(false); }
+
+    SettingsModel settingsModel{settings};
+    AppDelegate delegate{{preferences, log, model, settingsModel, dialogs, desktop}};
+};
+
 } // namespace
 
 // The application shell: launch check, command line, delegate and the widget dialogs.
@@ -62,9 +67,6 @@ class ShellTest : public QObject {
 
 private:
     QTemporaryDir m_root;
-    FakeDialogs m_dialogs;
-    FakeDesktopServices m_desktop;
-    WidgetDialogs m_widgetDialogs;
 
     QString path(const QString& relative) const {
         return relative.isEmpty() ? relative : m_root.filePath(relative);
@@ -86,16 +88,6 @@ private slots:
         QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("folder/inner")));
         QFile file(m_root.filePath(QStringLiteral("a.txt")));
         QVERIFY(file.open(QIODevice::WriteOnly));
-        MainModel::installPorts(m_dialogs, m_desktop);
-    }
-    // The shell reaches the process-wide model and preferences: each test starts them idle, with
-    // automatic checks off, whatever the test before it left.
-    void init() {
-        MainModel::shared().stopAll();
-        QTRY_VERIFY(!MainModel::shared().isBusy());
-        MainModel::shared().setResult(std::nullopt);
-        AppPreferences::shared().setAutoCheckForUpdates(false);
-        AppPreferences::shared().defaults().remove("BWSelectedPane");
     }
 
     void launchCheck_passesOnlyInsideApplicationsFolders_data() {
@@ -171,7 +163,8 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, tickBox);
         QFETCH(bool, confirmed);
-        auto task = m_widgetDialogs.askConfirmation(
+        WidgetDialogs widgetDialogs;
+        auto task = widgetDialogs.askConfirmation(
             {QStringLiteral("Leave out Finder files?"), QStringLiteral("Details."), QStringLiteral("Omit"),
              QStringLiteral("Cancel"), QStringLiteral("Don't ask again")});
         QMessageBox* box = waitForModal<QMessageBox>();
@@ -194,8 +187,9 @@ private slots:
     }
 
     void showError_hasOneOkButton_andShowsNamesAsTheyAre() {
-        auto task = m_widgetDialogs.showError(QStringLiteral("Couldn't compress"),
-                                              QStringLiteral("<b>x</b>.txt: The disk is full."));
+        WidgetDialogs widgetDialogs;
+        auto task = widgetDialogs.showError(QStringLiteral("Couldn't compress"),
+                                            QStringLiteral("<b>x</b>.txt: The disk is full."));
         QMessageBox* box = waitForModal<QMessageBox>();
         QVERIFY(box);
         QCOMPARE(box->informativeText(), QStringLiteral("<b>x</b>.txt: The disk is full."));
@@ -209,7 +203,8 @@ private slots:
     }
 
     void chooseFolder_cancelled_givesEmptyUrl() {
-        auto task = m_widgetDialogs.chooseFolder(QStringLiteral("Choose"));
+        WidgetDialogs widgetDialogs;
+        auto task = widgetDialogs.chooseFolder(QStringLiteral("Choose"));
         QFileDialog* dialog = waitForModal<QFileDialog>();
         QVERIFY(dialog);
         QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
@@ -230,7 +225,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, expected);
 
-        auto task = m_widgetDialogs.chooseItems(QStringLiteral("Add"));
+        WidgetDialogs widgetDialogs;
+        auto task = widgetDialogs.chooseItems(QStringLiteral("Add"));
         QFileDialog* dialog = waitForModal<QFileDialog>();
         QVERIFY(dialog);
         QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("Add"));
@@ -251,7 +247,8 @@ private slots:
         QCOMPARE(QCoro::waitFor(std::move(task)), urls);
     }
     void launch_outsideApplicationsFolder_alertsAndExitsWithCodeOne() {
-        AppDelegate delegate(m_dialogs, m_desktop);
+        Launch launch;
+        AppDelegate& delegate = launch.delegate;
         delegate.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("opt")});
         QStringList buttons;
         QTimer answer;
@@ -274,17 +271,17 @@ private slots:
         QCOMPARE(applicationLoop.exec(), 1);
         // Files handed over while refusing must not start a run.
         delegate.openUrls({QUrl::fromLocalFile(path("missing"))}); // a run would start at once
-        QVERIFY(!MainModel::shared().isBusy());
-        QVERIFY(m_dialogs.errors.isEmpty());
+        QVERIFY(!launch.model.isBusy());
+        QVERIFY(launch.dialogs.errors.isEmpty());
     }
 
     void launch_installed_showsMainWindowThatCloseHidesAndReopenBringsBack() {
-        AppDelegate launched(m_dialogs, m_desktop);
+        Launch launch;
+        AppDelegate& launched = launch.delegate;
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
         QVERIFY(launched.applicationDidFinishLaunching());
         // With automatic checks off, start-up makes no checker and so no request.
         QVERIFY(!launched.hasVersionChecker());
-        QCOMPARE(AppDelegate::current(), &launched);
         QPointer<MainWindowController> window = launched.windowController();
         QVERIFY(window && window->isVisible());
         QVERIFY(qobject_cast<MainView*>(window->centralWidget()));
@@ -296,30 +293,31 @@ private slots:
         QCOMPARE(launched.windowController(), window.data());
     }
 
-    void settings_openThroughTheMenuItemOrWithoutIt() {
-        AppDelegate launched(m_dialogs, m_desktop);
+    // The Settings item and the gear button take the one way to the one window, at the pane stored
+    // last (General when what is stored names none).
+    void settings_menuItemAndGearButtonShowTheOneWindow() {
+        Launch launch;
+        AppDelegate& launched = launch.delegate;
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
-        AppPreferences::shared().defaults().setValue("BWSelectedPane", "Junk");
+        launch.settings.setValue("BWSelectedPane", "Junk");
         QVERIFY(launched.applicationDidFinishLaunching());
         auto* item = launched.windowController()->findChild<QAction*>("settingsAction");
         QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-        QSignalSpy triggered(item, &QAction::triggered);
-        launched.showPreferences();
-        QTRY_VERIFY(launched.settingsWindow() && launched.settingsWindow()->isVisible());
-        QCOMPARE(triggered.size(), 1);
-        QCOMPARE(AppPreferences::shared().defaults().value("BWSelectedPane").toString(),
-                 QStringLiteral("GeneralPane"));
+        item->trigger();
+        const QPointer<SettingsView> window = launched.settingsWindow();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(launch.settings.value("BWSelectedPane").toString(), QStringLiteral("GeneralPane"));
 
-        launched.settingsWindow()->close();
-        // Without the menu item the window still comes, directly.
-        launched.windowController()->findChild<QMenu*>("applicationMenu")->removeAction(item);
-        launched.showSettings(SettingsTab::updates);
-        QVERIFY(launched.settingsWindow()->isVisible());
-        QCOMPARE(launched.settingsWindow()->windowTitle(), qtTrId("preferences.tab.updates"));
-        QCOMPARE(triggered.size(), 1);
+        window->close();
+        QTest::mouseClick(launched.windowController()->findChild<QToolButton*>("preferences.title"),
+                          Qt::LeftButton);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(launched.settingsWindow(), window.data());
     }
+
     void menus_fullOrderWithShortcuts_andKeptAboutLicenseAndLogWindows() {
-        AppDelegate launched(m_dialogs, m_desktop);
+        Launch launch;
+        AppDelegate& launched = launch.delegate;
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
         QVERIFY(launched.applicationDidFinishLaunching());
         const auto items = [&launched](const char* menu) {
@@ -355,11 +353,13 @@ private slots:
             }
         }
         // The recents pop-up's second item brings the same log window back.
-        RecentsMenuActions actions(MainModel::shared(), m_desktop);
-        const std::unique_ptr<QMenu> recents(RecentsMenu::build(actions, nullptr));
+        QTest::mouseClick(launched.windowController()->findChild<QToolButton*>("menu.recents"),
+                          Qt::LeftButton);
+        auto* recents = launched.windowController()->findChild<QMenu*>("recentsMenu");
         QCOMPARE(recents->actions().size(), 2);
         QCOMPARE(recents->actions().at(1)->text(), qtTrId("menu.showLog"));
         recents->actions().at(1)->trigger();
+        recents->close();
         QTRY_VERIFY(launched.logWindow()->isVisible());
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),

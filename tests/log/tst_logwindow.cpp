@@ -56,13 +56,14 @@ class LogWindowTest final : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_standardFolder;
+    TemporarySettings m_settings;
+    std::unique_ptr<ArchiveLogStore> m_store;
     FakeDesktopServices m_desktop;
     std::unique_ptr<LogWindow> m_kept;
 
-    // The window over the shared log, which holds the search seeds.
+    // The window over a log that holds the search seeds.
     LogView& seededView() {
-        LogView& view = *LogWindow::showLogWindow(m_desktop, &m_kept)->view();
+        LogView& view = *LogWindow::showLogWindow(*m_store, m_desktop, &m_kept)->view();
         view.setQuery(QString());
         return view;
     }
@@ -71,10 +72,8 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         Translations::install(*QCoreApplication::instance());
-        // The shared log reads the standard settings file, here one in a private folder.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_standardFolder.path());
-        QSettings standard(QStringLiteral("Balewick"), QStringLiteral("Balewick"));
-        standard.setValue(ArchiveLogStore::key(), logValue(searchSeeds).first());
+        m_settings.seed(logValue(searchSeeds));
+        m_store = std::make_unique<ArchiveLogStore>(m_settings.settings());
     }
 
     void query_matchesNamePathOrFormatName_data() {
@@ -111,14 +110,14 @@ private slots:
 
     void showLogWindow_reusesTheKeptWindowWithItsQuery() {
         std::unique_ptr<LogWindow> kept;
-        LogWindow* first = LogWindow::showLogWindow(m_desktop, &kept);
+        LogWindow* first = LogWindow::showLogWindow(*m_store, m_desktop, &kept);
         QCOMPARE(first, kept.get());
         QVERIFY(QTest::qWaitForWindowExposed(first));
         QCOMPARE(shownPaths(*first->view()), seedPaths({0, 1, 2, 3, 4, 5, 6}));
 
         first->view()->setQuery(QStringLiteral("secret"));
         first->close();
-        QCOMPARE(LogWindow::showLogWindow(m_desktop, &kept), first);
+        QCOMPARE(LogWindow::showLogWindow(*m_store, m_desktop, &kept), first);
         QVERIFY(first->isVisible());
         QCOMPARE(first->view()->query(), QStringLiteral("secret"));
         QCOMPARE(shownPaths(*first->view()), seedPaths({4}));

@@ -1,6 +1,5 @@
 #include "BottomBar.h"
 
-#include "AppDelegate.h"
 #include "RecentsMenu.h"
 #include "RecentsMenuActions.h"
 #include "widgets/Appearance.h"
@@ -17,10 +16,9 @@ constexpr int buttonSize = 36;
 constexpr int symbolSize = 18;
 } // namespace
 
-BottomBar::BottomBar(MainModel& model, DesktopServices& desktop, QWidget* parent)
+BottomBar::BottomBar(MainModel& model, QWidget* parent)
     : QWidget(parent)
-    , m_model(model)
-    , m_desktop(desktop) {
+    , m_model(model) {
     setObjectName(QStringLiteral("bottomBar"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -35,10 +33,7 @@ BottomBar::BottomBar(MainModel& model, DesktopServices& desktop, QWidget* parent
     refreshIcons();
 
     connect(m_addButton, &QToolButton::clicked, this, [this] { m_model.addItems(); });
-    connect(m_settingsButton, &QToolButton::clicked, this, [] {
-        if (AppDelegate* delegate = AppDelegate::current())
-            delegate->showPreferences();
-    });
+    connect(m_settingsButton, &QToolButton::clicked, this, &BottomBar::settingsRequested);
     connect(m_recentsButton, &QToolButton::clicked, this, &BottomBar::showRecents);
     connect(&m_model, &MainModel::isBusyChanged, this,
             [this] { m_addButton->setEnabled(!m_model.isBusy()); });
@@ -72,7 +67,9 @@ void BottomBar::changeEvent(QEvent* event) {
 }
 
 void BottomBar::showRecents() {
-    if (!m_recentsActions)
-        m_recentsActions = new RecentsMenuActions(m_model, m_desktop, this);
+    if (!m_recentsActions) {
+        m_recentsActions = new RecentsMenuActions(m_model, this);
+        connect(m_recentsActions, &RecentsMenuActions::logRequested, this, &BottomBar::logRequested);
+    }
     RecentsMenu::popUp(*m_recentsActions, this, QCursor::pos());
 }

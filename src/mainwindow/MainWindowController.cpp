@@ -7,11 +7,9 @@
 #include "workflow/MainModel.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 
 MainWindowController::MainWindowController(MainModel& model, AppPreferences& preferences, Dialogs& dialogs,
                                            DesktopServices& desktop, QWidget* parent)
@@ -21,7 +19,10 @@ MainWindowController::MainWindowController(MainModel& model, AppPreferences& pre
     setObjectName(QStringLiteral("mainWindow"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowTitle(AppInfo::bundled().windowTitle());
-    setCentralWidget(new MainView(model, preferences, dialogs, desktop, this));
+    auto* view = new MainView(model, preferences, dialogs, desktop, this);
+    connect(view, &MainView::settingsRequested, this, &MainWindowController::settingsRequested);
+    connect(view, &MainView::logRequested, this, &MainWindowController::logRequested);
+    setCentralWidget(view);
     buildMenus();
 
     // The sizes are the content's; the menu bar sits inside the window on this desktop.

@@ -36,7 +36,10 @@ signals:
     // The application menu's items that the delegate answers.
     void aboutRequested();
     void checkForUpdatesRequested();
+    // The Settings item and the main view's gear button: one way to the settings window.
     void settingsRequested();
+    // The recents menu's log item.
+    void logRequested();
     // The Help menu's licence item.
     void licenseRequested();
     // The Quit command; the application decides whether and how to end.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainView.h"
+#include "mainwindow/MainView.h"
 #include "support/ModelFixture.h"
 
 #include <QApplication>

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class DesktopServices;
 class MainModel;
 
 // The target of the recents menu's items. Each action returns at once and does its work on the
@@ -11,15 +10,17 @@ class RecentsMenuActions final : public QObject {
     Q_OBJECT
 
 public:
-    // The desktop serves a log window opened before the delegate exists (tests do that).
-    RecentsMenuActions(MainModel& model, DesktopServices& desktop, QObject* parent = nullptr);
+    explicit RecentsMenuActions(MainModel& model, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(RecentsMenuActions)
 
 public slots:
     void showLast();
     void showLog();
 
+signals:
+    // The log window is the application's to show.
+    void logRequested();
+
 private:
     MainModel& m_model;
-    DesktopServices& m_desktop;
 };

@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-class DesktopServices;
 class MainModel;
 class QToolButton;
 class RecentsMenuActions;
@@ -12,11 +11,16 @@ class BottomBar final : public QWidget {
     Q_OBJECT
 
 public:
-    BottomBar(MainModel& model, DesktopServices& desktop, QWidget* parent = nullptr);
+    explicit BottomBar(MainModel& model, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(BottomBar)
 
     // Pops up the recents menu at the mouse pointer.
     void showRecents();
+
+signals:
+    // The gear button and the recents menu's log item; the application shows those windows.
+    void settingsRequested();
+    void logRequested();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -26,7 +30,6 @@ private:
     void refreshIcons();
 
     MainModel& m_model;
-    DesktopServices& m_desktop;
     QToolButton* m_addButton;
     QToolButton* m_settingsButton;
     QToolButton* m_recentsButton;

@@ -32,6 +32,11 @@ public:
     QSize sizeHint() const override { return {520, 560}; }
     QSize minimumSizeHint() const override { return {520, 520}; }
 
+signals:
+    // The bottom bar's requests for windows the application keeps.
+    void settingsRequested();
+    void logRequested();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -64,7 +64,7 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
     refreshDividerColor();
     addPadded(layout, m_divider, 0, 10, 0, 0);
 
-    m_bottomBar = new BottomBar(model, desktop, this);
+    m_bottomBar = new BottomBar(model, this);
     addPadded(layout, m_bottomBar, 10, 8, 10, 8);
 
     m_banner = new ResultBanner(model, desktop, this);
@@ -72,6 +72,8 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
     m_nameSheet = new NameSheet(model, preferences, this);
     m_passwordSheet = new PasswordSheet(model, preferences, this);
 
+    connect(m_bottomBar, &BottomBar::settingsRequested, this, &MainView::settingsRequested);
+    connect(m_bottomBar, &BottomBar::logRequested, this, &MainView::logRequested);
     connect(m_chooser, &ActionSegmentedControl::selectionRequested, this,
             [this](ArchiveAction action) { m_preferences.setSelectedAction(action); });
     connect(&m_preferences, &AppPreferences::selectedActionChanged, this, [this] {
