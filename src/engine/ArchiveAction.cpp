@@ -1,11 +1,5 @@
 #include "ArchiveAction.h"
 
-std::optional<ArchiveAction> archiveActionFromRaw(int raw) {
-    if (raw < 0 || raw > 2)
-        return std::nullopt;
-    return static_cast<ArchiveAction>(raw);
-}
-
 const QList<ArchiveAction>& allArchiveActions() {
     static const QList<ArchiveAction> actions{ArchiveAction::compress, ArchiveAction::email,
                                               ArchiveAction::archive};

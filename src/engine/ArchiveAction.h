@@ -3,12 +3,9 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 // What the user wants done with the dropped items. The integer values are stored in the settings.
 enum class ArchiveAction { compress = 0, email = 1, archive = 2 };
 
-std::optional<ArchiveAction> archiveActionFromRaw(int raw);
 inline int rawValue(ArchiveAction action) {
     return static_cast<int>(action);
 }

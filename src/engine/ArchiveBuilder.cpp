@@ -3,7 +3,6 @@
 #include "CompressionError.h"
 #include "FormatDescription.h"
 #include "ItemCopier.h"
-#include "JobCancelledError.h"
 #include "LocalPath.h"
 #include "PasswordTerminal.h"
 #include "PendingArchive.h"
@@ -77,31 +76,18 @@ QByteArray stagedNames(const QString& stagingFolder) {
     return list;
 }
 
-} // namespace
-
-QString bundledDiskImageTool() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                           QStringLiteral(BALEWICK_DISK_IMAGE_TOOL_FROM_BIN));
-}
-
-ArchiveBuilder::ArchiveBuilder(ArchiveTools tools, ToolRunner* runner)
-    : m_tools(std::move(tools))
-    , m_runner(runner ? runner : &ToolRunner::shared()) {}
-
-void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
-                                   const QUrl& output, const QString& volumeName,
-                                   const std::optional<QString>& password, bool omitMacMetadata,
-                                   const CancellationToken& cancellation, StagedManifest* manifest,
-                                   RunProgress* progress) const {
-    if (cancellation.isCancelled())
-        throw JobCancelledError();
-    if (isEncrypted(format) && (!password || password->isEmpty()))
+// Both encrypted formats need a password that reaches their tool whole.
+void requireUsablePassword(const ArchiveRequest& request) {
+    if (!isEncrypted(request.format))
+        return;
+    const std::optional<QString>& password = request.password;
+    if (!password || password->isEmpty())
         throw CompressionError::toolFailed(QString());
     // Both tools take the password up to the first line feed: the rest would be dropped silently.
-    if (isEncrypted(format) && !isOneLinePassword(*password))
+    if (!ArchiveBuilder::isOneLinePassword(*password))
         throw CompressionError::toolFailed(qtTrId("password.invalidCharacter"));
     // zip reads at most this much from its terminal.
-    if (formatDescription(format).password == PasswordInput::terminal) {
+    if (formatDescription(request.format).password == PasswordInput::terminal) {
         QByteArray bytes = password->toUtf8();
         const bool tooLong = bytes.size() > PasswordTerminal::longestPassword;
         wipe(bytes);
@@ -109,7 +95,10 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
             throw CompressionError::toolFailed(
                 qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
     }
+}
 
+// The output's path as text, refused when the text would name another place than the bytes.
+QString writableOutputPath(const QUrl& output) {
     const QByteArray outputBytes = LocalPath::fromUrl(output);
     const QString outputPath = LocalPath::display(outputBytes);
     if (!outputBytes.startsWith('/'))
@@ -117,13 +106,70 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     // Written by its text from here on: a folder whose name is not UTF-8 would become another one.
     if (QFile::encodeName(outputPath) != outputBytes)
         throw systemError(EILSEQ, qtTrId("error.saveArchive"), outputPath);
+    return outputPath;
+}
 
+// Rethrows the failure in flight; one for want of room at `folder` as "error.diskFull".
+[[noreturn]] void rethrowNamingAFullDisk(const QString& folder, qint64 neededBytes) {
+    try {
+        throw;
+    } catch (const CompressionError& error) {
+        if (error.kind() == CompressionError::Kind::toolFailed && ranOutOfSpace(folder, error.payload()))
+            throw ArchiveBuilder::diskFull(folder, neededBytes);
+        throw;
+    } catch (const PlatformError& error) {
+        if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
+            throw ArchiveBuilder::diskFull(folder, neededBytes);
+        throw;
+    }
+}
+
+// Copies the items into the staging folder and lists what the tool will find there.
+StagedManifest stageItems(const ArchiveRequest& request, const StagingFolder& staging,
+                          const std::stop_token& stop, RunProgress* progress, qint64 bytesToCopy) {
+    ItemCopier copier(ItemCopier::Method::linkWhenPossible, stop);
+    // zip would only warn and go on without them.
+    copier.leaveOutPipes(formatDescription(request.format).tool == FormatTool::zip);
+    if (progress) {
+        progress->begin(bytesToCopy, 0);
+        copier.countCopiedBytes(&progress->done);
+    }
+    QList<StagedItem> staged = staging.stageItems(request.items, request.omitFinderFiles, copier);
+    StagedManifest manifest =
+        StagedManifest::ofFolder(staging.path(), request.format, request.omitFinderFiles);
+    // zip's exclusion list also drops a chosen folder of a Finder name, with all it holds.
+    for (qsizetype index = 0; index < request.items.size(); ++index) {
+        const QByteArray name = LocalPath::fileName(LocalPath::fromUrl(request.items[index]));
+        struct stat info {};
+        if (!manifest.entries().contains(name) &&
+            ::lstat((staging.path() / name.toStdString()).c_str(), &info) == 0)
+            staged[index].complete = false;
+    }
+    manifest.setItems(std::move(staged));
+    return manifest;
+}
+
+} // namespace
+
+QString bundledDiskImageTool() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(BALEWICK_DISK_IMAGE_TOOL_FROM_BIN));
+}
+
+ArchiveBuilder::ArchiveBuilder(ArchiveTools tools)
+    : m_tools(std::move(tools)) {}
+
+CreatedArchive ArchiveBuilder::createArchive(const ArchiveRequest& request, std::stop_token stop,
+                                             RunProgress* progress) const {
+    if (stop.stop_requested())
+        throw CompressionError::cancelled();
+    requireUsablePassword(request);
+    const QString outputPath = writableOutputPath(request.output);
     const QString destinationFolder = QFileInfo(outputPath).path();
-    const StagingPlan plan = StagingPlan::choose(items, temporaryDirectory());
-    const qint64 bytesToCopy = m_hardLinksAllowed ? plan.bytesToCopy : plan.totalBytes;
-    requireSpace(plan.parentFolder, bytesToCopy);
+    const StagingPlan plan = StagingPlan::choose(request.items, temporaryDirectory());
+    requireSpace(plan.parentFolder, plan.bytesToCopy);
     // Uncompressed, the archive is at least as large as what it holds.
-    if (!formatDescription(format).compressed)
+    if (!formatDescription(request.format).compressed)
         requireSpace(destinationFolder, plan.totalBytes);
 
     // Every place this archive occupies is on record, as it was made, as soon as it exists, and
@@ -131,60 +177,31 @@ void ArchiveBuilder::createArchive(const QList<QUrl>& items, bool omitFinderFile
     const PendingJournalEntry pending(destinationFolder, plan.besideItems ? plan.parentFolder : QString());
     StagingFolder staging(pending.stagingFolderPath());
     pending.record(staging.folder().path(), staging.folder().identity());
-    ItemCopier copier(m_hardLinksAllowed ? ItemCopier::Method::linkWhenPossible
-                                         : ItemCopier::Method::copyContents,
-                      cancellation);
-    // zip would only warn and go on without them.
-    copier.leaveOutPipes(formatDescription(format).tool == FormatTool::zip);
-    if (progress) {
-        progress->begin(bytesToCopy, 0);
-        copier.countCopiedBytes(&progress->done);
-    }
-    QList<StagedItem> staged;
+    CreatedArchive created;
+    created.archive = request.output;
     try {
-        staged = staging.stageItems(items, omitFinderFiles, copier);
-    } catch (const PlatformError& error) {
-        if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
-            throw diskFull(plan.parentFolder, bytesToCopy);
-        throw;
+        created.manifest = stageItems(request, staging, stop, progress, plan.bytesToCopy);
+    } catch (...) {
+        rethrowNamingAFullDisk(plan.parentFolder, plan.bytesToCopy);
     }
-    if (cancellation.isCancelled())
-        throw JobCancelledError();
-    if (manifest) {
-        *manifest = StagedManifest::ofFolder(staging.path(), format, omitFinderFiles);
-        // zip's exclusion list also drops a chosen folder of a Finder name, with all it holds.
-        for (qsizetype index = 0; index < items.size(); ++index) {
-            const QByteArray name = LocalPath::fileName(LocalPath::fromUrl(items[index]));
-            struct stat info {};
-            if (!manifest->entries().contains(name) &&
-                ::lstat((staging.path() / name.toStdString()).c_str(), &info) == 0)
-                staged[index].complete = false;
-        }
-        manifest->setItems(std::move(staged));
-    }
+    if (stop.stop_requested())
+        throw CompressionError::cancelled();
 
     if (progress)
         progress->begin(plan.totalBytes, -1);
     PendingArchive archive(outputPath, pending.hiddenFolderPath());
     pending.record(archive.folder().path(), archive.folder().identity());
     try {
-        runArchiver(format, staging, archive, volumeName, password, omitFinderFiles, omitMacMetadata,
-                    cancellation);
-    } catch (const CompressionError& error) {
-        if (error.kind() == CompressionError::Kind::toolFailed &&
-            ranOutOfSpace(destinationFolder, error.payload()))
-            throw diskFull(destinationFolder, plan.totalBytes);
-        throw;
-    } catch (const PlatformError& error) {
-        if (error.errorNumber() == ENOSPC || error.errorNumber() == EDQUOT)
-            throw diskFull(destinationFolder, plan.totalBytes);
-        throw;
+        runArchiver(request, staging, archive, stop, progress);
+    } catch (...) {
+        rethrowNamingAFullDisk(destinationFolder, plan.totalBytes);
     }
     // Someone else who may write there moved or replaced a folder of ours: it stays, and the run
     // says so rather than ending as if all were well.
     for (PrivateFolder* folder : {&staging.folder(), &archive.folder()})
         if (!folder->remove())
             throw CompressionError::notOurs(folder->path());
+    return created;
 }
 
 bool ArchiveBuilder::isOneLinePassword(const QString& password) {
@@ -201,22 +218,20 @@ CompressionError ArchiveBuilder::diskFull(const QString& folder, qint64 neededBy
                  locale.formattedDataSize(free, 1, QLocale::DataSizeSIFormat)));
 }
 
-void ArchiveBuilder::runArchiver(ArchiveFormat format, const StagingFolder& staging, PendingArchive& archive,
-                                 const QString& volumeName, const std::optional<QString>& password,
-                                 bool omitFinderFiles, bool omitMacMetadata,
-                                 const CancellationToken& cancellation) const {
-    const ToolInvocation call = invocation(format, staging.pathString(), archive.temporaryPath(), volumeName,
-                                           password, omitFinderFiles, omitMacMetadata);
+void ArchiveBuilder::runArchiver(const ArchiveRequest& request, const StagingFolder& staging,
+                                 PendingArchive& archive, const std::stop_token& stop,
+                                 RunProgress* progress) const {
+    const ToolInvocation call = invocation(request, staging.pathString(), archive.temporaryPath());
     std::optional<PasswordTerminal> terminal;
     if (call.terminalPassword)
         terminal.emplace(*call.terminalPassword);
     // The tool reads the staging folder and writes into the hidden one through their descriptors,
     // so that neither can be swapped for another user's folder under it.
-    const ToolRunner::Context context{cancellation,
-                                      {staging.folder().descriptor(), archive.folder().descriptor()}};
+    const ToolRunner::Context context{
+        stop, {staging.folder().descriptor(), archive.folder().descriptor()}, progress};
     try {
-        m_runner->run(call.executable, call.arguments, std::nullopt, call.input, context,
-                      terminal ? &*terminal : nullptr);
+        ToolRunner().run(call.executable, call.arguments, std::nullopt, call.input, context,
+                         terminal ? &*terminal : nullptr);
     } catch (const CompressionError& error) {
         if (error.kind() != CompressionError::Kind::toolFailed)
             throw;
@@ -234,30 +249,22 @@ QString ArchiveBuilder::defaultArchiveName(const QList<QUrl>& items, ArchiveActi
     return QStringLiteral("Archive ") + now.toString(QStringLiteral("yyyy-MM-dd HH.mm"));
 }
 
-ToolInvocation ArchiveBuilder::invocation(ArchiveFormat format, const QString& stagingFolder,
-                                          const QString& output, const QString& volumeName,
-                                          const std::optional<QString>& password, bool omitFinderFiles,
-                                          bool omitMacMetadata) const {
-    const FormatDescription& description = formatDescription(format);
+ToolInvocation ArchiveBuilder::invocation(const ArchiveRequest& request, const QString& stagingFolder,
+                                          const QString& output) const {
+    const FormatDescription& description = formatDescription(request.format);
     ToolInvocation call;
     call.executable = description.tool == FormatTool::zip   ? m_tools.zip
                       : description.tool == FormatTool::tar ? m_tools.tar
                                                             : m_tools.diskImage;
-    call.arguments =
-        description.arguments({QStringLiteral("."), output, volumeName, omitFinderFiles, omitMacMetadata});
+    call.arguments = description.arguments(request, QStringLiteral("."), output);
     if (description.namesOnStandardInput)
         call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.
-    QByteArray passwordBytes = password.value_or(QString()).toUtf8();
+    QByteArray passwordBytes = request.password.value_or(QString()).toUtf8();
     if (description.password == PasswordInput::terminal)
         call.terminalPassword = passwordBytes;
     else if (description.password == PasswordInput::standardInput)
         call.input = passwordBytes + '\n';
     wipe(passwordBytes);
     return call;
-}
-
-QStringList ArchiveBuilder::zipArguments(const QString& output, bool omitMacMetadata, bool omitFinderFiles) {
-    return formatDescription(ArchiveFormat::zip)
-        .arguments({{}, output, {}, omitFinderFiles, omitMacMetadata});
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "ArchiveAction.h"
-#include "ArchiveFormat.h"
-#include "CancellationToken.h"
+#include "ArchiveRequest.h"
+#include "CompressionError.h"
+#include "SecretWipe.h"
+#include "StagedManifest.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -11,14 +14,10 @@
 #include <QUrl>
 
 #include <optional>
-
-#include "CompressionError.h"
-#include "SecretWipe.h"
-#include "ToolRunner.h"
+#include <stop_token>
 
 class PendingArchive;
 struct RunProgress;
-class StagedManifest;
 class StagingFolder;
 
 // Balewick's own disk-image tool, installed beside the running executable.
@@ -49,23 +48,26 @@ struct ToolInvocation {
     }
 };
 
+// What createArchive made: the archive, and what was staged for it, to read it back against.
+struct CreatedArchive {
+    QUrl archive;
+    StagedManifest manifest;
+};
+
 // Makes one archive from an ordered list of items: stages them in a private temporary folder,
-// runs one tool over it and removes the folder again.
+// runs one tool over it and removes the folder again. Each call runs its tool on its own.
 class ArchiveBuilder final {
 public:
-    explicit ArchiveBuilder(ArchiveTools tools = {}, ToolRunner* runner = nullptr);
+    explicit ArchiveBuilder(ArchiveTools tools = {});
 
-    // Blocking; run it on a worker thread. Throws CompressionError, PlatformError or
-    // JobCancelledError (when `cancellation` is cancelled before the tool starts). `manifest`, when
-    // given, receives what was staged, for reading the archive back; `progress`, when given, how
-    // far the copying and then the tool have got. A destination or staging place without the
-    // room for the bytes to write fails with "error.diskFull" before anything is written. When
-    // someone else moved or replaced one of its folders meanwhile, the run ends with
-    // CompressionError::notOurs naming it, and that folder is left as it is.
-    void createArchive(const QList<QUrl>& items, bool omitFinderFiles, ArchiveFormat format,
-                       const QUrl& output, const QString& volumeName, const std::optional<QString>& password,
-                       bool omitMacMetadata, const CancellationToken& cancellation = {},
-                       StagedManifest* manifest = nullptr, RunProgress* progress = nullptr) const;
+    // Blocking; run it on a worker thread. Throws CompressionError (cancelled once `stop` is
+    // requested: the copying and the tool end at once), or PlatformError. `progress`, when given,
+    // follows the copying and then the tool. A destination or staging place without the room for
+    // the bytes to write fails with "error.diskFull" before anything is written. When someone else
+    // moved or replaced one of its folders meanwhile, the run ends with CompressionError::notOurs
+    // naming it, and that folder is left as it is.
+    CreatedArchive createArchive(const ArchiveRequest& request, std::stop_token stop,
+                                 RunProgress* progress = nullptr) const;
 
     // True when the password is one line that reaches the tools whole: no line feed (where they
     // stop reading), carriage return or NUL.
@@ -78,24 +80,14 @@ public:
     static QString defaultArchiveName(const QList<QUrl>& items, ArchiveAction action,
                                       const QDateTime& now = QDateTime::currentDateTime());
 
-    // The tool, arguments and standard input for one format; the tool runs in the staging folder,
-    // which it calls ".". A tool that reads names is given those at the top of `stagingFolder`; a
-    // failure to list them throws PlatformError.
-    ToolInvocation invocation(ArchiveFormat format, const QString& stagingFolder, const QString& output,
-                              const QString& volumeName, const std::optional<QString>& password,
-                              bool omitFinderFiles, bool omitMacMetadata) const;
-
-    static QStringList zipArguments(const QString& output, bool omitMacMetadata, bool omitFinderFiles);
-
-    // Staging normally hard-links files; off, every file is truly copied (tests and measurements).
-    void setHardLinksAllowed(bool allowed) { m_hardLinksAllowed = allowed; }
-
 private:
-    void runArchiver(ArchiveFormat format, const StagingFolder& staging, PendingArchive& archive,
-                     const QString& volumeName, const std::optional<QString>& password, bool omitFinderFiles,
-                     bool omitMacMetadata, const CancellationToken& cancellation) const;
+    // The tool, arguments and standard input for the request; the tool runs in the staging
+    // folder, which it calls ".", and writes `output`. A tool that reads names is given those at
+    // the top of `stagingFolder`; a failure to list them throws PlatformError.
+    ToolInvocation invocation(const ArchiveRequest& request, const QString& stagingFolder,
+                              const QString& output) const;
+    void runArchiver(const ArchiveRequest& request, const StagingFolder& staging, PendingArchive& archive,
+                     const std::stop_token& stop, RunProgress* progress) const;
 
     ArchiveTools m_tools;
-    ToolRunner* m_runner;
-    bool m_hardLinksAllowed = true;
 };

@@ -1,7 +1,6 @@
 #include "ArchiveVerifier.h"
 
 #include "CompressionError.h"
-#include "JobCancelledError.h"
 #include "PlatformError.h"
 #include "SecretWipe.h"
 #include "ToolEnvironment.h"
@@ -14,13 +13,8 @@
 #include <archive_entry.h>
 
 #include <cctype>
-#include <chrono>
-#include <condition_variable>
 #include <cstring>
 #include <memory>
-#include <mutex>
-#include <stop_token>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -39,10 +33,10 @@ QString readerError(archive* reader) {
     return text ? QString::fromLocal8Bit(text) : QString();
 }
 
-// The tool's standard input, wiped when it goes.
-struct PasswordInput {
+// The password as one line on the tool's standard input, wiped when it goes.
+struct PasswordLine {
     std::optional<QByteArray> bytes;
-    explicit PasswordInput(const std::optional<QString>& password) {
+    explicit PasswordLine(const std::optional<QString>& password) {
         if (!password)
             return;
         QByteArray utf8 = password->toUtf8();
@@ -50,11 +44,11 @@ struct PasswordInput {
         std::memcpy(bytes->data(), utf8.constData(), size_t(utf8.size()));
         ::explicit_bzero(utf8.data(), size_t(utf8.size()));
     }
-    ~PasswordInput() {
+    ~PasswordLine() {
         if (bytes)
             ::explicit_bzero(bytes->data(), size_t(bytes->size()));
     }
-    Q_DISABLE_COPY_MOVE(PasswordInput)
+    Q_DISABLE_COPY_MOVE(PasswordLine)
 };
 
 // One word of a command line as libarchive splits it: a backslash takes the next byte as it is.
@@ -77,60 +71,8 @@ QByteArray gzipCommand() {
     return command + " sh -c \"exec gzip -d 2>/dev/null\"";
 }
 
-} // namespace
-
-ArchiveVerifier::DiskImageCheck ArchiveVerifier::diskImageTool(QString tool) {
-    return [tool](const QString& image, const std::optional<QString>& password,
-                  const CancellationToken& cancellation) -> ReadBack {
-        QStringList arguments{QStringLiteral("verify")};
-        if (password)
-            arguments << QStringLiteral("-stdinpass");
-        arguments << image;
-        const PasswordInput input(password);
-        ToolRunner runner;
-        // The runner stops a tool only when asked; this asks as soon as the token is cancelled.
-        std::mutex lock;
-        std::condition_variable_any wake;
-        const std::jthread watcher([&](std::stop_token stop) {
-            std::unique_lock guard(lock);
-            while (!stop.stop_requested() && !cancellation.isCancelled())
-                wake.wait_for(guard, stop, std::chrono::milliseconds(50), [] { return false; });
-            if (cancellation.isCancelled())
-                runner.terminateCurrent();
-        });
-        try {
-            runner.run(tool, arguments, std::nullopt, input.bytes, {cancellation, {}});
-        } catch (const CompressionError& error) {
-            if (error.kind() == CompressionError::Kind::cancelled)
-                throw JobCancelledError();
-            return failed(error.payload().trimmed());
-        } catch (const PlatformError& error) {
-            return failed(error.errorDescription());
-        }
-        if (cancellation.isCancelled())
-            throw JobCancelledError();
-        return {};
-    };
-}
-
-ArchiveVerifier::ArchiveVerifier(CancellationToken cancellation, std::atomic<qint64>* bytesDone,
-                                 DiskImageCheck diskImageCheck)
-    : m_cancellation(std::move(cancellation))
-    , m_bytesDone(bytesDone)
-    , m_diskImageCheck(std::move(diskImageCheck)) {}
-
-ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat format,
-                                 const StagedManifest& expected,
-                                 const std::optional<QString>& password) const {
-    if (format == ArchiveFormat::diskImage || format == ArchiveFormat::encryptedDiskImage) {
-        if (!m_diskImageCheck)
-            return {ReadBack::Result::skipped, {}};
-        const ReadBack result = m_diskImageCheck(archivePath, password, m_cancellation);
-        if (m_bytesDone && result.result == ReadBack::Result::passed)
-            m_bytesDone->store(QFileInfo(archivePath).size());
-        return result;
-    }
-
+// A reader of zip and tar archives with any compression.
+Reader newReader(ArchiveFormat format, const std::optional<QString>& password) {
     Reader reader(archive_read_new());
     if (format == ArchiveFormat::gzip) {
         // libarchive's own gzip reader skips the trailer's checksum; gzip itself checks it.
@@ -145,46 +87,93 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
         archive_read_add_passphrase(reader.get(), passphrase.constData());
         wipe(passphrase);
     }
-    if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(), 1 << 16) !=
-        ARCHIVE_OK)
-        return failed(readerError(reader.get()));
+    return reader;
+}
 
-    QHash<QByteArray, qint64> missing = expected.entries();
+// Reads every member's data; checks each against `missing` and takes it out. Why it failed, or
+// none when all read well.
+std::optional<QString> readMembers(archive* reader, QHash<QByteArray, qint64>& missing,
+                                   const std::stop_token& stop, std::atomic<qint64>* bytesDone) {
     std::vector<char> buffer(1 << 16);
     for (;;) {
         archive_entry* entry = nullptr;
-        const int header = archive_read_next_header(reader.get(), &entry);
+        const int header = archive_read_next_header(reader, &entry);
         if (header == ARCHIVE_EOF)
-            break;
+            return std::nullopt;
         if (header != ARCHIVE_OK && header != ARCHIVE_WARN)
-            return failed(readerError(reader.get()));
+            return readerError(reader);
         const char* rawName = archive_entry_pathname(entry);
         if (!rawName)
             rawName = archive_entry_pathname_utf8(entry);
         const QByteArray name = StagedManifest::normalisedName(rawName ? QByteArray(rawName) : QByteArray());
         qint64 dataSize = 0;
         for (;;) {
-            if (m_cancellation.isCancelled())
-                throw JobCancelledError();
-            const la_ssize_t count = archive_read_data(reader.get(), buffer.data(), buffer.size());
+            if (stop.stop_requested())
+                throw CompressionError::cancelled();
+            const la_ssize_t count = archive_read_data(reader, buffer.data(), buffer.size());
             if (count < 0)
-                return failed(readerError(reader.get()));
+                return readerError(reader);
             if (count == 0)
                 break;
             dataSize += count;
-            if (m_bytesDone)
-                m_bytesDone->store(archive_filter_bytes(reader.get(), -1));
+            if (bytesDone)
+                bytesDone->store(archive_filter_bytes(reader, -1));
         }
         if (name.isEmpty())
             continue;
         const auto staged = missing.constFind(name);
         if (staged == missing.constEnd()) // not staged, or there twice
-            return failed(qtTrId("verify.unexpectedMember").arg(QString::fromLocal8Bit(name)));
+            return qtTrId("verify.unexpectedMember").arg(QString::fromLocal8Bit(name));
         // A second name for a file already stored (a hard link) carries no data of its own.
         if (*staged >= 0 && !archive_entry_hardlink(entry) && dataSize != *staged)
-            return failed(qtTrId("verify.incompleteMember").arg(QString::fromLocal8Bit(name)));
+            return qtTrId("verify.incompleteMember").arg(QString::fromLocal8Bit(name));
         missing.erase(staged);
     }
+}
+
+} // namespace
+
+ArchiveVerifier::DiskImageCheck ArchiveVerifier::diskImageTool(QString tool) {
+    return [tool](const QString& image, const std::optional<QString>& password,
+                  std::stop_token stop) -> ReadBack {
+        QStringList arguments{QStringLiteral("verify")};
+        if (password)
+            arguments << QStringLiteral("-stdinpass");
+        arguments << image;
+        const PasswordLine input(password);
+        try {
+            ToolRunner().run(tool, arguments, std::nullopt, input.bytes, {stop, {}, nullptr});
+        } catch (const CompressionError& error) {
+            if (error.kind() == CompressionError::Kind::cancelled)
+                throw;
+            return failed(error.payload().trimmed());
+        } catch (const PlatformError& error) {
+            return failed(error.errorDescription());
+        }
+        if (stop.stop_requested())
+            throw CompressionError::cancelled();
+        return {};
+    };
+}
+
+ArchiveVerifier::ArchiveVerifier(std::stop_token stop, std::atomic<qint64>* bytesDone,
+                                 DiskImageCheck diskImageCheck)
+    : m_stop(std::move(stop))
+    , m_bytesDone(bytesDone)
+    , m_diskImageCheck(std::move(diskImageCheck)) {}
+
+ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat format,
+                                 const StagedManifest& expected,
+                                 const std::optional<QString>& password) const {
+    if (format == ArchiveFormat::diskImage || format == ArchiveFormat::encryptedDiskImage)
+        return verifyDiskImage(archivePath, password);
+    const Reader reader = newReader(format, password);
+    if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(), 1 << 16) !=
+        ARCHIVE_OK)
+        return failed(readerError(reader.get()));
+    QHash<QByteArray, qint64> missing = expected.entries();
+    if (const std::optional<QString> reason = readMembers(reader.get(), missing, m_stop, m_bytesDone))
+        return failed(*reason);
     if (archive_read_close(reader.get()) != ARCHIVE_OK)
         return failed(readerError(reader.get()));
     if (m_bytesDone)
@@ -192,4 +181,14 @@ ReadBack ArchiveVerifier::verify(const QString& archivePath, ArchiveFormat forma
     if (!missing.isEmpty())
         return failed(qtTrId("verify.missingMember").arg(QString::fromLocal8Bit(missing.constBegin().key())));
     return {};
+}
+
+ReadBack ArchiveVerifier::verifyDiskImage(const QString& image,
+                                          const std::optional<QString>& password) const {
+    if (!m_diskImageCheck)
+        return {ReadBack::Result::skipped, {}};
+    const ReadBack result = m_diskImageCheck(image, password, m_stop);
+    if (m_bytesDone && result.result == ReadBack::Result::passed)
+        m_bytesDone->store(QFileInfo(image).size());
+    return result;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ArchiveFormat.h"
-#include "CancellationToken.h"
 #include "StagedManifest.h"
 
 #include <QString>
@@ -9,6 +8,7 @@
 #include <atomic>
 #include <functional>
 #include <optional>
+#include <stop_token>
 
 // The outcome of reading an archive back.
 struct ReadBack {
@@ -22,25 +22,27 @@ struct ReadBack {
 // names and file sizes must be exactly what was staged.
 class ArchiveVerifier final {
 public:
-    // A disk image is checked by its own tool; without one, disk images are skipped. A cancelled
-    // check throws JobCancelledError.
+    // A disk image is checked by its own tool; without one, disk images are skipped. A stopped
+    // check throws CompressionError::cancelled.
     using DiskImageCheck = std::function<ReadBack(
-        const QString& image, const std::optional<QString>& password, const CancellationToken& cancellation)>;
+        const QString& image, const std::optional<QString>& password, std::stop_token stop)>;
 
     // Runs `tool verify [-stdinpass] IMAGE`, the password on its standard input; a failure carries
-    // the tool's own line. Cancelling stops the tool.
+    // the tool's own line. A stop ends the tool.
     static DiskImageCheck diskImageTool(QString tool);
 
-    // `cancelled` ends a read-back early (it then throws JobCancelledError); `bytesDone`, when
-    // given, follows the bytes of the archive read so far.
-    explicit ArchiveVerifier(CancellationToken cancellation = {}, std::atomic<qint64>* bytesDone = nullptr,
+    // `stop` ends a read-back early (it then throws CompressionError::cancelled); `bytesDone`,
+    // when given, follows the bytes of the archive read so far.
+    explicit ArchiveVerifier(std::stop_token stop = {}, std::atomic<qint64>* bytesDone = nullptr,
                              DiskImageCheck diskImageCheck = {});
 
     ReadBack verify(const QString& archive, ArchiveFormat format, const StagedManifest& expected,
                     const std::optional<QString>& password) const;
 
 private:
-    CancellationToken m_cancellation;
+    ReadBack verifyDiskImage(const QString& image, const std::optional<QString>& password) const;
+
+    std::stop_token m_stop;
     std::atomic<qint64>* m_bytesDone;
     DiskImageCheck m_diskImageCheck;
 };

@@ -1,5 +1,7 @@
 #include "FormatDescription.h"
 
+#include "ArchiveRequest.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -9,28 +11,33 @@ namespace {
 // zip reads the staging folder from inside: "-y" always stores links as links (followed from the
 // staging folder, a relative link would lead somewhere else), "-X" leaves out extra attributes,
 // and the exclusion list drops the Finder files.
-QStringList zipArguments(const FormatArguments& call) {
+QStringList zipArguments(const ArchiveRequest& request, const QString& stagingFolder, const QString& output) {
+    Q_UNUSED(stagingFolder);
     QStringList arguments{QStringLiteral("-r"), QStringLiteral("-y")};
-    if (call.omitMacMetadata)
+    if (request.omitMacMetadata)
         arguments << QStringLiteral("-X");
-    arguments << call.output << QStringLiteral(".");
-    if (call.omitFinderFiles)
+    arguments << output << QStringLiteral(".");
+    if (request.omitFinderFiles)
         arguments << QStringLiteral("-x") << QStringLiteral("*.DS_Store") << QStringLiteral("*/.DS_Store")
                   << QStringLiteral(".DS_Store") << QStringLiteral("*/._*") << QStringLiteral("._*");
     return arguments;
 }
 
-QStringList encryptedZipArguments(const FormatArguments& call) {
-    return QStringList{QStringLiteral("-e")} + zipArguments(call);
+QStringList encryptedZipArguments(const ArchiveRequest& request, const QString& stagingFolder,
+                                  const QString& output) {
+    return QStringList{QStringLiteral("-e")} + zipArguments(request, stagingFolder, output);
 }
 
 // tar archives the names it reads, exactly as given, rather than "." (whose entry would carry the
 // staging folder's mode onto the folder the archive is extracted in).
-QStringList tarArguments(const QString& mode, const FormatArguments& call) {
+template <char compression>
+QStringList tarArguments(const ArchiveRequest&, const QString& stagingFolder, const QString& output) {
+    const QString mode =
+        compression ? QStringLiteral("-c%1f").arg(QLatin1Char(compression)) : QStringLiteral("-cf");
     return {mode,
-            call.output,
+            output,
             QStringLiteral("-C"),
-            call.stagingFolder,
+            stagingFolder,
             QStringLiteral("--null"),
             QStringLiteral("--no-unquote"),
             QStringLiteral("--verbatim-files-from"),
@@ -38,43 +45,102 @@ QStringList tarArguments(const QString& mode, const FormatArguments& call) {
             QStringLiteral("-")};
 }
 
-QStringList diskImageArguments(const FormatArguments& call, bool encrypted) {
-    QStringList arguments{QStringLiteral("create"), QStringLiteral("-srcfolder"),
-                          call.stagingFolder,       QStringLiteral("-volname"),
-                          call.volumeName,          QStringLiteral("-format"),
+template <bool encrypted>
+QStringList diskImageArguments(const ArchiveRequest& request, const QString& stagingFolder,
+                               const QString& output) {
+    QStringList arguments{QStringLiteral("create"),   QStringLiteral("-srcfolder"), stagingFolder,
+                          QStringLiteral("-volname"), request.volumeName,           QStringLiteral("-format"),
                           QStringLiteral("UDZO")};
     if (encrypted)
         arguments << QStringLiteral("-encryption") << QStringLiteral("AES-256")
                   << QStringLiteral("-stdinpass");
-    return arguments << call.output;
+    return arguments << output;
 }
 
-// In the order of the enumeration's values.
-const std::array<FormatDescription, 7> descriptions{{
-    {ArchiveFormat::zip, "zip", "zip", FormatTool::zip, zipArguments, false, PasswordInput::none, true,
-     QT_TRID_NOOP("name.archive"), nullptr, nullptr, nullptr, nullptr, nullptr},
-    {ArchiveFormat::tar, "tar", "tar", FormatTool::tar,
-     [](const FormatArguments& call) { return tarArguments(QStringLiteral("-cf"), call); }, true,
-     PasswordInput::none, false, QT_TRID_NOOP("name.archive"), nullptr, nullptr, nullptr, nullptr, nullptr},
-    {ArchiveFormat::gzip, "gzip", "tar.gz", FormatTool::tar,
-     [](const FormatArguments& call) { return tarArguments(QStringLiteral("-czf"), call); }, true,
-     PasswordInput::none, true, QT_TRID_NOOP("name.archive"), nullptr, nullptr, nullptr, nullptr, nullptr},
-    {ArchiveFormat::bzip2, "bzip2", "tar.bz2", FormatTool::tar,
-     [](const FormatArguments& call) { return tarArguments(QStringLiteral("-cjf"), call); }, true,
-     PasswordInput::none, true, QT_TRID_NOOP("name.archive"), nullptr, nullptr, nullptr, nullptr, nullptr},
-    {ArchiveFormat::diskImage, "dmg", "dmg", FormatTool::diskImage,
-     [](const FormatArguments& call) { return diskImageArguments(call, false); }, false, PasswordInput::none,
-     true, QT_TRID_NOOP("name.dmg"), nullptr, nullptr, nullptr, nullptr, nullptr},
-    {ArchiveFormat::encryptedDiskImage, "dmgEncrypted", "dmg", FormatTool::diskImage,
-     [](const FormatArguments& call) { return diskImageArguments(call, true); }, false,
-     PasswordInput::standardInput, true, QT_TRID_NOOP("name.dmg"), QT_TRID_NOOP("password.title.dmg"),
-     QT_TRID_NOOP("confirm.encryptedDmg.title"), QT_TRID_NOOP("confirm.encryptedDmg.body"),
-     QT_TRID_NOOP("confirm.create"), "BWSuppressEncryptedDMG"},
-    {ArchiveFormat::encryptedZip, "zipEncrypted", "zip", FormatTool::zip, encryptedZipArguments, false,
-     PasswordInput::terminal, true, QT_TRID_NOOP("name.archive"), QT_TRID_NOOP("password.title.zip"),
-     QT_TRID_NOOP("confirm.encryptedZip.title"), QT_TRID_NOOP("confirm.encryptedZip.body"),
-     QT_TRID_NOOP("confirm.continue"), "BWSuppressEncryptedZip"},
+constexpr std::array<FormatDescription, 7> descriptions{{
+    {.format = ArchiveFormat::zip,
+     .stem = "zip",
+     .extension = "zip",
+     .tool = FormatTool::zip,
+     .arguments = zipArguments,
+     .namesOnStandardInput = false,
+     .password = PasswordInput::none,
+     .compressed = true,
+     .nameTitleKey = QT_TRID_NOOP("name.archive")},
+    {.format = ArchiveFormat::tar,
+     .stem = "tar",
+     .extension = "tar",
+     .tool = FormatTool::tar,
+     .arguments = tarArguments<0>,
+     .namesOnStandardInput = true,
+     .password = PasswordInput::none,
+     .compressed = false,
+     .nameTitleKey = QT_TRID_NOOP("name.archive")},
+    {.format = ArchiveFormat::gzip,
+     .stem = "gzip",
+     .extension = "tar.gz",
+     .tool = FormatTool::tar,
+     .arguments = tarArguments<'z'>,
+     .namesOnStandardInput = true,
+     .password = PasswordInput::none,
+     .compressed = true,
+     .nameTitleKey = QT_TRID_NOOP("name.archive")},
+    {.format = ArchiveFormat::bzip2,
+     .stem = "bzip2",
+     .extension = "tar.bz2",
+     .tool = FormatTool::tar,
+     .arguments = tarArguments<'j'>,
+     .namesOnStandardInput = true,
+     .password = PasswordInput::none,
+     .compressed = true,
+     .nameTitleKey = QT_TRID_NOOP("name.archive")},
+    {.format = ArchiveFormat::diskImage,
+     .stem = "dmg",
+     .extension = "dmg",
+     .tool = FormatTool::diskImage,
+     .arguments = diskImageArguments<false>,
+     .namesOnStandardInput = false,
+     .password = PasswordInput::none,
+     .compressed = true,
+     .nameTitleKey = QT_TRID_NOOP("name.dmg")},
+    {.format = ArchiveFormat::encryptedDiskImage,
+     .stem = "dmgEncrypted",
+     .extension = "dmg",
+     .tool = FormatTool::diskImage,
+     .arguments = diskImageArguments<true>,
+     .namesOnStandardInput = false,
+     .password = PasswordInput::standardInput,
+     .compressed = true,
+     .nameTitleKey = QT_TRID_NOOP("name.dmg"),
+     .passwordTitleKey = QT_TRID_NOOP("password.title.dmg"),
+     .confirmTitleKey = QT_TRID_NOOP("confirm.encryptedDmg.title"),
+     .confirmMessageKey = QT_TRID_NOOP("confirm.encryptedDmg.body"),
+     .confirmButtonKey = QT_TRID_NOOP("confirm.create"),
+     .confirmSuppressionKey = "BWSuppressEncryptedDMG"},
+    {.format = ArchiveFormat::encryptedZip,
+     .stem = "zipEncrypted",
+     .extension = "zip",
+     .tool = FormatTool::zip,
+     .arguments = encryptedZipArguments,
+     .namesOnStandardInput = false,
+     .password = PasswordInput::terminal,
+     .compressed = true,
+     .nameTitleKey = QT_TRID_NOOP("name.archive"),
+     .passwordTitleKey = QT_TRID_NOOP("password.title.zip"),
+     .confirmTitleKey = QT_TRID_NOOP("confirm.encryptedZip.title"),
+     .confirmMessageKey = QT_TRID_NOOP("confirm.encryptedZip.body"),
+     .confirmButtonKey = QT_TRID_NOOP("confirm.continue"),
+     .confirmSuppressionKey = "BWSuppressEncryptedZip"},
 }};
+
+// formatDescription() finds a format's row by its value.
+constexpr bool rowsFollowTheEnumeration() {
+    for (size_t row = 0; row < descriptions.size(); ++row)
+        if (static_cast<size_t>(descriptions[row].format) != row)
+            return false;
+    return true;
+}
+static_assert(rowsFollowTheEnumeration());
 
 } // namespace
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+struct ArchiveRequest;
+
 // The tools Balewick runs; which executable each is comes from ArchiveTools.
 enum class FormatTool { zip, tar, diskImage };
 
@@ -17,15 +19,6 @@ enum class PasswordInput {
     standardInput,
 };
 
-// What the argument list of one archive is made from.
-struct FormatArguments {
-    QString stagingFolder;
-    QString output;
-    QString volumeName;
-    bool omitFinderFiles = false;
-    bool omitMacMetadata = false;
-};
-
 // Everything that tells one format from another. The table of these is the one place where
 // formats differ, so a new format is one entry.
 struct FormatDescription {
@@ -35,7 +28,9 @@ struct FormatDescription {
     // Appended to the archive's name, without the dot.
     const char* extension;
     FormatTool tool;
-    QStringList (*arguments)(const FormatArguments&);
+    // The tool's argument list, given the staging folder and the output as the tool sees them.
+    QStringList (*arguments)(const ArchiveRequest& request, const QString& stagingFolder,
+                             const QString& output);
     // Whether the tool reads the names of the staged top-level items, each ended by a NUL, on its
     // standard input.
     bool namesOnStandardInput;
@@ -46,11 +41,11 @@ struct FormatDescription {
     const char* nameTitleKey;
     // For a password format: the password prompt's title and the confirmation asked first
     // (title, message, button and the preference that silences it); otherwise null.
-    const char* passwordTitleKey;
-    const char* confirmTitleKey;
-    const char* confirmMessageKey;
-    const char* confirmButtonKey;
-    const char* confirmSuppressionKey;
+    const char* passwordTitleKey = nullptr;
+    const char* confirmTitleKey = nullptr;
+    const char* confirmMessageKey = nullptr;
+    const char* confirmButtonKey = nullptr;
+    const char* confirmSuppressionKey = nullptr;
 };
 
 const FormatDescription& formatDescription(ArchiveFormat format);

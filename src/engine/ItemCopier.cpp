@@ -1,8 +1,9 @@
 #include "ItemCopier.h"
 
+#include "CompressionError.h"
 #include "FileDescriptor.h"
-#include "JobCancelledError.h"
 #include "SystemError.h"
+#include "WriteAll.h"
 
 #include <QFile>
 
@@ -32,25 +33,11 @@ void keepTimes(const fs::path& target, const struct stat& info, int flags) {
     ::utimensat(AT_FDCWD, target.c_str(), times, flags);
 }
 
-bool writeAll(int descriptor, const char* data, ssize_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(descriptor, data, size_t(size));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
 // Copies from the current offsets to the end; returns 0, ECANCELED when stopped, or the errno of
 // the failure. Pieces stay small enough for a stop to be felt within a moment.
-int copyBytes(int input, int output, const CancellationToken& cancellation, std::atomic<qint64>* counter) {
+int copyBytes(int input, int output, const std::stop_token& stop, std::atomic<qint64>* counter) {
     for (;;) {
-        if (cancellation.isCancelled())
+        if (stop.stop_requested())
             return ECANCELED;
         const ssize_t copied = ::copy_file_range(input, nullptr, output, nullptr, size_t(1) << 24, 0);
         if (copied > 0) {
@@ -68,7 +55,7 @@ int copyBytes(int input, int output, const CancellationToken& cancellation, std:
     }
     std::vector<char> buffer(size_t(1) << 20);
     for (;;) {
-        if (cancellation.isCancelled())
+        if (stop.stop_requested())
             return ECANCELED;
         const ssize_t count = ::read(input, buffer.data(), buffer.size());
         if (count == 0)
@@ -78,7 +65,7 @@ int copyBytes(int input, int output, const CancellationToken& cancellation, std:
                 continue;
             return errno;
         }
-        if (!writeAll(output, buffer.data(), count))
+        if (!writeAll(output, QByteArrayView(buffer.data(), count)))
             return errno;
         if (counter)
             *counter += count;
@@ -101,8 +88,8 @@ void ItemCopier::skipFolder(const fs::path& folder) {
 }
 
 bool ItemCopier::copyItem(const fs::path& source, const fs::path& target) const {
-    if (m_cancellation.isCancelled())
-        throw JobCancelledError();
+    if (m_stop.stop_requested())
+        throw CompressionError::cancelled();
     struct stat info {};
     if (::lstat(source.c_str(), &info) != 0)
         throwCopyError(errno, source);
@@ -171,7 +158,7 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
             if (!output.isValid())
                 throwCopyError(errno, source);
         }
-        failure = copyBytes(input.get(), output.get(), m_cancellation, m_copiedBytes);
+        failure = copyBytes(input.get(), output.get(), m_stop, m_copiedBytes);
     }
     if (failure == 0 && ::fchmod(output.get(), info.st_mode & 07777) != 0)
         failure = errno;
@@ -186,7 +173,7 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
         output.close();
         ::unlink(target.c_str());
         if (failure == ECANCELED)
-            throw JobCancelledError();
+            throw CompressionError::cancelled();
         throwCopyError(failure, source);
     }
 }

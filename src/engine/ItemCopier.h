@@ -1,11 +1,10 @@
 #pragma once
 
-#include "CancellationToken.h"
-
 #include <QtGlobal>
 
 #include <atomic>
 #include <filesystem>
+#include <stop_token>
 
 #include <sys/types.h>
 
@@ -25,10 +24,10 @@ public:
         copyContents,
     };
 
-    // A cancelled token ends a copy between files and inside long files with JobCancelledError.
-    explicit ItemCopier(Method method = Method::linkWhenPossible, CancellationToken cancellation = {})
+    // A stop ends a copy between files and inside long files with CompressionError::cancelled.
+    explicit ItemCopier(Method method = Method::linkWhenPossible, std::stop_token stop = {})
         : m_method(method)
-        , m_cancellation(std::move(cancellation)) {}
+        , m_stop(std::move(stop)) {}
 
     // Copies one entry that is not a folder, keeping its mode and modification time: a regular
     // file, a symbolic link (as a link) or a named pipe (made anew, never opened). Sockets, device
@@ -60,7 +59,7 @@ private:
                   const struct stat& info) const;
 
     Method m_method;
-    CancellationToken m_cancellation;
+    std::stop_token m_stop;
     std::atomic<qint64>* m_copiedBytes = nullptr;
     bool m_leavesOutPipes = false;
     dev_t m_skippedDevice = 0;

@@ -2,6 +2,7 @@
 
 #include "SecretWipe.h"
 #include "SystemError.h"
+#include "WriteAll.h"
 
 #include <QFile>
 
@@ -102,15 +103,5 @@ bool PasswordTerminal::echoIsOff() const {
 }
 
 bool PasswordTerminal::type(const QByteArray& line) const {
-    qsizetype written = 0;
-    while (written < line.size()) {
-        const ssize_t result =
-            ::write(m_controller.get(), line.constData() + written, size_t(line.size() - written));
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result <= 0)
-            return false;
-        written += result;
-    }
-    return true;
+    return writeAll(m_controller.get(), line);
 }

@@ -1,6 +1,7 @@
 #include "PendingJournalEntry.h"
 
 #include "TemporaryDirectory.h"
+#include "WriteAll.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,20 +15,6 @@
 namespace {
 
 const QByteArray entryMagic = QByteArrayLiteral("balewick-pending 2");
-
-bool writeAll(int descriptor, const QByteArray& bytes) {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t result =
-            ::write(descriptor, bytes.constData() + written, size_t(bytes.size() - written));
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result <= 0)
-            return false;
-        written += result;
-    }
-    return true;
-}
 
 // An unnamed, locked file that gets its name only once it holds its first line, so nobody ever
 // reads a half-written entry or finds one unlocked while its owner lives.

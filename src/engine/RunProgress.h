@@ -13,6 +13,8 @@ struct RunProgress {
     std::atomic<qint64> total{0};
     // The bytes done, as the step counts them; -1 when the running tool's own reads tell.
     std::atomic<qint64> done{-1};
+    // The tool running now, whose reads tell how far it has got; -1 while none runs.
+    std::atomic<int> processId{-1};
 
     void begin(qint64 totalBytes, qint64 doneBytes) {
         total = totalBytes;

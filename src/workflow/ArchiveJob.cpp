@@ -2,7 +2,7 @@
 
 #include "DestinationResolver.h"
 #include "engine/ArchiveBuilder.h"
-#include "engine/JobCancelledError.h"
+#include "engine/CompressionError.h"
 #include "engine/LocalPath.h"
 
 #include <QFileInfo>
@@ -10,10 +10,13 @@
 ArchiveJob::Outcome ArchiveJob::perform(const ArchiveBuilder* builder, const ArchiveJob& job) {
     Outcome outcome;
     try {
-        outcome.archiveURL = DestinationResolver::uniqueArchiveURL(job.folder, job.name, job.format);
-        builder->createArchive(job.items, job.omitFinderFiles, job.format, outcome.archiveURL, job.name,
-                               job.password, job.omitMacMetadata, job.cancellation, &outcome.manifest,
-                               job.progress.get());
+        ArchiveRequest request = job.request;
+        request.output =
+            DestinationResolver::uniqueArchiveURL(job.folder, request.volumeName, request.format);
+        CreatedArchive created =
+            builder->createArchive(request, job.cancellation.token(), job.progress.get());
+        outcome.archiveURL = std::move(created.archive);
+        outcome.manifest = std::move(created.manifest);
     } catch (...) {
         outcome.failure = std::current_exception();
     }
@@ -31,11 +34,13 @@ ReadBack ArchiveJob::readBack(QUrl archiveURL, ArchiveFormat format, StagedManif
             progress->begin(QFileInfo(archivePath).size(), 0);
             bytesDone = &progress->done;
         }
-        return ArchiveVerifier(std::move(cancellation), bytesDone,
+        return ArchiveVerifier(cancellation.token(), bytesDone,
                                ArchiveVerifier::diskImageTool(bundledDiskImageTool()))
             .verify(archivePath, format, manifest, password);
-    } catch (const JobCancelledError&) {
-        return {ReadBack::Result::failed, {}};
+    } catch (const CompressionError& error) {
+        if (error.kind() == CompressionError::Kind::cancelled)
+            return {ReadBack::Result::failed, {}};
+        return {ReadBack::Result::failed, qtTrId("error.failed")};
     } catch (...) {
         return {ReadBack::Result::failed, qtTrId("error.failed")};
     }

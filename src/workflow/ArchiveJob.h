@@ -1,12 +1,12 @@
 #pragma once
 
 #include "engine/ArchiveFormat.h"
+#include "engine/ArchiveRequest.h"
 #include "engine/ArchiveVerifier.h"
 #include "engine/CancellationToken.h"
 #include "engine/RunProgress.h"
 #include "engine/StagedManifest.h"
 
-#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -27,21 +27,17 @@ struct ArchiveJob {
         StagedManifest manifest; // what was staged, to read the archive back against
     };
 
-    QList<QUrl> items;
+    // What to make; its output is named in `folder` when the job runs, after the volume name. Its
+    // password shares the run's copy; the job goes before its future reports, so the run's wipe
+    // reaches it.
+    ArchiveRequest request;
     QUrl folder;
-    QString name;
-    ArchiveFormat format = ArchiveFormat::zip;
-    // Shares the run's copy; the job goes before its future reports, so the run's wipe reaches it.
-    std::optional<QString> password;
-    bool omitFinderFiles = false;
-    bool omitMacMetadata = false;
-    // The run's: once Stop is pressed the archive is abandoned before its tool starts.
+    // The run's: once Stop is pressed the copying or the tool ends at once.
     CancellationToken cancellation;
     // Where the job tells how far it has got; the run keeps it to show progress.
     std::shared_ptr<RunProgress> progress;
 
-    // Blocking: checks the items can be read, picks the free file name and has the builder write
-    // the archive there.
+    // Blocking: picks the free file name and has the builder write the archive there.
     static Outcome perform(const ArchiveBuilder* builder, const ArchiveJob& job);
 
     // Blocking: reads the written archive back against what was staged. A stop ends it as a

@@ -13,14 +13,12 @@
 #include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
 #include "engine/FormatDescription.h"
-#include "engine/JobCancelledError.h"
 #include "engine/LocalPath.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
 #include "engine/RunProgress.h"
 #include "engine/SecretWipe.h"
 #include "engine/StagedItem.h"
-#include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
 
@@ -73,7 +71,7 @@ struct MainModel::Private {
         , dialogs(&dialogs)
         , desktop(&desktop)
         , progress(clock, [this]() -> std::optional<qint64> {
-            const int processId = runner->runningProcessId();
+            const int processId = progress.runProgress()->processId;
             return processId > 0 ? ProcessReads::bytesRead(processId) : std::nullopt;
         }) {}
 
@@ -82,7 +80,6 @@ struct MainModel::Private {
     ArchiveBuilder& builder;
     Dialogs* dialogs;
     DesktopServices* desktop;
-    ToolRunner* runner = &ToolRunner::shared();
     std::function<void(const QString&)> beforeReadBack;
 
     bool isTargeted = false;
@@ -223,10 +220,6 @@ void MainModel::setBeforeReadBack(std::function<void(const QString& archivePath)
     d->beforeReadBack = std::move(hook);
 }
 
-void MainModel::setToolRunner(ToolRunner& runner) {
-    d->runner = &runner;
-}
-
 void MainModel::process(const QList<QUrl>& urls) {
     if (d->isBusy)
         return;
@@ -264,9 +257,8 @@ void MainModel::stopAll() {
 }
 
 void MainModel::stop() {
-    // The token first: a tool about to start then sees it, or is already there to be terminated.
+    // Whoever works for the run (the copy, the tool) stops on the token.
     d->cancellation.cancel();
-    d->runner->terminateCurrent();
     resolvePrompt(std::nullopt, Prompt::name);
     resolvePrompt(std::nullopt, Prompt::password);
 }
@@ -279,7 +271,6 @@ QCoro::Task<> MainModel::run(QList<QUrl> urls) {
     } catch (const CompressionError& error) {
         if (error.kind() != CompressionError::Kind::cancelled)
             errorMessage = error.errorDescription();
-    } catch (const JobCancelledError&) {
     } catch (const PlatformError& error) {
         errorMessage = error.errorDescription();
     } catch (...) {
@@ -370,13 +361,13 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
         updateProgressText();
 
         const bool keepEverything = action == ArchiveAction::archive;
-        ArchiveJob job{group,
+        ArchiveJob job{{.items = group,
+                        .volumeName = name,
+                        .format = format,
+                        .password = password,
+                        .omitFinderFiles = !keepEverything && preferences.omitFinderFiles(),
+                        .omitMacMetadata = !keepEverything && preferences.omitMacMetadata()},
                        folder,
-                       name,
-                       format,
-                       password,
-                       !keepEverything && preferences.omitFinderFiles(),
-                       !keepEverything && preferences.omitMacMetadata(),
                        cancellation,
                        d->progress.runProgress()};
         QFuture<ArchiveJob::Outcome> archiving =

@@ -21,7 +21,6 @@ class DesktopServices;
 class Dialogs;
 class ProgressClock;
 struct StagedItem;
-class ToolRunner;
 
 // Drives a run from dropped items to archives and publishes what the main window shows.
 // Lives on the main thread; every property is touched only there.
@@ -91,8 +90,6 @@ public:
     // Reveals the newest archive made, or explains why it can't.
     QCoro::Task<> showLastArchive();
 
-    // Test hook: the runner stop() terminates (the shared one unless changed; it must be the builder's).
-    void setToolRunner(ToolRunner& runner);
     // Test hook: runs on the main thread just before an archive is read back.
     void setBeforeReadBack(std::function<void(const QString& archivePath)> hook);
 

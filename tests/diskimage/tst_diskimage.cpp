@@ -4,8 +4,8 @@
 #include "diskimage/VolumeName.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/ArchiveVerifier.h"
-#include "engine/JobCancelledError.h"
-#include "engine/ToolRunner.h"
+#include "engine/CancellationToken.h"
+#include "engine/CompressionError.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -254,11 +254,14 @@ private slots:
         QFETCH(ArchiveFormat, format);
         QFETCH(QString, password);
         makeTree(m_stage, {"f:Report/summary.txt", "x:Report/tools/run.sh", "l:Report/latest>summary.txt"});
-        ToolRunner runner;
         const QString image = m_output + "/Report.dmg";
-        ArchiveBuilder(ArchiveTools{"/usr/bin/zip", "/usr/bin/tar", DISK_IMAGE_TOOL}, &runner)
-            .createArchive({QUrl::fromLocalFile(m_stage + "/Report")}, false, format,
-                           QUrl::fromLocalFile(image), "Zürich ✓ Quartalsbericht Q — 2026", password, false);
+        ArchiveBuilder(ArchiveTools{"/usr/bin/zip", "/usr/bin/tar", DISK_IMAGE_TOOL})
+            .createArchive({.items = {QUrl::fromLocalFile(m_stage + "/Report")},
+                            .output = QUrl::fromLocalFile(image),
+                            .volumeName = "Zürich ✓ Quartalsbericht Q — 2026",
+                            .format = format,
+                            .password = password},
+                           {});
         if (!password.isNull()) {
             QFile file(image);
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -371,8 +374,9 @@ private slots:
         });
         QElapsedTimer elapsed;
         elapsed.start();
-        QVERIFY_THROWS_EXCEPTION(JobCancelledError, ArchiveVerifier::diskImageTool(script.fileName())(
-                                                        m_output + "/x.dmg", std::nullopt, cancellation));
+        QVERIFY_THROWS_EXCEPTION(CompressionError,
+                                 ArchiveVerifier::diskImageTool(script.fileName())(
+                                     m_output + "/x.dmg", std::nullopt, cancellation.token()));
         QVERIFY2(elapsed.elapsed() < 45000, qPrintable(QString::number(elapsed.elapsed())));
     }
 

@@ -99,20 +99,23 @@ int main(int argc, char** argv) {
     const auto timeEngine = [&](ArchiveFormat format, const QString& output) {
         QElapsedTimer timer;
         timer.start();
-        builder.createArchive({QUrl::fromLocalFile(data)}, false, format, QUrl::fromLocalFile(output),
-                              QStringLiteral("data"), std::nullopt, false);
+        builder.createArchive({.items = {QUrl::fromLocalFile(data)},
+                               .output = QUrl::fromLocalFile(output),
+                               .volumeName = QStringLiteral("data"),
+                               .format = format},
+                              {});
         return timer.nsecsElapsed() / 1e9;
     };
     const auto timeDirect = [&](ArchiveFormat format, const QString& output) {
         QElapsedTimer timer;
         timer.start();
         if (format == ArchiveFormat::zip)
-            ToolRunner::shared().run(
-                tools.zip, {QStringLiteral("-r"), QStringLiteral("-y"), output, QStringLiteral("data")},
-                work.path());
+            ToolRunner().run(tools.zip,
+                             {QStringLiteral("-r"), QStringLiteral("-y"), output, QStringLiteral("data")},
+                             work.path());
         else
-            ToolRunner::shared().run(tools.tar, {QStringLiteral("-czf"), output, QStringLiteral("-C"),
-                                                 work.path(), QStringLiteral("data")});
+            ToolRunner().run(tools.tar, {QStringLiteral("-czf"), output, QStringLiteral("-C"), work.path(),
+                                         QStringLiteral("data")});
         return timer.nsecsElapsed() / 1e9;
     };
 

@@ -6,8 +6,8 @@
 #include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
 #include "engine/FileDescriptor.h"
+#include "engine/FormatDescription.h"
 #include "engine/ItemCopier.h"
-#include "engine/JobCancelledError.h"
 #include "engine/LeftoverSweep.h"
 #include "engine/LocalPath.h"
 #include "engine/PendingJournalEntry.h"
@@ -48,7 +48,7 @@ Q_DECLARE_METATYPE(ItemCopier::Method)
 
 namespace {
 
-// The description of what `work` threw, "cancelled" for a JobCancelledError; empty when it succeeded.
+// The description of what `work` threw; empty when it succeeded.
 QString failureOf(const std::function<void()>& work) {
     try {
         work();
@@ -56,8 +56,6 @@ QString failureOf(const std::function<void()>& work) {
         return error.errorDescription();
     } catch (const PlatformError& error) {
         return error.errorDescription();
-    } catch (const JobCancelledError&) {
-        return QStringLiteral("cancelled");
     }
     return {};
 }
@@ -145,15 +143,20 @@ class EngineTest final : public QObject {
             writeFile(m_items + QLatin1Char('/') + file, "contents of " + file.toUtf8());
     }
     // Archives items named relative to the items folder into `name` in the destination folder.
-    void create(const QStringList& items, ArchiveFormat format, const QString& name,
-                bool omitFinderFiles = false, const std::optional<QString>& password = {},
-                const ArchiveBuilder& builder = ArchiveBuilder(), const CancellationToken& cancellation = {},
-                StagedManifest* staged = nullptr) {
+    CreatedArchive create(const QStringList& items, ArchiveFormat format, const QString& name,
+                          bool omitFinderFiles = false, const std::optional<QString>& password = {},
+                          const ArchiveBuilder& builder = ArchiveBuilder(),
+                          const CancellationToken& cancellation = {}) {
         QList<QUrl> urls;
         for (const QString& item : items)
             urls.append(QUrl::fromLocalFile(m_items + QLatin1Char('/') + item));
-        builder.createArchive(urls, omitFinderFiles, format, QUrl::fromLocalFile(outputPath(name)), "Vol",
-                              password, false, cancellation, staged);
+        return builder.createArchive({.items = urls,
+                                      .output = QUrl::fromLocalFile(outputPath(name)),
+                                      .volumeName = "Vol",
+                                      .format = format,
+                                      .password = password,
+                                      .omitFinderFiles = omitFinderFiles},
+                                     cancellation.token());
     }
 
 private slots:
@@ -232,20 +235,17 @@ private slots:
                  "1048576");
     }
 
-    void terminateCurrent_racingTheLaunch_stopsTheChild_andLeavesNothingPending() {
+    // Wherever the stop lands (before the start, during it, once the tool runs), the tool ends.
+    void run_stopRacingTheLaunch_alwaysStopsTheTool() {
         for (int attempt = 0; attempt < 25; ++attempt) {
-            std::atomic_bool finished = false;
-            std::thread stopper([&] {
-                while (!finished.load())
-                    m_runner.terminateCurrent();
+            const CancellationToken cancellation;
+            std::thread stopper([cancellation] { cancellation.cancel(); });
+            const QString failure = failureOf([&] {
+                m_runner.run("/bin/sleep", {"60"}, {}, {}, {cancellation.token(), {}});
             });
-            const QString failure = failureOf([&] { m_runner.run("/bin/sleep", {"60"}); });
-            finished = true;
             stopper.join();
             QCOMPARE(failure, qtTrId("error.cancelled"));
         }
-        m_runner.terminateCurrent(); // with nothing running: must not cancel the next tool
-        QCOMPARE(shell("exit 0"), QString());
     }
 
     void copyFolderContents_keepsModesTimesAndLinks_data() {
@@ -287,6 +287,46 @@ private slots:
         const FileDescriptor destination(::open(QFile::encodeName(m_destination).constData(), O_RDONLY));
         QVERIFY(TreeRemoval::removeEntry(destination.get(), "Folder"));
         QVERIFY(!fs::exists(target));
+    }
+
+    void arguments_eachFormatAndOption_areTheToolsExactCommandLine_data() {
+        QTest::addColumn<ArchiveFormat>("format");
+        QTest::addColumn<bool>("omitFinderFiles");
+        QTest::addColumn<bool>("omitMacMetadata");
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList finderFiles{"-x", "*.DS_Store", "*/.DS_Store", ".DS_Store", "*/._*", "._*"};
+        const QStringList namesRead{"--null", "--no-unquote", "--verbatim-files-from", "-T", "-"};
+        const QStringList image{"create", "-srcfolder", "stage", "-volname", "Vol", "-format", "UDZO"};
+        QTest::newRow("zip") << ArchiveFormat::zip << false << false << QStringList{"-r", "-y", "out", "."};
+        QTest::newRow("zip, metadata omitted")
+            << ArchiveFormat::zip << false << true << QStringList{"-r", "-y", "-X", "out", "."};
+        QTest::newRow("zip, Finder files omitted")
+            << ArchiveFormat::zip << true << false << QStringList{"-r", "-y", "out", "."} + finderFiles;
+        QTest::newRow("zip, both omitted")
+            << ArchiveFormat::zip << true << true << QStringList{"-r", "-y", "-X", "out", "."} + finderFiles;
+        QTest::newRow("encrypted zip, no password on it") << ArchiveFormat::encryptedZip << false << true
+                                                          << QStringList{"-e", "-r", "-y", "-X", "out", "."};
+        QTest::newRow("tar") << ArchiveFormat::tar << true << true
+                             << QStringList{"-cf", "out", "-C", "stage"} + namesRead;
+        QTest::newRow("gzip") << ArchiveFormat::gzip << false << false
+                              << QStringList{"-czf", "out", "-C", "stage"} + namesRead;
+        QTest::newRow("bzip2") << ArchiveFormat::bzip2 << false << false
+                               << QStringList{"-cjf", "out", "-C", "stage"} + namesRead;
+        QTest::newRow("disk image") << ArchiveFormat::diskImage << true << true << image + QStringList{"out"};
+        QTest::newRow("encrypted disk image, password on standard input")
+            << ArchiveFormat::encryptedDiskImage << false << false
+            << image + QStringList{"-encryption", "AES-256", "-stdinpass", "out"};
+    }
+    void arguments_eachFormatAndOption_areTheToolsExactCommandLine() {
+        QFETCH(ArchiveFormat, format);
+        QFETCH(bool, omitFinderFiles);
+        QFETCH(bool, omitMacMetadata);
+        const ArchiveRequest request{.volumeName = "Vol",
+                                     .format = format,
+                                     .password = "secret",
+                                     .omitFinderFiles = omitFinderFiles,
+                                     .omitMacMetadata = omitMacMetadata};
+        QTEST(formatDescription(format).arguments(request, "stage", "out"), "arguments");
     }
 
     void createArchive_eachFormat_holdsExactlyTheStagedItems_data() {
@@ -348,9 +388,9 @@ private slots:
         QFETCH(bool, omitFinderFiles);
         makeItems({"Photos/.DS_Store", "Photos/._photo.jpg", "Photos/photo.jpg", "Photos/._cache/index",
                    "top/.DS_Store", "._old/keep.txt"});
-        StagedManifest staged;
-        create({"Photos", "top/.DS_Store", "._old"}, format, "F." + fileExtension(format), omitFinderFiles,
-               {}, ArchiveBuilder(), {}, &staged);
+        const StagedManifest staged = create({"Photos", "top/.DS_Store", "._old"}, format,
+                                             "F." + fileExtension(format), omitFinderFiles)
+                                          .manifest;
         QTEST(archiveMembers(outputPath("F." + fileExtension(format))), "expected");
         QList<bool> complete;
         for (const StagedItem& item : staged.items())
@@ -366,9 +406,12 @@ private slots:
         const QString archive = outputPath("F.zip");
         StagedManifest staged;
         QCOMPARE(failureOf([&] {
-                     ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Folder")}, false,
-                                                    ArchiveFormat::zip, QUrl::fromLocalFile(archive), "Vol",
-                                                    std::nullopt, true, {}, &staged);
+                     staged = ArchiveBuilder()
+                                  .createArchive({.items = {QUrl::fromLocalFile(m_items + "/Folder")},
+                                                  .output = QUrl::fromLocalFile(archive),
+                                                  .omitMacMetadata = true},
+                                                 {})
+                                  .manifest;
                  }),
                  QString());
         QVERIFY(toolOutput("zipinfo", {archive, "Folder/link"}).startsWith("lrwx"));
@@ -400,9 +443,12 @@ private slots:
         const QString archive = outputPath("E." + fileExtension(format));
         StagedManifest staged;
         QCOMPARE(failureOf([&] {
-                     ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Photos")}, false, format,
-                                                    QUrl::fromLocalFile(archive), "Vol", std::nullopt, false,
-                                                    {}, &staged);
+                     staged = ArchiveBuilder()
+                                  .createArchive({.items = {QUrl::fromLocalFile(m_items + "/Photos")},
+                                                  .output = QUrl::fromLocalFile(archive),
+                                                  .format = format},
+                                                 {})
+                                  .manifest;
                  }),
                  QString());
         QCOMPARE(ArchiveVerifier().verify(archive, format, staged, {}).result, ReadBack::Result::passed);
@@ -436,7 +482,7 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<ArchiveFormat>("format");
         QTest::addColumn<QString>("password"); // null: none
-        QTest::addColumn<QString>("failure");  // "cancelled": the run is cancelled before staging
+        QTest::addColumn<QString>("failure");  // cancelled: the run is cancelled before staging
         const QString failed = qtTrId("error.failed");
         const QStringList one{"a.txt"};
         QTest::newRow("encrypted zip with an empty password")
@@ -453,7 +499,7 @@ private slots:
         QTest::newRow("two files of the same name")
             << QStringList{"one/notes.txt", "two/notes.txt"} << ArchiveFormat::tar << QString()
             << QStringLiteral("“notes.txt” could not be copied: File exists");
-        QTest::newRow("cancelled") << one << ArchiveFormat::zip << QString() << QStringLiteral("cancelled");
+        QTest::newRow("cancelled") << one << ArchiveFormat::zip << QString() << qtTrId("error.cancelled");
     }
     void createArchive_refused_runsNoToolAndLeavesNothing() {
         QFETCH(QStringList, items);
@@ -463,7 +509,7 @@ private slots:
         makeItems({"a.txt", "one/notes.txt", "two/notes.txt"});
         const QString tool = script("recording-tool", "touch '" + QFile::encodeName(m_destination) + "/ran'");
         const CancellationToken cancellation;
-        if (failure == QLatin1String("cancelled"))
+        if (failure == qtTrId("error.cancelled"))
             cancellation.cancel();
         QCOMPARE(failureOf([&] {
                      create(items, format, "a.zip", false,
@@ -482,9 +528,9 @@ private slots:
         const QByteArray lookAlike = QFile::encodeName(m_destination) + "/bad\xEF\xBF\xBD";
         QVERIFY(::mkdir(folder.constData(), 0700) == 0 && ::mkdir(lookAlike.constData(), 0700) == 0);
         QVERIFY(failureOf([&] {
-                    ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/a.txt")}, false,
-                                                   ArchiveFormat::zip, LocalPath::toUrl(folder + "/a.zip"),
-                                                   "Vol", std::nullopt, false);
+                    ArchiveBuilder().createArchive({.items = {QUrl::fromLocalFile(m_items + "/a.txt")},
+                                                    .output = LocalPath::toUrl(folder + "/a.zip")},
+                                                   {});
                 }).startsWith(qtTrId("error.saveArchive").section("%1", 0, 0)));
         QCOMPARE(entries(QFile::decodeName(lookAlike)), QStringList());
         QVERIFY(::rmdir(folder.constData()) == 0); // empty
@@ -605,9 +651,11 @@ private slots:
                                                        "'; exec /usr/bin/tar \"$@\"");
         auto failure = std::async(std::launch::async, [&] {
             return failureOf([&] {
-                ArchiveBuilder({tool, tool, tool}, &m_runner)
-                    .createArchive({QUrl::fromLocalFile(shared + "/Items")}, false, ArchiveFormat::tar,
-                                   QUrl::fromLocalFile(shared + "/Items.tar"), "Vol", std::nullopt, false);
+                ArchiveBuilder({tool, tool, tool})
+                    .createArchive({.items = {QUrl::fromLocalFile(shared + "/Items")},
+                                    .output = QUrl::fromLocalFile(shared + "/Items.tar"),
+                                    .format = ArchiveFormat::tar},
+                                   {});
             });
         });
         auto release = qScopeGuard([&] { QCOMPARE(::write(go.get(), "\n", 1), 1); });
@@ -658,21 +706,23 @@ private slots:
         writeFile(m_items + "/Big/large.bin", QByteArray(4 << 20, 'z'));
         const QString tool = script("slow-tool", toolScript);
         const QString extension = "." + fileExtension(format);
-        const ArchiveBuilder builder({tool, tool, tool}, &m_runner);
+        const ArchiveBuilder builder({tool, tool, tool});
+        const CancellationToken cancellation;
         auto failure = std::async(std::launch::async, [&] {
-            return failureOf([&] { create({"Big"}, format, "Big" + extension, false, {}, builder); });
+            return failureOf(
+                [&] { create({"Big"}, format, "Big" + extension, false, {}, builder, cancellation); });
         });
         const auto stop = qScopeGuard([&] {
-            while (failure.valid() &&
-                   failure.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
-                m_runner.terminateCurrent();
+            cancellation.cancel();
+            if (failure.valid())
+                failure.wait();
         });
         // The tool is at work once its output exists in the private hidden folder.
         const auto hidden = [&] { return m_destination + "/" + entries(m_destination).value(0); };
         QTRY_VERIFY_WITH_TIMEOUT(entries(m_destination).size() == 1 && entries(hidden()).size() == 1, 20000);
         QVERIFY(entries(m_destination)[0].startsWith(".balewick-"));
         QCOMPARE(statOf(QFile::encodeName(hidden()).toStdString()).st_mode & 0777, 0700u);
-        m_runner.terminateCurrent();
+        cancellation.cancel();
         QVERIFY(failure.wait_for(std::chrono::seconds(20)) == std::future_status::ready);
         QCOMPARE(failure.get(), qtTrId("error.cancelled"));
         QCOMPARE(entries(m_destination), QStringList());
@@ -710,9 +760,12 @@ private slots:
         }
         const auto restore = temporaryDirectoryAt(folder);
         const QString archive = outputPath("M." + fileExtension(format));
-        StagedManifest staged;
-        ArchiveBuilder().createArchive({QUrl::fromLocalFile(m_items + "/Mixed")}, false, format,
-                                       QUrl::fromLocalFile(archive), "Vol", std::nullopt, false, {}, &staged);
+        const StagedManifest staged = ArchiveBuilder()
+                                          .createArchive({.items = {QUrl::fromLocalFile(m_items + "/Mixed")},
+                                                          .output = QUrl::fromLocalFile(archive),
+                                                          .format = format},
+                                                         {})
+                                          .manifest;
         QTEST(archiveMembers(archive), "expected");
         QCOMPARE(staged.items().size(), 1);
         QTEST(staged.items().first().complete, "complete");
@@ -744,9 +797,11 @@ private slots:
             temporaryDirectoryAt(QFile::encodeName(smallDestination ? temporary() : disk));
         const QString failure = failureOf([&] {
             ArchiveBuilder().createArchive(
-                {QUrl::fromLocalFile(m_items + "/a.txt"), QUrl::fromLocalFile(other + "/noise.bin")}, false,
-                format, QUrl::fromLocalFile((smallDestination ? disk : m_destination) + "/a.out"), "Vol",
-                std::nullopt, false);
+                {.items = {QUrl::fromLocalFile(m_items + "/a.txt"),
+                           QUrl::fromLocalFile(other + "/noise.bin")},
+                 .output = QUrl::fromLocalFile((smallDestination ? disk : m_destination) + "/a.out"),
+                 .format = format},
+                {});
         });
         QVERIFY2(failure.startsWith(qtTrId("error.diskFull").section("%1", 0, 0)) && failure.contains(disk),
                  qPrintable(failure));

@@ -5,7 +5,6 @@
 #include "support/ManualClock.h"
 
 #include "engine/ArchiveBuilder.h"
-#include "engine/ToolRunner.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
 #include "workflow/MainModel.h"
@@ -27,10 +26,9 @@ public:
         : settings(path(QStringLiteral("Balewick.conf")), QSettings::IniFormat)
         , preferences(&settings)
         , log(&settings)
-        , builder(tools(zipSnippet), &runner)
+        , builder(tools(zipSnippet))
         , model(preferences, log, builder, dialogs, desktop, clock)
         , finished(&model, &MainModel::runFinished) {
-        model.setToolRunner(runner);
         QDir(folder.path()).mkpath(QStringLiteral("out"));
         preferences.setDestination(ArchiveDestination::archiveFolder);
         preferences.setArchiveFolderPath(path(QStringLiteral("out")));
@@ -85,7 +83,6 @@ public:
     QSettings settings;
     AppPreferences preferences;
     ArchiveLogStore log;
-    ToolRunner runner;
     ArchiveBuilder builder;
     FakeDialogs dialogs;
     FakeDesktopServices desktop;
