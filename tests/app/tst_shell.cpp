@@ -11,6 +11,7 @@
 #include "app/WidgetDialogs.h"
 #include "log/LogWindow.h"
 #include "persistence/AppPreferences.h"
+#include "platform/AppInfo.h"
 #include "settings/SettingsView.h"
 #include "support/FakeDesktopServices.h"
 #include "support/FakeDialogs.h"
@@ -32,6 +33,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -315,41 +317,51 @@ private slots:
         launched.windowController()->findChild<QMenu*>("applicationMenu")->removeAction(item);
         launched.showSettings(SettingsTab::updates);
         QVERIFY(launched.settingsWindow()->isVisible());
-        QCOMPARE(launched.settingsWindow()->windowTitle(), qtTrId("preferences.tab.updates"));
+        QCOMPARE(launched.settingsWindow()->windowHandle()->title(), qtTrId("preferences.tab.updates"));
         QCOMPARE(triggered.size(), 1);
     }
     void menus_fullOrderWithShortcuts_andKeptAboutLicenseAndLogWindows() {
         AppDelegate launched(m_dialogs, m_desktop);
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
         QVERIFY(launched.applicationDidFinishLaunching());
+        // "* " marks an item drawn with a symbol.
         const auto items = [&launched](const char* menu) {
             QStringList shown;
             for (const QAction* action : launched.windowController()->findChild<QMenu*>(menu)->actions())
-                shown
-                    << (action->isSeparator()
-                            ? QStringLiteral("-")
-                            : (action->text() + QLatin1Char(' ') + action->shortcut().toString()).trimmed());
+                shown << (action->isSeparator()
+                              ? QStringLiteral("-")
+                              : (QLatin1String(action->icon().isNull() ? "" : "* ") + action->text() +
+                                 QLatin1Char(' ') + action->shortcut().toString())
+                                    .trimmed());
             return shown;
         };
         const auto text = [](const char* key, const QString& shortcut = {}) {
             return (qtTrId(key) + QLatin1Char(' ') + shortcut).trimmed();
         };
+        const auto symbol = [&text](const char* key, const QString& shortcut = {}) {
+            return QStringLiteral("* ") + text(key, shortcut);
+        };
         QCOMPARE(items("applicationMenu"),
-                 (QStringList{text("about.menu"), "-", text("menu.checkUpdates"), "-",
+                 (QStringList{symbol("about.menu"), symbol("menu.checkUpdates"), "-",
                               text("menu.settings", "Ctrl+,"), "-", text("menu.quit", "Ctrl+Q")}));
         QCOMPARE(items("fileMenu"), QStringList{text("main.add", "Ctrl+O")});
-        QCOMPARE(items("helpMenu"), (QStringList{text("help.app", "Ctrl+?"), text("help.support"), "-",
-                                                 text("help.license"), "-", text("help.site")}));
+        QCOMPARE(items("helpMenu"), (QStringList{symbol("help.app", "Ctrl+?"), symbol("help.support"), "-",
+                                                 symbol("help.license"), "-", symbol("help.site")}));
+        QCOMPARE(launched.windowController()->windowHandle()->title(), AppInfo::bundled().windowTitle());
 
         // Each window is made once and brought back on the next request.
         for (int request = 0; request < 2; ++request) {
             launched.windowController()->findChild<QAction*>("aboutAction")->trigger();
             launched.windowController()->findChild<QAction*>("licenseAction")->trigger();
             launched.showLogWindow();
-            const QList<QPointer<QWidget>> windows{launched.aboutWindow(), launched.licenseAgreementWindow(),
-                                                   launched.logWindow()};
-            for (const QPointer<QWidget>& window : windows) {
+            const QList<std::pair<QPointer<QWidget>, const char*>> windows{
+                {launched.aboutWindow(), "about.title"},
+                {launched.licenseAgreementWindow(), "license.title"},
+                {launched.logWindow(), "log.title"}};
+            for (const auto& [window, title] : windows) {
                 QVERIFY(window->isVisible());
+                // What the window manager is given: the window's own text and nothing more.
+                QCOMPARE(window->windowHandle()->title(), qtTrId(title));
                 window->close();
                 QVERIFY(window);
             }
