@@ -4,7 +4,6 @@
 #include "persistence/ArchiveLogStore.h"
 #include "widgets/WindowPresentation.h"
 
-#include <QScreen>
 #include <QVBoxLayout>
 
 LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* parent)
@@ -24,12 +23,4 @@ LogWindow::LogWindow(ArchiveLogStore& store, DesktopServices& desktop, QWidget* 
 LogWindow* LogWindow::showLogWindow(DesktopServices& desktop, std::unique_ptr<LogWindow>* kept) {
     return WindowPresentation::showKept(kept,
                                         [&] { return new LogWindow(ArchiveLogStore::shared(), desktop); });
-}
-
-void LogWindow::bringToFront() {
-    WindowPresentation::bringToFront(*this);
-}
-
-void LogWindow::centreOnScreen() {
-    WindowPresentation::centreOnScreen(*this);
 }

@@ -31,8 +31,5 @@ public:
     static LogWindow* showLogWindow(DesktopServices& desktop, std::unique_ptr<LogWindow>* kept);
 
 private:
-    void bringToFront();
-    void centreOnScreen();
-
     LogView* m_view;
 };
