@@ -52,6 +52,27 @@ AboutView::AboutView(DesktopServices& desktop, const AppInfo& info, QWidget* par
     , m_desktop(desktop) {
     setFixedSize(contentWidth, contentHeight);
 
+    QLayout* header = makeHeader(info);
+    auto* credits =
+        new AboutCreditsTextView(QStringLiteral(":/about/AboutText.html"), info.shortVersion, this);
+    credits->setObjectName(QStringLiteral("aboutCredits"));
+    credits->setMaximumHeight(200);
+    auto* creditsBox = new QVBoxLayout;
+    creditsBox->setContentsMargins(36, 16, 36, 16);
+    creditsBox->addWidget(credits);
+    QLayout* footer = makeFooter(info);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(header);
+    layout->addWidget(divider(this));
+    layout->addLayout(creditsBox, 1);
+    layout->addWidget(divider(this));
+    layout->addLayout(footer);
+}
+
+QLayout* AboutView::makeHeader(const AppInfo& info) {
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setFixedSize(iconSize, iconSize);
@@ -79,15 +100,10 @@ AboutView::AboutView(DesktopServices& desktop, const AppInfo& info, QWidget* par
     header->addWidget(icon, 0, Qt::AlignHCenter);
     header->addWidget(name);
     header->addWidget(version);
+    return header;
+}
 
-    auto* credits =
-        new AboutCreditsTextView(QStringLiteral(":/about/AboutText.html"), info.shortVersion, this);
-    credits->setObjectName(QStringLiteral("aboutCredits"));
-    credits->setMaximumHeight(200);
-    auto* creditsBox = new QVBoxLayout;
-    creditsBox->setContentsMargins(36, 16, 36, 16);
-    creditsBox->addWidget(credits);
-
+QLayout* AboutView::makeFooter(const AppInfo& info) {
     QLabel* rights = secondaryLabel(info.copyright.value_or(qtTrId("about.rights")), 11, this);
     rights->setObjectName(QStringLiteral("aboutRights"));
     auto* links = new QHBoxLayout;
@@ -102,15 +118,7 @@ AboutView::AboutView(DesktopServices& desktop, const AppInfo& info, QWidget* par
     footer->setContentsMargins(20, 20, 20, 20);
     footer->addWidget(rights);
     footer->addLayout(links);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(header);
-    layout->addWidget(divider(this));
-    layout->addLayout(creditsBox, 1);
-    layout->addWidget(divider(this));
-    layout->addLayout(footer);
+    return footer;
 }
 
 QWidget* AboutView::makeLink(const QString& titleKey, const QString& path) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class DesktopServices;
+class QLayout;
 
 // The About window's content: icon, name and version, the credits, the rights notice and the
 // three links to the web site.
@@ -23,6 +24,10 @@ public:
     static QString displayName(const AppInfo& info);
 
 private:
+    // The icon, the name and the version line.
+    QLayout* makeHeader(const AppInfo& info);
+    // The rights notice over the links to the web site.
+    QLayout* makeFooter(const AppInfo& info);
     QWidget* makeLink(const QString& titleKey, const QString& path);
 
     DesktopServices& m_desktop;

@@ -32,7 +32,8 @@ void describeApplication(QApplication& application) {
     const AppInfo info = AppInfo::bundled();
     QApplication::setOrganizationName(QStringLiteral("Balewick"));
     QApplication::setApplicationName(QStringLiteral("Balewick"));
-    QApplication::setApplicationDisplayName(info.windowTitle());
+    // No display name: the desktop would append it to every window's title. The main window names
+    // itself.
     QApplication::setApplicationVersion(info.shortVersion.value_or(QString()));
     // The installed desktop entry's name, so that docks and Wayland match the window to it.
     QApplication::setDesktopFileName(QStringLiteral("example.balewick.Balewick"));

@@ -61,6 +61,32 @@ bool unwrap(const unsigned char* wrapKey, const unsigned char* iv, const unsigne
     return succeeded;
 }
 
+// The record of the key that a password opens, found through the header's key pointers; the
+// records lie between the header and the data.
+std::vector<unsigned char> passwordKeyRecord(ImageSource& container, std::uint32_t keyCount,
+                                             std::uint64_t dataOffset) {
+    if (keyCount == 0 || keyCount > keyPointerLimit)
+        damaged();
+    std::uint64_t recordOffset = 0;
+    std::uint64_t recordSize = 0;
+    for (std::uint32_t index = 0; index < keyCount && recordSize == 0; ++index) {
+        unsigned char pointer[keyPointerSize];
+        container.readAt(headerSize + index * keyPointerSize, pointer, sizeof pointer);
+        if (BigEndian::get32(pointer) == passwordKeyType) {
+            recordOffset = BigEndian::get64(pointer + 4);
+            recordSize = BigEndian::get64(pointer + 12);
+        }
+    }
+    if (recordSize == 0)
+        unsupported(); // opened by a certificate or a keychain only
+    if (recordSize < wrappedField || recordSize > keyRecordLimit || recordOffset > dataOffset ||
+        recordSize > dataOffset - recordOffset)
+        damaged();
+    std::vector<unsigned char> record(recordSize);
+    container.readAt(recordOffset, record.data(), record.size());
+    return record;
+}
+
 } // namespace
 
 DecryptedSource::DecryptedSource(ImageSource& container, std::string_view password)
@@ -82,26 +108,8 @@ DecryptedSource::DecryptedSource(ImageSource& container, std::string_view passwo
     if (container.size() < m_dataOffset || (container.size() - m_dataOffset) / blockSize < blocks)
         throw DiskImageError("The disk image is truncated");
 
-    const std::uint32_t keyCount = BigEndian::get32(header + keyCountField);
-    if (keyCount == 0 || keyCount > keyPointerLimit)
-        damaged();
-    std::uint64_t recordOffset = 0;
-    std::uint64_t recordSize = 0;
-    for (std::uint32_t index = 0; index < keyCount && recordSize == 0; ++index) {
-        unsigned char pointer[keyPointerSize];
-        container.readAt(headerSize + index * keyPointerSize, pointer, sizeof pointer);
-        if (BigEndian::get32(pointer) == passwordKeyType) {
-            recordOffset = BigEndian::get64(pointer + 4);
-            recordSize = BigEndian::get64(pointer + 12);
-        }
-    }
-    if (recordSize == 0)
-        unsupported(); // opened by a certificate or a keychain only
-    if (recordSize < wrappedField || recordSize > keyRecordLimit || recordOffset > m_dataOffset ||
-        recordSize > m_dataOffset - recordOffset)
-        damaged();
-    std::vector<unsigned char> record(recordSize);
-    container.readAt(recordOffset, record.data(), record.size());
+    const std::vector<unsigned char> record =
+        passwordKeyRecord(container, BigEndian::get32(header + keyCountField), m_dataOffset);
     const std::uint32_t saltLength = BigEndian::get32(record.data() + saltLengthField);
     const std::uint32_t wrappedLength = BigEndian::get32(record.data() + wrappedLengthField);
     if (BigEndian::get32(record.data()) != pbkdf2Algorithm ||
@@ -109,7 +117,7 @@ DecryptedSource::DecryptedSource(ImageSource& container, std::string_view passwo
         BigEndian::get32(record.data() + wrapIvLengthField) != wrapIvSize)
         unsupported();
     if (saltLength == 0 || saltLength > saltLimit || wrappedLength < unwrappedSize ||
-        wrappedLength > wrappedLimit || wrappedLength > recordSize - wrappedField)
+        wrappedLength > wrappedLimit || wrappedLength > record.size() - wrappedField)
         damaged();
 
     Secret<wrapKeySize> wrapKey;

@@ -53,6 +53,23 @@ std::vector<unsigned char> wrapKeys(const unsigned char* wrapKey, const unsigned
     return wrapped;
 }
 
+// The password's key record: how the wrapping key is derived from the password, and the wrapped keys.
+void putKeyRecord(unsigned char* record, std::uint32_t iterations, const unsigned char (&salt)[saltSize],
+                  const unsigned char (&wrapIv)[wrapIvSize], const std::vector<unsigned char>& wrapped) {
+    BigEndian::put32(record + 0, pbkdf2Algorithm);
+    BigEndian::put32(record + iterationsField, iterations);
+    BigEndian::put32(record + saltLengthField, saltSize);
+    std::memcpy(record + saltField, salt, sizeof salt);
+    BigEndian::put32(record + wrapIvLengthField, wrapIvSize);
+    std::memcpy(record + wrapIvField, wrapIv, sizeof wrapIv);
+    BigEndian::put32(record + 84, 192);
+    BigEndian::put32(record + wrapAlgorithmField, tripleDesAlgorithm);
+    BigEndian::put32(record + 92, 7); // PKCS#7
+    BigEndian::put32(record + 96, 6); // CBC with IV
+    BigEndian::put32(record + wrappedLengthField, static_cast<std::uint32_t>(wrapped.size()));
+    std::memcpy(record + wrappedField, wrapped.data(), wrapped.size());
+}
+
 } // namespace
 
 EncryptedSink::EncryptedSink(int descriptor, std::string_view password, std::uint32_t iterations)
@@ -98,19 +115,7 @@ EncryptedSink::EncryptedSink(int descriptor, std::string_view password, std::uin
     BigEndian::put64(header + headerSize + 12, keyRecordSize);
     static_assert(headerSize + keyPointerSize == keyRecordOffset);
 
-    unsigned char* record = header + keyRecordOffset;
-    BigEndian::put32(record + 0, pbkdf2Algorithm);
-    BigEndian::put32(record + iterationsField, iterations);
-    BigEndian::put32(record + saltLengthField, saltSize);
-    std::memcpy(record + saltField, salt, sizeof salt);
-    BigEndian::put32(record + wrapIvLengthField, wrapIvSize);
-    std::memcpy(record + wrapIvField, wrapIv, sizeof wrapIv);
-    BigEndian::put32(record + 84, 192);
-    BigEndian::put32(record + wrapAlgorithmField, tripleDesAlgorithm);
-    BigEndian::put32(record + 92, 7); // PKCS#7
-    BigEndian::put32(record + 96, 6); // CBC with IV
-    BigEndian::put32(record + wrappedLengthField, static_cast<std::uint32_t>(wrapped.size()));
-    std::memcpy(record + wrappedField, wrapped.data(), wrapped.size());
+    putKeyRecord(header + keyRecordOffset, iterations, salt, wrapIv, wrapped);
 
     // The HMAC key repeats the start of the AES key (see wrapKeys).
     m_blocks = std::make_unique<BlockCipher>(aesKey.bytes.data(), aesKey.bytes.data(),

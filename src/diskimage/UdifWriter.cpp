@@ -44,6 +44,20 @@ std::string entry(const std::vector<unsigned char>& data, const char* name, bool
     return text;
 }
 
+// The resource fork as a property list: the block table ("blkx") and the "plst" resource.
+std::string propertyList(const std::vector<unsigned char>& table) {
+    std::vector<unsigned char> plst(plstSize, 0);
+    BigEndian::put16(plst.data() + 516, 1);
+    BigEndian::put16(plst.data() + 518, 1);
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                       "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                       "<plist version=\"1.0\">\n<dict>\n\t<key>resource-fork</key>\n\t<dict>\n"
+                       "\t\t<key>blkx</key>\n\t\t<array>\n") +
+           entry(table, partitionName, true) + "\t\t</array>\n\t\t<key>plst</key>\n\t\t<array>\n" +
+           entry(plst, "", false) + "\t\t</array>\n\t</dict>\n</dict>\n</plist>\n";
+}
+
 } // namespace
 
 UdifWriter::UdifWriter(unsigned workers, int level)
@@ -51,49 +65,42 @@ UdifWriter::UdifWriter(unsigned workers, int level)
     , m_level(level) {}
 
 void UdifWriter::write(FilesystemStream& filesystem, ImageSink& sink) {
+    writeChunks(filesystem, sink);
+    const std::string plist = propertyList(blockTable());
+    sink.write(reinterpret_cast<const unsigned char*>(plist.data()), plist.size());
+    writeTrailer(plist.size(), sink);
+    sink.finish();
+}
+
+void UdifWriter::writeChunks(FilesystemStream& filesystem, ImageSink& sink) {
     const std::uint64_t totalBytes = filesystem.size();
     const std::size_t chunkBytes = sectorSize * sectorsPerChunk;
-    {
-        ChunkCompressor compressor(m_workers, m_level);
-        std::vector<std::unique_ptr<Chunk>> spare;
-        for (std::uint64_t read = 0; read < totalBytes;) {
-            if (compressor.inFlight() >= compressor.window()) {
-                std::unique_ptr<Chunk> finished = compressor.takeOldest();
-                store(*finished, sink);
-                spare.push_back(std::move(finished));
-            }
-            std::unique_ptr<Chunk> chunk;
-            if (spare.empty()) {
-                chunk = std::make_unique<Chunk>();
-                chunk->input.resize(chunkBytes);
-            } else {
-                chunk = std::move(spare.back());
-                spare.pop_back();
-            }
-            chunk->inputSize =
-                static_cast<std::size_t>(std::min<std::uint64_t>(chunkBytes, totalBytes - read));
-            filesystem.read(chunk->input.data(), chunk->inputSize);
-            read += chunk->inputSize;
-            compressor.submit(std::move(chunk));
+    ChunkCompressor compressor(m_workers, m_level);
+    std::vector<std::unique_ptr<Chunk>> spare;
+    for (std::uint64_t read = 0; read < totalBytes;) {
+        if (compressor.inFlight() >= compressor.window()) {
+            std::unique_ptr<Chunk> finished = compressor.takeOldest();
+            store(*finished, sink);
+            spare.push_back(std::move(finished));
         }
-        while (compressor.inFlight() > 0)
-            store(*compressor.takeOldest(), sink);
+        std::unique_ptr<Chunk> chunk;
+        if (spare.empty()) {
+            chunk = std::make_unique<Chunk>();
+            chunk->input.resize(chunkBytes);
+        } else {
+            chunk = std::move(spare.back());
+            spare.pop_back();
+        }
+        chunk->inputSize = static_cast<std::size_t>(std::min<std::uint64_t>(chunkBytes, totalBytes - read));
+        filesystem.read(chunk->input.data(), chunk->inputSize);
+        read += chunk->inputSize;
+        compressor.submit(std::move(chunk));
     }
+    while (compressor.inFlight() > 0)
+        store(*compressor.takeOldest(), sink);
+}
 
-    const std::vector<unsigned char> table = blockTable();
-    std::vector<unsigned char> plst(plstSize, 0);
-    BigEndian::put16(plst.data() + 516, 1);
-    BigEndian::put16(plst.data() + 518, 1);
-    const std::string plist =
-        std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                    "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                    "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-                    "<plist version=\"1.0\">\n<dict>\n\t<key>resource-fork</key>\n\t<dict>\n"
-                    "\t\t<key>blkx</key>\n\t\t<array>\n") +
-        entry(table, partitionName, true) + "\t\t</array>\n\t\t<key>plst</key>\n\t\t<array>\n" +
-        entry(plst, "", false) + "\t\t</array>\n\t</dict>\n</dict>\n</plist>\n";
-    sink.write(reinterpret_cast<const unsigned char*>(plist.data()), plist.size());
-
+void UdifWriter::writeTrailer(std::uint64_t plistSize, ImageSink& sink) const {
     unsigned char checksumBytes[4];
     BigEndian::put32(checksumBytes, m_blockChecksum);
     const auto masterChecksum = crc(0, checksumBytes, sizeof checksumBytes);
@@ -112,14 +119,13 @@ void UdifWriter::write(FilesystemStream& filesystem, ImageSink& sink) {
     BigEndian::put32(trailer + 84, crc32Bits);
     BigEndian::put32(trailer + 88, m_dataChecksum);
     BigEndian::put64(trailer + 216, m_dataForkLength);
-    BigEndian::put64(trailer + 224, plist.size());
+    BigEndian::put64(trailer + 224, plistSize);
     BigEndian::put32(trailer + 352, crc32Type);
     BigEndian::put32(trailer + 356, crc32Bits);
     BigEndian::put32(trailer + 360, masterChecksum);
     BigEndian::put32(trailer + 488, 2); // a disk without a partition map
     BigEndian::put64(trailer + 492, m_sector);
     sink.write(trailer, sizeof trailer);
-    sink.finish();
 }
 
 void UdifWriter::store(const Chunk& chunk, ImageSink& sink) {

@@ -34,6 +34,10 @@ private:
         std::uint64_t storedLength;
     };
 
+    // Compresses the filesystem chunk by chunk, several at once, and stores them in order.
+    void writeChunks(FilesystemStream& filesystem, ImageSink& sink);
+    // The "koly" block that ends the image: where the parts are and their checksums.
+    void writeTrailer(std::uint64_t plistSize, ImageSink& sink) const;
     void store(const Chunk& chunk, ImageSink& sink);
     std::vector<unsigned char> blockTable() const;
 

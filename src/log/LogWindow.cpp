@@ -23,11 +23,3 @@ LogWindow* LogWindow::showLogWindow(ArchiveLogStore& store, DesktopServices& des
                                     std::unique_ptr<LogWindow>* kept) {
     return WindowPresentation::showKept(kept, [&] { return new LogWindow(store, desktop); });
 }
-
-void LogWindow::bringToFront() {
-    WindowPresentation::bringToFront(*this);
-}
-
-void LogWindow::centreOnScreen() {
-    WindowPresentation::centreOnScreen(*this);
-}

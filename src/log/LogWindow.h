@@ -32,8 +32,5 @@ public:
                                     std::unique_ptr<LogWindow>* kept);
 
 private:
-    void bringToFront();
-    void centreOnScreen();
-
     LogView* m_view;
 };

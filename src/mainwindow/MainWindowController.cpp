@@ -2,6 +2,7 @@
 
 #include "MainView.h"
 #include "platform/AppInfo.h"
+#include "widgets/SymbolIcons.h"
 #include "widgets/WindowPresentation.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"
@@ -10,6 +11,16 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace {
+
+// The desktop theme's icon where it has one, else the bundled drawing in the menu's text colour.
+QIcon menuSymbol(const QWidget& menu, const char* themeName, const char* symbol) {
+    return SymbolIcons::themed(QString::fromLatin1(themeName), QString::fromLatin1(symbol),
+                               menu.palette().color(QPalette::WindowText));
+}
+
+} // namespace
 
 MainWindowController::MainWindowController(MainModel& model, AppPreferences& preferences, Dialogs& dialogs,
                                            DesktopServices& desktop, QWidget* parent)
@@ -44,34 +55,30 @@ void MainWindowController::buildMenus() {
     QMenu* applicationMenu = menuBar()->addMenu(AppInfo::bundled().applicationName());
     applicationMenu->setObjectName(QStringLiteral("applicationMenu"));
     QAction* about =
-        applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("help-about")), qtTrId("about.menu"), this,
-                                   &MainWindowController::aboutRequested);
+        applicationMenu->addAction(menuSymbol(*applicationMenu, "help-about", "info-circle"),
+                                   qtTrId("about.menu"), this, &MainWindowController::aboutRequested);
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setMenuRole(QAction::AboutRole);
-    applicationMenu->addSeparator();
     QAction* checkUpdates = applicationMenu->addAction(
-        QIcon::fromTheme(QStringLiteral("system-software-update")), qtTrId("menu.checkUpdates"), this,
-        &MainWindowController::checkForUpdatesRequested);
+        menuSymbol(*applicationMenu, "system-software-update", "arrow-down-circle"),
+        qtTrId("menu.checkUpdates"), this, &MainWindowController::checkForUpdatesRequested);
     checkUpdates->setObjectName(QStringLiteral("checkUpdatesAction"));
     applicationMenu->addSeparator();
     QAction* settings =
-        applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("preferences-system")),
-                                   qtTrId("menu.settings"), this, &MainWindowController::settingsRequested);
+        applicationMenu->addAction(qtTrId("menu.settings"), this, &MainWindowController::settingsRequested);
     settings->setObjectName(QStringLiteral("settingsAction"));
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     settings->setMenuRole(QAction::PreferencesRole);
     applicationMenu->addSeparator();
     QAction* quit =
-        applicationMenu->addAction(QIcon::fromTheme(QStringLiteral("application-exit")), qtTrId("menu.quit"),
-                                   this, &MainWindowController::quitRequested);
+        applicationMenu->addAction(qtTrId("menu.quit"), this, &MainWindowController::quitRequested);
     quit->setObjectName(QStringLiteral("quitAction"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* fileMenu = menuBar()->addMenu(qtTrId("menu.file"));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    QAction* add = fileMenu->addAction(QIcon::fromTheme(QStringLiteral("list-add")), qtTrId("main.add"), this,
-                                       [this] { m_model.addItems(); });
+    QAction* add = fileMenu->addAction(qtTrId("main.add"), this, [this] { m_model.addItems(); });
     add->setObjectName(QStringLiteral("addAction"));
     add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     // Adding during a run would be refused anyway; say so by greying the item.
@@ -80,21 +87,22 @@ void MainWindowController::buildMenus() {
 
     QMenu* helpMenu = menuBar()->addMenu(qtTrId("menu.help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    QAction* help = helpMenu->addAction(QIcon::fromTheme(QStringLiteral("help-contents")), qtTrId("help.app"),
-                                        this, [this] { openPage(QStringLiteral("/support/balewick")); });
+    QAction* help =
+        helpMenu->addAction(menuSymbol(*helpMenu, "help-browser", "questionmark-circle"), qtTrId("help.app"),
+                            this, [this] { openPage(QStringLiteral("/support/balewick")); });
     help->setObjectName(QStringLiteral("helpAction"));
     help->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Question));
     QAction* support =
-        helpMenu->addAction(QIcon::fromTheme(QStringLiteral("help-faq")), qtTrId("help.support"), this,
+        helpMenu->addAction(menuSymbol(*helpMenu, "help-faq", "bubble-left"), qtTrId("help.support"), this,
                             [this] { openPage(QStringLiteral("/support/")); });
     support->setObjectName(QStringLiteral("supportAction"));
     helpMenu->addSeparator();
     QAction* license =
-        helpMenu->addAction(QIcon::fromTheme(QStringLiteral("text-x-copying")), qtTrId("help.license"), this,
-                            &MainWindowController::licenseRequested);
+        helpMenu->addAction(menuSymbol(*helpMenu, "accessories-dictionary", "book"), qtTrId("help.license"),
+                            this, &MainWindowController::licenseRequested);
     license->setObjectName(QStringLiteral("licenseAction"));
     helpMenu->addSeparator();
-    QAction* site = helpMenu->addAction(QIcon::fromTheme(QStringLiteral("internet-web-browser")),
+    QAction* site = helpMenu->addAction(menuSymbol(*helpMenu, "go-jump", "arrow-up-right"),
                                         qtTrId("help.site"), this, [this] { openPage(QStringLiteral("/")); });
     site->setObjectName(QStringLiteral("siteAction"));
 }

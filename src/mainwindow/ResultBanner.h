@@ -27,8 +27,6 @@ public:
     // The one line on the originals that stayed out of the Trash, and why; empty when none did.
     static QString keptLine(const ArchiveResult& result);
 
-    // Whether the banner is showing or fading in (not fading out).
-    bool isPresented() const { return m_presented; }
     // The drop target under the banner; drags over it are handed on, so files can still be
     // dropped while the banner shows.
     void setDropTarget(DropView* target);

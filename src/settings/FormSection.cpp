@@ -3,7 +3,6 @@
 #include "widgets/Appearance.h"
 #include "widgets/OptionSwitch.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -66,17 +65,18 @@ FormSection::FormSection(const QString& heading, QWidget* parent)
     layout->addWidget(box);
 }
 
-void FormSection::addRow(QWidget* row) {
+void FormSection::addRow(QWidget* row, int padding) {
     if (m_rows->count() > 0)
         m_rows->addWidget(new RowDivider(m_rows->parentWidget()));
     row->setParent(m_rows->parentWidget());
     if (row->layout())
-        row->layout()->setContentsMargins(rowHorizontalMargin, rowVerticalMargin, rowHorizontalMargin,
-                                          rowVerticalMargin);
+        row->layout()->setContentsMargins(rowHorizontalMargin, rowVerticalMargin + padding,
+                                          rowHorizontalMargin, rowVerticalMargin + padding);
     m_rows->addWidget(row);
 }
 
-OptionSwitch* FormSection::addOptionRow(const QString& name, const QString& title, const QString& subtitle) {
+OptionSwitch* FormSection::addOptionRow(const QString& name, const QString& title, const QString& subtitle,
+                                        int padding) {
     auto* row = new QWidget(this);
     row->setObjectName(name + QStringLiteral(".row"));
     auto* layout = new QHBoxLayout(row);
@@ -92,7 +92,7 @@ OptionSwitch* FormSection::addOptionRow(const QString& name, const QString& titl
     toggle->setObjectName(name);
     toggle->setAccessibleName(title);
     layout->addWidget(toggle, 0, Qt::AlignVCenter);
-    addRow(row);
+    addRow(row, padding);
     return toggle;
 }
 

@@ -16,10 +16,11 @@ public:
     explicit FormSection(const QString& heading, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(FormSection)
 
-    // Adds a row; the row's layout margins are set here.
-    void addRow(QWidget* row);
+    // Adds a row; the row's layout margins are set here, `padding` more above and below.
+    void addRow(QWidget* row, int padding = 0);
     // A row of a title (with a smaller, quieter subtitle below) and a switch on the right.
-    OptionSwitch* addOptionRow(const QString& name, const QString& title, const QString& subtitle);
+    OptionSwitch* addOptionRow(const QString& name, const QString& title, const QString& subtitle,
+                               int padding = 0);
 
     // The subtitle look: caption size, secondary colour, wrapped.
     static QLabel* makeCaption(const QString& text, QWidget* parent);

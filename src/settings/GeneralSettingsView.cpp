@@ -54,14 +54,16 @@ GeneralSettingsView::GeneralSettingsView(AppPreferences& preferences, QWidget* p
     layout->addWidget(destination);
 
     auto* options = new FormSection(qtTrId("general.section.options"), this);
+    // Rows of two lines of text get more room than the one-line destination row.
+    constexpr int optionPadding = 4;
     m_promptForName =
         options->addOptionRow(QStringLiteral("general.promptForName"), qtTrId("general.promptForName"),
-                              qtTrId("general.promptForName.subtitle"));
+                              qtTrId("general.promptForName.subtitle"), optionPadding);
     m_skipArchives =
         options->addOptionRow(QStringLiteral("general.skipArchives"), qtTrId("general.skipArchives"),
-                              qtTrId("general.skipArchives.subtitle"));
+                              qtTrId("general.skipArchives.subtitle"), optionPadding);
     m_individual = options->addOptionRow(QStringLiteral("general.individual"), qtTrId("general.individual"),
-                                         qtTrId("general.individual.subtitle"));
+                                         qtTrId("general.individual.subtitle"), optionPadding);
     layout->addWidget(options);
 
     auto* reset = new QPushButton(qtTrId("general.resetDialogs"), this);

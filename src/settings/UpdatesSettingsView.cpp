@@ -31,7 +31,7 @@ UpdatesSettingsView::UpdatesSettingsView(AppPreferences& preferences, QWidget* p
     auto* row = new QWidget(manual);
     auto* rowLayout = new QHBoxLayout(row);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(3);
+    texts->setSpacing(6);
     texts->addWidget(new QLabel(qtTrId("updates.manual.title"), row));
     m_status = FormSection::makeCaption(QString(), row);
     m_status->setObjectName(QStringLiteral("updates.status"));

@@ -17,7 +17,6 @@ public:
     // The running version is the newest; `applicationAndVersion` reads like "Balewick 2.4".
     static VersionCheckError upToDate(const QString& applicationAndVersion);
 
-    static QString domain() { return QStringLiteral("Balewick.VersionCheck"); }
     int code() const { return m_code; }
     QString localizedDescription() const { return m_description; }
     // Empty when there is none.

@@ -29,7 +29,17 @@ VersionCheckUpdateView::VersionCheckUpdateView(AppPreferences& preferences, cons
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(16);
+    layout->addLayout(messageRow(title, versionLine, info), 1);
+    layout->addLayout(buttonRow());
 
+    connect(&m_preferences, &AppPreferences::autoCheckForUpdatesChanged, this,
+            &VersionCheckUpdateView::refreshToggle);
+    refreshToggle();
+    refreshSymbol();
+}
+
+QHBoxLayout* VersionCheckUpdateView::messageRow(const QString& title, const QString& versionLine,
+                                                const QString& info) {
     auto* message = new QHBoxLayout;
     message->setSpacing(16);
     m_symbol = new QLabel(this);
@@ -60,8 +70,10 @@ VersionCheckUpdateView::VersionCheckUpdateView(AppPreferences& preferences, cons
     headline->setTextFormat(Qt::PlainText);
     texts->addStretch(1);
     message->addLayout(texts, 1);
-    layout->addLayout(message, 1);
+    return message;
+}
 
+QHBoxLayout* VersionCheckUpdateView::buttonRow() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     m_toggle = new QPushButton(this);
@@ -78,15 +90,11 @@ VersionCheckUpdateView::VersionCheckUpdateView(AppPreferences& preferences, cons
     ok->setObjectName(QStringLiteral("confirm.ok"));
     ok->setDefault(true);
     buttons->addWidget(ok);
-    layout->addLayout(buttons);
 
     connect(m_toggle, &QPushButton::clicked, this, &VersionCheckUpdateView::toggleCheckingRequested);
     connect(cancel, &QPushButton::clicked, this, &VersionCheckUpdateView::cancelRequested);
     connect(ok, &QPushButton::clicked, this, &VersionCheckUpdateView::okRequested);
-    connect(&m_preferences, &AppPreferences::autoCheckForUpdatesChanged, this,
-            &VersionCheckUpdateView::refreshToggle);
-    refreshToggle();
-    refreshSymbol();
+    return buttons;
 }
 
 void VersionCheckUpdateView::present() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class AppPreferences;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -38,6 +39,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The symbol beside the headline, the version line and the information.
+    QHBoxLayout* messageRow(const QString& title, const QString& versionLine, const QString& info);
+    // The toggle on the left, Cancel and OK on the right.
+    QHBoxLayout* buttonRow();
     void refreshToggle();
     void refreshSymbol();
 

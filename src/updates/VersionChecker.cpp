@@ -2,6 +2,7 @@
 
 #include "Translations.h"
 #include "VersionCheckError.h"
+#include "VersionCheckResult.h"
 #include "VersionCheckUpdateView.h"
 #include "VersionComparison.h"
 #include "VersionDocument.h"
@@ -10,7 +11,6 @@
 #include "workflow/DesktopServices.h"
 
 #include <QDateTime>
-#include <QLocale>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -35,8 +35,8 @@ bool isHttpStatusError(QNetworkReply::NetworkError error) {
 
 // A download address from the document is opened only when it is a web page: the document comes
 // from the network and must not start other programs or open local files.
-std::optional<QUrl> downloadAddress(const QVariantMap& result) {
-    const QUrl url(result.value(QStringLiteral("downloadUrl")).toString().trimmed(), QUrl::StrictMode);
+std::optional<QUrl> downloadAddress(const VersionCheckResult& result) {
+    const QUrl url(result.downloadUrl.value_or(QString()).trimmed(), QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("https") && scheme != QLatin1String("http")))
@@ -151,9 +151,10 @@ void VersionChecker::checkForUpdates(bool requestedByUser) {
 void VersionChecker::handleVersionResponse(const QByteArray& body, bool requestedByUser) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(body);
-    const std::optional<QVariantMap> result = decoder.hasError() || text.trimmed().isEmpty()
-                                                  ? std::nullopt
-                                                  : VersionDocument::parse(text, m_configuration.language);
+    const std::optional<VersionCheckResult> result =
+        decoder.hasError() || text.trimmed().isEmpty()
+            ? std::nullopt
+            : VersionDocument::parse(text, m_configuration.language);
     if (!result) {
         finishWithError(QVariant::fromValue(VersionCheckError::checkFailed()), requestedByUser);
         return;
@@ -163,10 +164,9 @@ void VersionChecker::handleVersionResponse(const QByteArray& body, bool requeste
     defaults.setValue(QStringLiteral("BWAutoCheckLastDate"), QDateTime::currentDateTime());
     defaults.sync();
 
-    const QString latest = result->value(QStringLiteral("latestVersion")).toString();
     const QString current = currentVersionOr(QStringLiteral("0"));
-    if (compareVersions(latest, current) > 0) {
-        QVariantMap userInfo = *result;
+    if (compareVersions(result->latestVersion, current) > 0) {
+        QVariantMap userInfo = result->userInfo();
         userInfo.insert(requestedByUserKey, requestedByUser);
         finishVersionCheck(userInfo, requestedByUser);
         showUpdateWindow(*result);
@@ -220,16 +220,14 @@ void VersionChecker::showCheckUnavailableAlert() {
     alert->show();
 }
 
-void VersionChecker::showUpdateWindow(const QVariantMap& result) {
-    const QString latest = result.value(QStringLiteral("latestVersion")).toString();
-    const QString title = result.contains(QStringLiteral("titleText"))
-                              ? result.value(QStringLiteral("titleText")).toString()
-                              : qtTrId("updates.window.defaultTitle");
-    const QString versionLine = qtTrId("updates.window.versionLine").arg(latest, currentVersionOr(QString()));
+void VersionChecker::showUpdateWindow(const VersionCheckResult& result) {
+    const QString title = result.titleText.value_or(qtTrId("updates.window.defaultTitle"));
+    const QString versionLine =
+        qtTrId("updates.window.versionLine").arg(result.latestVersion, currentVersionOr(QString()));
     const std::optional<QUrl> download = downloadAddress(result);
 
-    auto* window = new VersionCheckUpdateView(m_preferences, title, versionLine,
-                                              result.value(QStringLiteral("infoText")).toString());
+    auto* window =
+        new VersionCheckUpdateView(m_preferences, title, versionLine, result.infoText.value_or(QString()));
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Each window's buttons close that window; the slot forgets it when it was the one kept.
     const QPointer<VersionCheckUpdateView> guarded(window);

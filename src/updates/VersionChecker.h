@@ -15,6 +15,7 @@ class DesktopServices;
 class QNetworkAccessManager;
 class VersionCheckError;
 class VersionCheckUpdateView;
+struct VersionCheckResult;
 
 // Asks the maker's web site which version is the newest, and tells everyone who listens. The
 // window that announces a newer version is opened from here too.
@@ -52,8 +53,8 @@ public:
     // the user asked. Checks do not know about each other: each one finishes on its own.
     void checkForUpdates(bool requestedByUser);
 
-    // Opens a new window announcing the version in `result` (the keys of a newer-version outcome).
-    void showUpdateWindow(const QVariantMap& result);
+    // Opens a new window announcing the version in `result`.
+    void showUpdateWindow(const VersionCheckResult& result);
     // The announcement window opened last, until its Cancel or OK closes it.
     VersionCheckUpdateView* updateWindow() const;
 

@@ -58,23 +58,21 @@ std::optional<QString> localizedSectionText(const QStringList& languageTags, con
     return body->trimmed();
 }
 
-std::optional<QVariantMap> parse(const QString& text, const QString& language) {
+std::optional<VersionCheckResult> parse(const QString& text, const QString& language) {
     const std::optional<QString> latest = extractTagText(QStringLiteral("lastversion"), text);
     if (!latest || latest->isEmpty())
         return std::nullopt;
-    QVariantMap result{{QStringLiteral("latestVersion"), *latest}};
+    VersionCheckResult result{.latestVersion = *latest};
     if (const std::optional<QString> url = extractTagText(QStringLiteral("downloadurl"), text);
         url && !url->isEmpty())
-        result.insert(QStringLiteral("downloadUrl"), *url);
+        result.downloadUrl = *url;
 
     const QStringList languageTags = preferredLanguageTags(language);
-    const std::pair<const char*, const char*> sections[] = {{"titletext", "titleText"},
-                                                            {"infotext", "infoText"}};
-    for (const auto& [tag, key] : sections) {
-        if (const std::optional<QString> section = extractTagBody(QString::fromLatin1(tag), text)) {
-            if (const std::optional<QString> localized = localizedSectionText(languageTags, *section))
-                result.insert(QString::fromLatin1(key), *localized);
-        }
+    const std::pair<const char*, std::optional<QString>*> sections[] = {{"titletext", &result.titleText},
+                                                                        {"infotext", &result.infoText}};
+    for (const auto& [tag, field] : sections) {
+        if (const std::optional<QString> section = extractTagBody(QString::fromLatin1(tag), text))
+            *field = localizedSectionText(languageTags, *section);
     }
     return result;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "VersionCheckResult.h"
+
 #include <QString>
 #include <QStringList>
-#include <QVariantMap>
 
 #include <optional>
 
@@ -22,8 +23,8 @@ QStringList preferredLanguageTags(const QString& language);
 // them is there); none when that text is empty.
 std::optional<QString> localizedSectionText(const QStringList& languageTags, const QString& section);
 
-// "latestVersion" and, where present, "downloadUrl", "titleText" and "infoText"; none without a
-// non-empty "lastversion" element.
-std::optional<QVariantMap> parse(const QString& text, const QString& language);
+// The announced version with whichever other fields the document has; none without a non-empty
+// "lastversion" element.
+std::optional<VersionCheckResult> parse(const QString& text, const QString& language);
 
 } // namespace VersionDocument

@@ -26,11 +26,6 @@ void LineLimitedLabel::setAlignment(Qt::Alignment alignment) {
     update();
 }
 
-void LineLimitedLabel::setColorRole(QPalette::ColorRole role) {
-    m_colorRole = role;
-    update();
-}
-
 void LineLimitedLabel::setSecondary(bool secondary) {
     m_secondary = secondary;
     update();
@@ -63,10 +58,6 @@ QStringList LineLimitedLabel::layoutLines(int width) const {
     return lines;
 }
 
-QStringList LineLimitedLabel::visibleLines() const {
-    return layoutLines(contentsRect().width());
-}
-
 int LineLimitedLabel::heightForWidth(int width) const {
     const int lineCount = qMax(1, int(layoutLines(width).size()));
     return lineCount * fontMetrics().lineSpacing();
@@ -84,7 +75,8 @@ QSize LineLimitedLabel::minimumSizeHint() const {
 void LineLimitedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    painter.setPen(m_secondary ? Appearance::secondaryText(palette()) : palette().color(m_colorRole));
+    painter.setPen(m_secondary ? Appearance::secondaryText(palette())
+                               : palette().color(QPalette::WindowText));
     const QRect area = contentsRect();
     const int lineSpacing = fontMetrics().lineSpacing();
     int top = area.top();

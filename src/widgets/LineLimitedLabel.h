@@ -14,12 +14,8 @@ public:
     QString text() const { return m_text; }
     void setText(const QString& text);
     void setAlignment(Qt::Alignment alignment);
-    void setColorRole(QPalette::ColorRole role);
     // Draws in the theme's secondary text colour instead of the role's.
     void setSecondary(bool secondary);
-
-    // The text as shown at the current width, ellipsis included.
-    QStringList visibleLines() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -36,6 +32,5 @@ private:
     QString m_text;
     int m_maximumLines;
     Qt::Alignment m_alignment = Qt::AlignLeft;
-    QPalette::ColorRole m_colorRole = QPalette::WindowText;
     bool m_secondary = false;
 };

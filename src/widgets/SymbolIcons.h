@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
-// Monochrome symbols bundled with the application ("plus", "clock", "compress", "envelope",
-// "archivebox", "arrow-down", "magnifyingglass").
+// Monochrome symbols bundled with the application, named after their files in
+// resources/icons/symbols ("plus", "info-circle", ...).
 namespace SymbolIcons {
 
 // The symbol drawn in one colour, size in device-independent pixels.

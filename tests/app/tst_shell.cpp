@@ -8,6 +8,7 @@
 #include "log/LogWindow.h"
 #include "mainwindow/MainView.h"
 #include "mainwindow/MainWindowController.h"
+#include "platform/AppInfo.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsView.h"
 #include "support/ModelFixture.h"
@@ -28,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace {
 
@@ -313,6 +315,7 @@ private slots:
                           Qt::LeftButton);
         QVERIFY(window && window->isVisible());
         QCOMPARE(launched.settingsWindow(), window.data());
+        QCOMPARE(window->windowHandle()->title(), qtTrId("preferences.tab.general"));
     }
 
     void menus_fullOrderWithShortcuts_andKeptAboutLicenseAndLogWindows() {
@@ -320,34 +323,44 @@ private slots:
         AppDelegate& launched = launch.delegate;
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
         QVERIFY(launched.applicationDidFinishLaunching());
+        // "* " marks an item drawn with a symbol.
         const auto items = [&launched](const char* menu) {
             QStringList shown;
             for (const QAction* action : launched.windowController()->findChild<QMenu*>(menu)->actions())
-                shown
-                    << (action->isSeparator()
-                            ? QStringLiteral("-")
-                            : (action->text() + QLatin1Char(' ') + action->shortcut().toString()).trimmed());
+                shown << (action->isSeparator()
+                              ? QStringLiteral("-")
+                              : (QLatin1String(action->icon().isNull() ? "" : "* ") + action->text() +
+                                 QLatin1Char(' ') + action->shortcut().toString())
+                                    .trimmed());
             return shown;
         };
         const auto text = [](const char* key, const QString& shortcut = {}) {
             return (qtTrId(key) + QLatin1Char(' ') + shortcut).trimmed();
         };
+        const auto symbol = [&text](const char* key, const QString& shortcut = {}) {
+            return QStringLiteral("* ") + text(key, shortcut);
+        };
         QCOMPARE(items("applicationMenu"),
-                 (QStringList{text("about.menu"), "-", text("menu.checkUpdates"), "-",
+                 (QStringList{symbol("about.menu"), symbol("menu.checkUpdates"), "-",
                               text("menu.settings", "Ctrl+,"), "-", text("menu.quit", "Ctrl+Q")}));
         QCOMPARE(items("fileMenu"), QStringList{text("main.add", "Ctrl+O")});
-        QCOMPARE(items("helpMenu"), (QStringList{text("help.app", "Ctrl+?"), text("help.support"), "-",
-                                                 text("help.license"), "-", text("help.site")}));
+        QCOMPARE(items("helpMenu"), (QStringList{symbol("help.app", "Ctrl+?"), symbol("help.support"), "-",
+                                                 symbol("help.license"), "-", symbol("help.site")}));
+        QCOMPARE(launched.windowController()->windowHandle()->title(), AppInfo::bundled().windowTitle());
 
         // Each window is made once and brought back on the next request.
         for (int request = 0; request < 2; ++request) {
             launched.windowController()->findChild<QAction*>("aboutAction")->trigger();
             launched.windowController()->findChild<QAction*>("licenseAction")->trigger();
             launched.showLogWindow();
-            const QList<QPointer<QWidget>> windows{launched.aboutWindow(), launched.licenseAgreementWindow(),
-                                                   launched.logWindow()};
-            for (const QPointer<QWidget>& window : windows) {
+            const QList<std::pair<QPointer<QWidget>, const char*>> windows{
+                {launched.aboutWindow(), "about.title"},
+                {launched.licenseAgreementWindow(), "license.title"},
+                {launched.logWindow(), "log.title"}};
+            for (const auto& [window, title] : windows) {
                 QVERIFY(window->isVisible());
+                // What the window manager is given: the window's own text and nothing more.
+                QCOMPARE(window->windowHandle()->title(), qtTrId(title));
                 window->close();
                 QVERIFY(window);
             }

@@ -4,6 +4,7 @@
 #include "persistence/TemporarySettings.h"
 #include "support/FakeDesktopServices.h"
 #include "updates/VersionCheckError.h"
+#include "updates/VersionCheckResult.h"
 #include "updates/VersionCheckUpdateView.h"
 #include "updates/VersionChecker.h"
 
@@ -237,7 +238,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(QList<QUrl>, opened);
         auto subject = checker();
-        subject->showUpdateWindow({{"latestVersion", "3.0"}, {"downloadUrl", downloadUrl}});
+        subject->showUpdateWindow({.latestVersion = "3.0", .downloadUrl = downloadUrl});
         QPointer<VersionCheckUpdateView> window = subject->updateWindow();
         QVERIFY(window && window->isVisible());
         QTest::keyClick(window, Qt::Key(key));
@@ -248,7 +249,7 @@ private slots:
 
     void updateWindow_toggle_switchesCheckingAndStaysOpen() {
         auto subject = checker();
-        subject->showUpdateWindow({{"latestVersion", "3.0"}});
+        subject->showUpdateWindow({.latestVersion = "3.0"});
         VersionCheckUpdateView* window = subject->updateWindow();
         auto* toggle = window->findChild<QPushButton*>("updates.window.toggle");
         QVERIFY(m_preferences->autoCheckForUpdates());
