@@ -159,9 +159,7 @@ void VersionChecker::handleVersionResponse(const QByteArray& body, bool requeste
         return;
     }
 
-    QSettings& defaults = m_preferences.defaults();
-    defaults.setValue(QStringLiteral("BWAutoCheckLastDate"), QDateTime::currentDateTime());
-    defaults.sync();
+    m_preferences.setLastAutoCheckDate(QDateTime::currentDateTime());
 
     const QString latest = result->value(QStringLiteral("latestVersion")).toString();
     const QString current = currentVersionOr(QStringLiteral("0"));

@@ -11,6 +11,7 @@
 #include "app/WidgetDialogs.h"
 #include "log/LogWindow.h"
 #include "persistence/AppPreferences.h"
+#include "persistence/StandardSettings.h"
 #include "settings/SettingsView.h"
 #include "support/FakeDesktopServices.h"
 #include "support/FakeDialogs.h"
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -95,7 +97,7 @@ private slots:
         QTRY_VERIFY(!MainModel::shared().isBusy());
         MainModel::shared().setResult(std::nullopt);
         AppPreferences::shared().setAutoCheckForUpdates(false);
-        AppPreferences::shared().defaults().remove("BWSelectedPane");
+        standardSettings().remove("BWSelectedPane");
     }
 
     void launchCheck_passesOnlyInsideApplicationsFolders_data() {
@@ -299,7 +301,7 @@ private slots:
     void settings_openThroughTheMenuItemOrWithoutIt() {
         AppDelegate launched(m_dialogs, m_desktop);
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
-        AppPreferences::shared().defaults().setValue("BWSelectedPane", "Junk");
+        standardSettings().setValue("BWSelectedPane", "Junk");
         QVERIFY(launched.applicationDidFinishLaunching());
         auto* item = launched.windowController()->findChild<QAction*>("settingsAction");
         QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -307,8 +309,7 @@ private slots:
         launched.showPreferences();
         QTRY_VERIFY(launched.settingsWindow() && launched.settingsWindow()->isVisible());
         QCOMPARE(triggered.size(), 1);
-        QCOMPARE(AppPreferences::shared().defaults().value("BWSelectedPane").toString(),
-                 QStringLiteral("GeneralPane"));
+        QCOMPARE(standardSettings().value("BWSelectedPane").toString(), QStringLiteral("GeneralPane"));
 
         launched.settingsWindow()->close();
         // Without the menu item the window still comes, directly.
