@@ -1,7 +1,6 @@
 #include "MainModel.h"
 
 #include "AbsentPorts.h"
-#include "ArchiveCompletion.h"
 #include "ArchiveJob.h"
 #include "ItemCheck.h"
 #include "NamePrompt.h"
@@ -9,6 +8,7 @@
 #include "PasswordPrompt.h"
 #include "ProgressClock.h"
 #include "ProgressPresenter.h"
+#include "RunFollowUp.h"
 #include "RunPlan.h"
 #include "engine/ArchiveBuilder.h"
 #include "engine/CancellationToken.h"
@@ -24,7 +24,6 @@
 #include "persistence/ArchiveLogStore.h"
 
 #include <QCoroFuture>
-#include <QFileInfo>
 #include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
@@ -60,18 +59,16 @@ struct MainModel::Private {
     Private(AppPreferences& preferences, ArchiveLogStore& log, ArchiveBuilder& builder, Dialogs& dialogs,
             DesktopServices& desktop, const ProgressClock& clock)
         : preferences(preferences)
-        , log(log)
         , builder(builder)
         , dialogs(&dialogs)
         , desktop(&desktop)
-        , completion(preferences, log)
+        , followUp(preferences, log)
         , progress(clock, [this]() -> std::optional<qint64> {
             const int processId = runner->runningProcessId();
             return processId > 0 ? ProcessReads::bytesRead(processId) : std::nullopt;
         }) {}
 
     AppPreferences& preferences;
-    ArchiveLogStore& log;
     ArchiveBuilder& builder;
     Dialogs* dialogs;
     DesktopServices* desktop;
@@ -86,7 +83,7 @@ struct MainModel::Private {
     // dumped from the moment a password can be typed until that copy is wiped.
     std::optional<QString> runPassword;
     std::optional<NonDumpableScope> passwordHeld;
-    ArchiveCompletion completion;
+    RunFollowUp followUp;
 
     std::optional<QCoro::Task<>> work;
     // Cancelled by stop(); each run has its own, so a late stop never reaches the next run.
@@ -267,21 +264,19 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     QPointer<MainModel> guard(this);
     setBusy(true);
     setResult(std::nullopt);
-    d->completion.begin();
+    d->followUp.begin();
 
     const std::optional<RunPlan> plan = co_await prepareRun(urls);
     if (!guard || !plan)
         co_return;
-    QList<QUrl> results;
     for (const QList<QUrl>& group : plan->groups) {
         if (d->cancellation.isCancelled())
             co_return;
-        const std::optional<QUrl> archive = co_await makeArchive(*plan, group);
-        if (!guard || !archive)
+        const bool made = co_await makeArchive(*plan, group);
+        if (!guard || !made)
             co_return;
-        results.append(*archive);
     }
-    runCompleted(results, plan->action);
+    setResult(d->followUp.runCompleted(plan->action, *d->desktop));
 }
 
 QCoro::Task<std::optional<RunPlan>> MainModel::prepareRun(QList<QUrl> urls) {
@@ -303,7 +298,7 @@ QCoro::Task<std::optional<RunPlan>> MainModel::prepareRun(QList<QUrl> urls) {
     co_return plan;
 }
 
-QCoro::Task<std::optional<QUrl>> MainModel::makeArchive(RunPlan plan, QList<QUrl> group) {
+QCoro::Task<bool> MainModel::makeArchive(RunPlan plan, QList<QUrl> group) {
     QPointer<MainModel> guard(this);
     const CancellationToken cancellation = d->cancellation;
     AppPreferences& preferences = d->preferences;
@@ -316,7 +311,7 @@ QCoro::Task<std::optional<QUrl>> MainModel::makeArchive(RunPlan plan, QList<QUrl
     if (preferences.promptForName() && !preferences.individualArchives()) {
         const std::optional<QString> chosen = co_await d->namePrompt.ask(name, std::stop_token());
         if (!guard || !chosen)
-            co_return std::nullopt;
+            co_return false;
         name = *chosen;
     }
     d->archivingText = progressTextFor(group, name);
@@ -336,29 +331,29 @@ QCoro::Task<std::optional<QUrl>> MainModel::makeArchive(RunPlan plan, QList<QUrl
         QtConcurrent::run(&d->workers, &ArchiveJob::perform, &d->builder, std::move(job));
     const ArchiveJob::Outcome outcome = co_await archiving;
     if (!guard)
-        co_return std::nullopt;
+        co_return false;
     if (outcome.failure)
         std::rethrow_exception(outcome.failure);
     d->progress.complete();
 
     // The originals go only once their archive has been read back in full.
     if (!preferences.trashOriginals()) {
-        d->completion.record(outcome.archiveURL, format);
-        co_return outcome.archiveURL;
+        d->followUp.archiveCompleted(outcome.archiveURL, format);
+        co_return true;
     }
     const ReadBack readBack = co_await readArchiveBack(outcome.archiveURL, format, outcome.manifest);
     if (!guard)
-        co_return std::nullopt;
-    d->completion.record(outcome.archiveURL, format);
+        co_return false;
+    d->followUp.archiveCompleted(outcome.archiveURL, format);
     if (readBack.result == ReadBack::Result::failed) {
         // The archive was made and stays; its items stay where they are.
         if (cancellation.isCancelled())
-            co_return std::nullopt;
+            co_return false;
         throw CompressionError::toolFailed(
             qtTrId("error.verifyFailed").arg(outcome.archiveURL.fileName(), readBack.reason));
     }
-    d->completion.trashOriginals(outcome.archiveURL, group, outcome.manifest.items(), *d->desktop);
-    co_return outcome.archiveURL;
+    d->followUp.trashOriginals(outcome.archiveURL, group, outcome.manifest.items(), *d->desktop);
+    co_return true;
 }
 
 QCoro::Task<ReadBack> MainModel::readArchiveBack(QUrl archiveURL, ArchiveFormat format,
@@ -373,13 +368,6 @@ QCoro::Task<ReadBack> MainModel::readArchiveBack(QUrl archiveURL, ArchiveFormat 
         QtConcurrent::run(&d->workers, &ArchiveJob::readBack, archiveURL, format, manifest, password,
                           cancellation, d->progress.runProgress());
     co_return co_await reading;
-}
-
-void MainModel::runCompleted(const QList<QUrl>& results, ArchiveAction action) {
-    if (action == ArchiveAction::email)
-        d->desktop->composeEmail(results);
-    if (!results.isEmpty())
-        setResult(ArchiveResult{results, d->completion.kept()});
 }
 
 void MainModel::endRun() {
@@ -405,15 +393,5 @@ void MainModel::updateProgressText() {
 }
 
 QCoro::Task<> MainModel::showLastArchive() {
-    const QString path = d->preferences.lastArchive();
-    std::optional<QString> message;
-    if (path.isEmpty())
-        message = qtTrId("error.noLast");
-    else if (!QFileInfo::exists(path))
-        message = qtTrId("error.missingLast");
-    if (message) {
-        co_await d->dialogs->showError(qtTrId("error.title"), *message);
-        co_return;
-    }
-    d->desktop->revealInFileManager({QUrl::fromLocalFile(path)});
+    return d->followUp.showLastArchive(*d->dialogs, *d->desktop);
 }

@@ -97,11 +97,10 @@ private:
     // Checks the items and asks for what the run needs (a confirmation, the destination, the
     // password); none when the user declines or the run is stopped.
     QCoro::Task<std::optional<RunPlan>> prepareRun(QList<QUrl> urls);
-    // Makes the archive of one group, reading it back when its originals may go; none when the run
+    // Makes the archive of one group, reading it back when its originals may go; false when the run
     // ends there without a failure.
-    QCoro::Task<std::optional<QUrl>> makeArchive(RunPlan plan, QList<QUrl> group);
+    QCoro::Task<bool> makeArchive(RunPlan plan, QList<QUrl> group);
     QCoro::Task<ReadBack> readArchiveBack(QUrl archiveURL, ArchiveFormat format, StagedManifest manifest);
-    void runCompleted(const QList<QUrl>& results, ArchiveAction action);
     void endRun();
     void updateProgressText();
 

@@ -1,29 +1,34 @@
-#include "ArchiveCompletion.h"
+#include "RunFollowUp.h"
 
 #include "DesktopServices.h"
+#include "Dialogs.h"
 #include "ItemCheck.h"
 #include "engine/LocalPath.h"
 #include "engine/StagedItem.h"
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
 
-ArchiveCompletion::ArchiveCompletion(AppPreferences& preferences, ArchiveLogStore& log)
+#include <QFileInfo>
+
+RunFollowUp::RunFollowUp(AppPreferences& preferences, ArchiveLogStore& log)
     : m_preferences(preferences)
     , m_log(log) {}
 
-void ArchiveCompletion::begin() {
+void RunFollowUp::begin() {
+    m_archives.clear();
     m_kept.clear();
 }
 
-void ArchiveCompletion::record(const QUrl& archiveURL, ArchiveFormat format) {
+void RunFollowUp::archiveCompleted(const QUrl& archiveURL, ArchiveFormat format) {
+    m_archives.append(archiveURL);
     // The engine writes archives only where the path is also text, so this finds the same file.
     const QString archivePath = LocalPath::display(LocalPath::fromUrl(archiveURL));
     m_log.append(archivePath, format);
     m_preferences.setLastArchive(archivePath);
 }
 
-void ArchiveCompletion::trashOriginals(const QUrl& archiveURL, const QList<QUrl>& items,
-                                       const QList<StagedItem>& staged, DesktopServices& desktop) {
+void RunFollowUp::trashOriginals(const QUrl& archiveURL, const QList<QUrl>& items,
+                                 const QList<StagedItem>& staged, DesktopServices& desktop) {
     using Reason = ArchiveResult::KeptReason;
     for (qsizetype index = 0; index < items.size(); ++index) {
         const QUrl& item = items[index];
@@ -40,4 +45,26 @@ void ArchiveCompletion::trashOriginals(const QUrl& archiveURL, const QList<QUrl>
         else if (!desktop.moveToTrash(path))
             m_kept.append({item, Reason::noTrash});
     }
+}
+
+std::optional<ArchiveResult> RunFollowUp::runCompleted(ArchiveAction action, DesktopServices& desktop) const {
+    if (action == ArchiveAction::email)
+        desktop.composeEmail(m_archives);
+    if (m_archives.isEmpty())
+        return std::nullopt;
+    return ArchiveResult{m_archives, m_kept};
+}
+
+QCoro::Task<> RunFollowUp::showLastArchive(Dialogs& dialogs, DesktopServices& desktop) const {
+    const QString path = m_preferences.lastArchive();
+    std::optional<QString> message;
+    if (path.isEmpty())
+        message = qtTrId("error.noLast");
+    else if (!QFileInfo::exists(path))
+        message = qtTrId("error.missingLast");
+    if (message) {
+        co_await dialogs.showError(qtTrId("error.title"), *message);
+        co_return;
+    }
+    desktop.revealInFileManager({QUrl::fromLocalFile(path)});
 }
