@@ -262,6 +262,7 @@ QCoro::Task<> MainModel::run(QList<QUrl> urls) {
 
 QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     QPointer<MainModel> guard(this);
+    const CancellationToken cancellation = d->cancellation;
     setBusy(true);
     setResult(std::nullopt);
     d->followUp.begin();
@@ -270,7 +271,7 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
     if (!guard || !plan)
         co_return;
     for (const QList<QUrl>& group : plan->groups) {
-        if (d->cancellation.isCancelled())
+        if (cancellation.isCancelled())
             co_return;
         const bool made = co_await makeArchive(*plan, group);
         if (!guard || !made)
