@@ -4,6 +4,7 @@
 #include "DropView.h"
 #include "widgets/Appearance.h"
 #include "workflow/MainModel.h"
+#include "workflow/ProgressPresenter.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -35,9 +36,9 @@ DropZone::DropZone(MainModel& model, QWidget* parent)
     m_dropView->setOnDrop([this](const QList<QUrl>& urls) { m_model.process(urls); });
 
     connect(&m_model, &MainModel::isBusyChanged, this, &DropZone::refresh);
-    connect(&m_model, &MainModel::showProgressChanged, this, &DropZone::refresh);
+    connect(&m_model.progress(), &ProgressPresenter::showProgressChanged, this, &DropZone::refresh);
     connect(&m_model, &MainModel::progressTextChanged, this, &DropZone::refresh);
-    connect(&m_model, &MainModel::progressFiguresChanged, this, &DropZone::refresh);
+    connect(&m_model.progress(), &ProgressPresenter::figuresChanged, this, &DropZone::refresh);
     connect(&m_model, &MainModel::isTargetedChanged, this, &DropZone::refresh);
     refresh();
 }
@@ -52,7 +53,7 @@ void DropZone::changeEvent(QEvent* event) {
 }
 
 bool DropZone::showsProgress(const MainModel& model) {
-    return model.isBusy() && model.showProgress() && !model.progressText().isEmpty();
+    return model.isBusy() && model.progress().showProgress() && !model.progressText().isEmpty();
 }
 
 QWidget* DropZone::buildPrompt() {
@@ -113,11 +114,11 @@ void DropZone::refresh() {
     const bool progress = showsProgress(m_model);
     m_progressText->setText(m_model.progressText());
     // Without a figure the bar runs back and forth, as it does before the first sample.
-    const int percent = m_model.progressPercent();
+    const int percent = m_model.progress().percent();
     m_progressBar->setRange(0, percent < 0 ? 0 : 100);
     m_progressBar->setValue(std::max(percent, 0));
-    m_progressAmount->setText(m_model.progressAmount());
-    m_progressAmount->setVisible(!m_model.progressAmount().isEmpty());
+    m_progressAmount->setText(m_model.progress().amount());
+    m_progressAmount->setVisible(!m_model.progress().amount().isEmpty());
     m_prompt->setVisible(!progress);
     m_progress->setVisible(progress);
 }

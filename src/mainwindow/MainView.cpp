@@ -69,8 +69,8 @@ MainView::MainView(MainModel& model, AppPreferences& preferences, Dialogs& dialo
 
     m_banner = new ResultBanner(model, desktop, this);
     m_banner->setDropTarget(m_dropZone->dropView());
-    m_nameSheet = new NameSheet(model, preferences, this);
-    m_passwordSheet = new PasswordSheet(model, preferences, this);
+    m_nameSheet = new NameSheet(model.namePrompt(), preferences, this);
+    m_passwordSheet = new PasswordSheet(model.passwordPrompt(), preferences, this);
 
     connect(m_bottomBar, &BottomBar::settingsRequested, this, &MainView::settingsRequested);
     connect(m_bottomBar, &BottomBar::logRequested, this, &MainView::logRequested);

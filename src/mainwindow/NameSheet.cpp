@@ -2,16 +2,16 @@
 
 #include "engine/FormatDescription.h"
 #include "persistence/AppPreferences.h"
-#include "workflow/MainModel.h"
+#include "workflow/NamePrompt.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-NameSheet::NameSheet(MainModel& model, AppPreferences& preferences, QWidget* parent)
+NameSheet::NameSheet(NamePrompt& prompt, AppPreferences& preferences, QWidget* parent)
     : PromptSheet(360, parent)
-    , m_model(model)
+    , m_prompt(prompt)
     , m_preferences(preferences)
     , m_field(new QLineEdit(this)) {
     setObjectName(QStringLiteral("nameSheet"));
@@ -20,23 +20,22 @@ NameSheet::NameSheet(MainModel& model, AppPreferences& preferences, QWidget* par
     m_field->setAccessibleName(qtTrId("name.field"));
     content()->addWidget(m_field);
     connect(m_field, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.setProposedName(text); });
-    connect(&m_model, &MainModel::proposedNameChanged, this, [this] {
-        if (m_field->text() != m_model.proposedName())
-            m_field->setText(m_model.proposedName());
+            [this](const QString& text) { m_prompt.setProposedName(text); });
+    connect(&m_prompt, &NamePrompt::proposedNameChanged, this, [this] {
+        if (m_field->text() != m_prompt.proposedName())
+            m_field->setText(m_prompt.proposedName());
     });
 
     auto* cancel = new QPushButton(qtTrId("confirm.cancel"), this);
     cancel->setObjectName(QStringLiteral("confirm.cancel"));
-    connect(cancel, &QPushButton::clicked, this, [this] { m_model.cancelName(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { m_prompt.cancel(); });
     auto* confirm = new QPushButton(qtTrId("name.ok"), this);
     confirm->setObjectName(QStringLiteral("name.ok"));
-    connect(confirm, &QPushButton::clicked, this, [this] { m_model.submitName(); });
+    connect(confirm, &QPushButton::clicked, this, [this] { m_prompt.submit(); });
     addButtons(cancel, confirm);
 
-    connect(&m_model, &MainModel::showNameSheetChanged, this,
-            [this] { setPresented(m_model.showNameSheet()); });
-    setPresented(m_model.showNameSheet());
+    connect(&m_prompt, &NamePrompt::isShownChanged, this, [this] { setPresented(m_prompt.isShown()); });
+    setPresented(m_prompt.isShown());
 }
 
 void NameSheet::refresh() {
@@ -44,8 +43,8 @@ void NameSheet::refresh() {
     const QString title = qtTrId(formatDescription(format).nameTitleKey);
     titleLabel()->setText(title);
     setWindowTitle(title);
-    if (m_field->text() != m_model.proposedName())
-        m_field->setText(m_model.proposedName());
+    if (m_field->text() != m_prompt.proposedName())
+        m_field->setText(m_prompt.proposedName());
     m_field->selectAll();
     m_field->setFocus();
 }

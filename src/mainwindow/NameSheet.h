@@ -3,22 +3,22 @@
 #include "widgets/PromptSheet.h"
 
 class AppPreferences;
-class MainModel;
+class NamePrompt;
 class QLineEdit;
 
-// Asks for the archive's name while the model's name prompt is open.
+// Asks for the archive's name while the run's name prompt is open.
 class NameSheet final : public PromptSheet {
     Q_OBJECT
 
 public:
-    NameSheet(MainModel& model, AppPreferences& preferences, QWidget* parent);
+    NameSheet(NamePrompt& prompt, AppPreferences& preferences, QWidget* parent);
     Q_DISABLE_COPY_MOVE(NameSheet)
 
 protected:
     void refresh() override;
 
 private:
-    MainModel& m_model;
+    NamePrompt& m_prompt;
     AppPreferences& m_preferences;
     QLineEdit* m_field;
 };

@@ -3,24 +3,24 @@
 #include "engine/FormatDescription.h"
 #include "persistence/AppPreferences.h"
 #include "widgets/Appearance.h"
-#include "workflow/MainModel.h"
+#include "workflow/PasswordPrompt.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PasswordSheet::PasswordSheet(MainModel& model, AppPreferences& preferences, QWidget* parent)
+PasswordSheet::PasswordSheet(PasswordPrompt& prompt, AppPreferences& preferences, QWidget* parent)
     : PromptSheet(380, parent)
-    , m_model(model)
+    , m_prompt(prompt)
     , m_preferences(preferences) {
     setObjectName(QStringLiteral("passwordSheet"));
     m_password = addPasswordField(QStringLiteral("password.enter"), qtTrId("password.enter"));
     m_confirmation = addPasswordField(QStringLiteral("password.confirm"), qtTrId("password.confirm"));
     connect(m_password, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.setPassword(text); });
+            [this](const QString& text) { m_prompt.setPassword(text); });
     connect(m_confirmation, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_model.setConfirmPassword(text); });
+            [this](const QString& text) { m_prompt.setConfirmPassword(text); });
 
     m_error = new QLabel(this);
     m_error->setObjectName(QStringLiteral("passwordError"));
@@ -33,19 +33,18 @@ PasswordSheet::PasswordSheet(MainModel& model, AppPreferences& preferences, QWid
 
     auto* cancel = new QPushButton(qtTrId("confirm.cancel"), this);
     cancel->setObjectName(QStringLiteral("confirm.cancel"));
-    connect(cancel, &QPushButton::clicked, this, [this] { m_model.cancelPassword(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { m_prompt.cancel(); });
     auto* confirm = new QPushButton(qtTrId("password.create"), this);
     confirm->setObjectName(QStringLiteral("password.create"));
-    connect(confirm, &QPushButton::clicked, this, [this] { m_model.submitPassword(); });
+    connect(confirm, &QPushButton::clicked, this, [this] { m_prompt.submit(); });
     addButtons(cancel, confirm);
 
-    connect(&m_model, &MainModel::passwordChanged, this, &PasswordSheet::refreshFields);
-    connect(&m_model, &MainModel::confirmPasswordChanged, this, &PasswordSheet::refreshFields);
-    connect(&m_model, &MainModel::passwordErrorChanged, this, &PasswordSheet::refreshFields);
-    connect(&m_model, &MainModel::showPasswordSheetChanged, this,
-            [this] { setPresented(m_model.showPasswordSheet()); });
+    connect(&m_prompt, &PasswordPrompt::passwordChanged, this, &PasswordSheet::refreshFields);
+    connect(&m_prompt, &PasswordPrompt::confirmPasswordChanged, this, &PasswordSheet::refreshFields);
+    connect(&m_prompt, &PasswordPrompt::errorChanged, this, &PasswordSheet::refreshFields);
+    connect(&m_prompt, &PasswordPrompt::isShownChanged, this, [this] { setPresented(m_prompt.isShown()); });
     refreshFields();
-    setPresented(m_model.showPasswordSheet());
+    setPresented(m_prompt.isShown());
 }
 
 QLineEdit* PasswordSheet::addPasswordField(const QString& name, const QString& placeholder) {
@@ -59,12 +58,12 @@ QLineEdit* PasswordSheet::addPasswordField(const QString& name, const QString& p
 }
 
 void PasswordSheet::refreshFields() {
-    if (m_password->text() != m_model.password())
-        m_password->setText(m_model.password());
-    if (m_confirmation->text() != m_model.confirmPassword())
-        m_confirmation->setText(m_model.confirmPassword());
-    m_error->setText(m_model.passwordError());
-    m_error->setVisible(!m_model.passwordError().isEmpty());
+    if (m_password->text() != m_prompt.password())
+        m_password->setText(m_prompt.password());
+    if (m_confirmation->text() != m_prompt.confirmPassword())
+        m_confirmation->setText(m_prompt.confirmPassword());
+    m_error->setText(m_prompt.error());
+    m_error->setVisible(!m_prompt.error().isEmpty());
 }
 
 void PasswordSheet::refresh() {

@@ -3,16 +3,16 @@
 #include "widgets/PromptSheet.h"
 
 class AppPreferences;
-class MainModel;
+class PasswordPrompt;
 class QLabel;
 class QLineEdit;
 
-// Asks for the password of an encrypted archive while the model's password prompt is open.
+// Asks for the password of an encrypted archive while the run's password prompt is open.
 class PasswordSheet final : public PromptSheet {
     Q_OBJECT
 
 public:
-    PasswordSheet(MainModel& model, AppPreferences& preferences, QWidget* parent);
+    PasswordSheet(PasswordPrompt& prompt, AppPreferences& preferences, QWidget* parent);
     Q_DISABLE_COPY_MOVE(PasswordSheet)
 
 protected:
@@ -22,7 +22,7 @@ private:
     QLineEdit* addPasswordField(const QString& name, const QString& placeholder);
     void refreshFields();
 
-    MainModel& m_model;
+    PasswordPrompt& m_prompt;
     AppPreferences& m_preferences;
     QLineEdit* m_password;
     QLineEdit* m_confirmation;

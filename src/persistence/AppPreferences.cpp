@@ -21,6 +21,8 @@ const QString omitFinderFilesKey = QStringLiteral("BWOmitFinder");
 const QString omitMacMetadataKey = QStringLiteral("BWOmitMac");
 const QString trashOriginalsKey = QStringLiteral("BWTrashOriginals");
 const QString actionFormatsKey = QStringLiteral("BWActionFormats");
+const QString lastArchiveKey = QStringLiteral("BWLastArchive");
+const QString lastAutoCheckDateKey = QStringLiteral("BWAutoCheckLastDate");
 
 // Keys of an old build that kept a password; never read, removed at every start.
 const QStringList obsoleteKeys{QStringLiteral("BWSavedPassword"), QStringLiteral("BWRememberPassword")};
@@ -171,6 +173,23 @@ void AppPreferences::setActionFormat(ArchiveFormat format, ArchiveAction action)
     }
     store(actionFormatsKey, stored);
     emit actionFormatsChanged();
+}
+
+QString AppPreferences::lastArchive() const {
+    return m_settings->value(lastArchiveKey).toString();
+}
+
+void AppPreferences::setLastArchive(const QString& path) {
+    store(lastArchiveKey, path);
+}
+
+QDateTime AppPreferences::lastAutoCheckDate() const {
+    const QVariant stored = m_settings->value(lastAutoCheckDateKey);
+    return stored.metaType() == QMetaType::fromType<QDateTime>() ? stored.toDateTime() : QDateTime();
+}
+
+void AppPreferences::setLastAutoCheckDate(const QDateTime& date) {
+    store(lastAutoCheckDateKey, date);
 }
 
 void AppPreferences::resetDialogs() {

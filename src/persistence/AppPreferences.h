@@ -5,6 +5,7 @@
 #include "engine/ArchiveFormat.h"
 
 #include <QCoroTask>
+#include <QDateTime>
 #include <QObject>
 #include <QSettings>
 #include <QString>
@@ -39,7 +40,6 @@ public:
     explicit AppPreferences(QSettings* settings, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(AppPreferences)
 
-    QSettings& defaults() const { return *m_settings; }
 
     bool autoCheckForUpdates() const { return m_autoCheckForUpdates; }
     void setAutoCheckForUpdates(bool value);
@@ -66,6 +66,13 @@ public:
     ArchiveFormat actionFormat(ArchiveAction action) const;
     // Remembers a format for an action, then emits actionFormatsChanged().
     void setActionFormat(ArchiveFormat format, ArchiveAction action);
+
+    // The newest archive made, as the path it was written to; empty while none was recorded.
+    QString lastArchive() const;
+    void setLastArchive(const QString& path);
+    // When the update check last had an answer from the server; invalid while it never had one.
+    QDateTime lastAutoCheckDate() const;
+    void setLastAutoCheckDate(const QDateTime& date);
 
     // Forgets every "don't ask again" choice.
     void resetDialogs();

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 UpdatesSettingsView::UpdatesSettingsView(AppPreferences& preferences, QWidget* parent)
@@ -88,9 +87,7 @@ void UpdatesSettingsView::showEvent(QShowEvent* event) {
 }
 
 void UpdatesSettingsView::refreshLastChecked() {
-    const QVariant stored = m_preferences.defaults().value(QStringLiteral("BWAutoCheckLastDate"));
-    const QDateTime date =
-        stored.metaType() == QMetaType::fromType<QDateTime>() ? stored.toDateTime() : QDateTime();
+    const QDateTime date = m_preferences.lastAutoCheckDate();
     if (date.isValid()) {
         const QLocale locale;
         const QDateTime local = date.toLocalTime();

@@ -160,9 +160,7 @@ void VersionChecker::handleVersionResponse(const QByteArray& body, bool requeste
         return;
     }
 
-    QSettings& defaults = m_preferences.defaults();
-    defaults.setValue(QStringLiteral("BWAutoCheckLastDate"), QDateTime::currentDateTime());
-    defaults.sync();
+    m_preferences.setLastAutoCheckDate(QDateTime::currentDateTime());
 
     const QString current = currentVersionOr(QStringLiteral("0"));
     if (compareVersions(result->latestVersion, current) > 0) {

@@ -19,8 +19,13 @@ class ArchiveBuilder;
 class ArchiveLogStore;
 class DesktopServices;
 class Dialogs;
+class NamePrompt;
+class PasswordPrompt;
 class ProgressClock;
-struct StagedItem;
+class ProgressPresenter;
+struct ReadBack;
+struct RunPlan;
+class StagedManifest;
 
 // Drives a run from dropped items to archives and publishes what the main window shows.
 // Lives on the main thread; every property is touched only there.
@@ -29,16 +34,6 @@ class MainModel final : public QObject {
     Q_PROPERTY(bool isTargeted READ isTargeted WRITE setTargeted NOTIFY isTargetedChanged)
     Q_PROPERTY(bool isBusy READ isBusy NOTIFY isBusyChanged)
     Q_PROPERTY(QString progressText READ progressText NOTIFY progressTextChanged)
-    Q_PROPERTY(bool showNameSheet READ showNameSheet NOTIFY showNameSheetChanged)
-    Q_PROPERTY(QString proposedName READ proposedName WRITE setProposedName NOTIFY proposedNameChanged)
-    Q_PROPERTY(bool showPasswordSheet READ showPasswordSheet NOTIFY showPasswordSheetChanged)
-    Q_PROPERTY(QString password READ password WRITE setPassword NOTIFY passwordChanged)
-    Q_PROPERTY(
-        QString confirmPassword READ confirmPassword WRITE setConfirmPassword NOTIFY confirmPasswordChanged)
-    Q_PROPERTY(QString passwordError READ passwordError NOTIFY passwordErrorChanged)
-    Q_PROPERTY(bool showProgress READ showProgress NOTIFY showProgressChanged)
-    Q_PROPERTY(int progressPercent READ progressPercent NOTIFY progressFiguresChanged)
-    Q_PROPERTY(QString progressAmount READ progressAmount NOTIFY progressFiguresChanged)
     Q_PROPERTY(std::optional<ArchiveResult> result READ result WRITE setResult NOTIFY resultChanged)
 
 public:
@@ -52,20 +47,10 @@ public:
     void setTargeted(bool value);
     bool isBusy() const;
     QString progressText() const;
-    bool showNameSheet() const;
-    QString proposedName() const;
-    void setProposedName(const QString& value);
-    bool showPasswordSheet() const;
-    QString password() const;
-    void setPassword(const QString& value);
-    QString confirmPassword() const;
-    void setConfirmPassword(const QString& value);
-    QString passwordError() const;
-    bool showProgress() const;
-    // How far the step in progress has got, 0 to 100, or -1 while that is unknown (the bar then
-    // runs without a figure); and the same as text with the time left ("42 % · about 2 min left").
-    int progressPercent() const;
-    QString progressAmount() const;
+    // The sheets a run awaits, and the progress display's figures.
+    NamePrompt& namePrompt();
+    PasswordPrompt& passwordPrompt();
+    const ProgressPresenter& progress() const;
     std::optional<ArchiveResult> result() const;
     void setResult(const std::optional<ArchiveResult>& value);
 
@@ -77,15 +62,10 @@ public:
     int waitingRuns() const;
     // Asks for items in an open panel and processes them.
     QCoro::Task<> addItems();
-    // Ends the run in progress: terminates its tool, cancels it between archives, releases prompts.
+    // Ends the run in progress: its prompt answers none, its copy and its tool stop, no archive follows.
     void stop();
     // Stop, and forget the runs that wait: Balewick is about to end.
     void stopAll();
-
-    void submitName();
-    void cancelName();
-    void submitPassword();
-    void cancelPassword();
 
     // Reveals the newest archive made, or explains why it can't.
     QCoro::Task<> showLastArchive();
@@ -97,14 +77,6 @@ signals:
     void isTargetedChanged();
     void isBusyChanged();
     void progressTextChanged();
-    void showNameSheetChanged();
-    void proposedNameChanged();
-    void showPasswordSheetChanged();
-    void passwordChanged();
-    void confirmPasswordChanged();
-    void passwordErrorChanged();
-    void showProgressChanged();
-    void progressFiguresChanged();
     void resultChanged();
     // Emitted when a run has reached its end, whatever the outcome (for tests and windows).
     void runFinished();
@@ -112,26 +84,20 @@ signals:
     void runFailed(const QString& message);
 
 private:
-    enum class Prompt { name, password };
-
     QCoro::Task<> run(QList<QUrl> urls);
     QCoro::Task<> performRun(QList<QUrl> urls);
-    QCoro::Task<std::optional<QString>> askName();
-    QCoro::Task<std::optional<QString>> askPassword(ArchiveFormat format);
-    void resolvePrompt(const std::optional<QString>& value, Prompt prompt);
-    // `mayTrash`: the Trash option was on and the archive read back correctly; `staged` tells,
-    // item by item, what staging took.
-    void archiveCompleted(const QUrl& archiveURL, const QList<QUrl>& items, ArchiveFormat format,
-                          const QList<StagedItem>& staged, bool mayTrash);
-    void runCompleted(const QList<QUrl>& results, ArchiveAction action);
+    // Checks the items and asks for what the run needs (a confirmation, the destination, the
+    // password); none when the user declines or the run is stopped.
+    QCoro::Task<std::optional<RunPlan>> prepareRun(QList<QUrl> urls);
+    // Makes the archive of one group, reading it back when its originals may go; false when the run
+    // ends there without a failure.
+    QCoro::Task<bool> makeArchive(RunPlan plan, QList<QUrl> group);
+    QCoro::Task<ReadBack> readArchiveBack(QUrl archiveURL, ArchiveFormat format, StagedManifest manifest);
     void endRun();
     void updateProgressText();
 
     void setBusy(bool value);
     void setProgressText(const QString& value);
-    void setShowNameSheet(bool value);
-    void setShowPasswordSheet(bool value);
-    void setPasswordError(const QString& value);
 
     struct Private;
     std::unique_ptr<Private> d;

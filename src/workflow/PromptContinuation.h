@@ -20,7 +20,6 @@ public:
     QFuture<Answer> begin();
     // Answers the pending wait, if any; false when no run was waiting.
     bool resume(const Answer& answer);
-    bool isWaiting() const { return m_promise.has_value(); }
 
 private:
     std::optional<QPromise<Answer>> m_promise;

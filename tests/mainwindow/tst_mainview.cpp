@@ -132,12 +132,12 @@ private slots:
 
         harness.model.process({harness.makeFile("a.txt")});
         harness.clock.advance(1s); // the display is due
-        QTRY_VERIFY(harness.model.showPasswordSheet() && harness.model.showProgress());
+        QTRY_VERIFY(harness.model.passwordPrompt().isShown() && harness.model.progress().showProgress());
         QVERIFY(!harness.find("progressDisplay")->isVisible());
         controlsEnabled(false);
-        harness.model.setPassword(QStringLiteral("x"));
-        harness.model.setConfirmPassword(QStringLiteral("x"));
-        harness.model.submitPassword();
+        harness.model.passwordPrompt().setPassword(QStringLiteral("x"));
+        harness.model.passwordPrompt().setConfirmPassword(QStringLiteral("x"));
+        harness.model.passwordPrompt().submit();
         QTRY_VERIFY(harness.find("progressDisplay")->isVisible());
         QVERIFY(!harness.find("dropPrompt")->isVisible());
         controlsEnabled(false);

@@ -121,6 +121,8 @@ private slots:
         for (const char* property : flags)
             preferences.setProperty(property, true);
         preferences.setActionFormat(F::tar, ArchiveAction::archive);
+        preferences.setLastArchive(QStringLiteral("/home/ann/b.dmg"));
+        preferences.setLastAutoCheckDate(epoch);
         log.append(QStringLiteral("/home/ann/Ä, \"quoted\"\\odd/Report.tar.gz"), F::gzip);
         log.append(QStringLiteral("/home/ann/b.dmg"), F::diskImage);
 
@@ -128,11 +130,14 @@ private slots:
         const QByteArray text = file.text();
         for (const char* line :
              {"BWDestination=archiveFolder\n", "BWSelectedAction=2\n", "BWTrashOriginals=true\n",
-              "BWActionFormats=5, 0, 1\n", "BWArchiveLog=\"@ByteArray([{"})
+              "BWActionFormats=5, 0, 1\n", "BWArchiveLog=\"@ByteArray([{", "BWLastArchive=/home/ann/b.dmg\n",
+              "BWAutoCheckLastDate=@DateTime("})
             QVERIFY2(text.contains(line), text.constData());
         auto onDisk = file.reopenFromDisk();
         AppPreferences reread(onDisk.get());
         QCOMPARE(reread.archiveFolderPath(), folder);
+        QCOMPARE(reread.lastArchive(), QStringLiteral("/home/ann/b.dmg"));
+        QCOMPARE(reread.lastAutoCheckDate(), epoch);
         for (const char* property : flags)
             QVERIFY2(reread.property(property).toBool(), property);
         QCOMPARE(ArchiveLogStore(onDisk.get()).entries(), log.entries());

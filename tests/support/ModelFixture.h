@@ -8,6 +8,9 @@
 #include "persistence/AppPreferences.h"
 #include "persistence/ArchiveLogStore.h"
 #include "workflow/MainModel.h"
+#include "workflow/NamePrompt.h"
+#include "workflow/PasswordPrompt.h"
+#include "workflow/ProgressPresenter.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,15 +66,14 @@ public:
     // False when the run does not end, or leaves the model anything but idle, whatever its outcome.
     bool waitForEnd(qsizetype before) {
         return QTest::qWaitFor([&] { return finished.size() > before; }, 60000) && !model.isBusy() &&
-               !model.showProgress() && model.progressText().isEmpty();
+               !model.progress().showProgress() && model.progressText().isEmpty();
     }
 
-    // A stop that lands before the tool has started does not reach it; repeat until one does.
     void stopRun() {
-        for (int attempt = 0; model.isBusy() && attempt < 100; ++attempt) {
-            model.stop();
-            finished.wait(100);
-        }
+        if (!model.isBusy())
+            return;
+        model.stop();
+        QTest::qWaitFor([&] { return !model.isBusy(); }, 60000);
     }
 
     QStringList outFiles() const {

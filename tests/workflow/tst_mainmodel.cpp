@@ -171,7 +171,7 @@ private slots:
     }
 
     void showLastArchive_revealsItOrSaysWhy_data() {
-        QTest::addColumn<QString>("recorded"); // "BWLastArchive"; empty: never written
+        QTest::addColumn<QString>("recorded"); // the last archive; empty: never recorded
         QTest::addColumn<QString>("error");    // empty: revealed
         QTest::newRow("none yet") << QString() << u"error.noLast"_s;
         QTest::newRow("moved away") << u"gone.zip"_s << u"error.missingLast"_s;
@@ -184,7 +184,7 @@ private slots:
         ModelFixture fixture;
         fixture.makeFiles({u"kept.zip"_s});
         if (!recorded.isEmpty())
-            fixture.preferences.defaults().setValue(u"BWLastArchive"_s, fixture.path(recorded));
+            fixture.preferences.setLastArchive(fixture.path(recorded));
 
         QCoro::waitFor(fixture.model.showLastArchive());
 
@@ -203,7 +203,6 @@ private slots:
                                              // the encryption alert before any sheet; fail after the sheet
         const ArchiveFormat name = ArchiveFormat::zip;
         const ArchiveFormat zip = ArchiveFormat::encryptedZip;
-        const ArchiveFormat dmg = ArchiveFormat::encryptedDiskImage;
         const QString empty = qtTrId("password.empty");
         const QString mismatch = qtTrId("password.mismatch");
         const QString lineEnd = qtTrId("password.invalidCharacter");
@@ -217,11 +216,9 @@ private slots:
             << zip << u"caf\u00e9"_s << u"cafe\u0301"_s << QString() << QString();
         QTest::newRow("password, empty") << zip << QString() << u"x"_s << empty << u"cancel"_s;
         QTest::newRow("password, one off") << zip << u"secret1"_s << u"secret2"_s << mismatch << u"stop"_s;
-        // Both tools would take the password only up to the line feed.
-        QTest::newRow("zip password, line feed")
+        // Either tool would take the password only up to the line feed.
+        QTest::newRow("password, line feed")
             << zip << u"abc\ndefgh"_s << u"abc\ndefgh"_s << lineEnd << u"cancel"_s;
-        QTest::newRow("disk-image password, line feed")
-            << dmg << u"abc\ndefgh"_s << u"abc\ndefgh"_s << lineEnd << u"stop"_s;
         QTest::newRow("zip password, longer than zip reads")
             << zip << QString(81, u'a') << QString(81, u'a') << QString() << u"fail"_s;
         QTest::newRow("encryption declined") << zip << QString() << QString() << QString() << u"decline"_s;
@@ -236,11 +233,13 @@ private slots:
         const bool password = isEncrypted(format);
         ModelFixture fixture;
         MainModel& model = fixture.model;
+        NamePrompt& namePrompt = model.namePrompt();
+        PasswordPrompt& passwordPrompt = model.passwordPrompt();
         fixture.preferences.setPromptForName(!password);
         fixture.preferences.setActionFormat(format, ArchiveAction::compress);
         fixture.dialogs.fallbackConfirmation = {ending != u"decline"_s, false};
         const QList<QUrl> items = fixture.makeFiles({u"x.txt"_s, u"y.txt"_s, u"z.txt"_s});
-        const auto sheetShown = [&] { return password ? model.showPasswordSheet() : model.showNameSheet(); };
+        const auto sheetShown = [&] { return password ? passwordPrompt.isShown() : namePrompt.isShown(); };
         QStringList progress;
         QObject::connect(&model, &MainModel::progressTextChanged, &model,
                          [&] { progress << model.progressText(); });
@@ -248,15 +247,15 @@ private slots:
         fixture.clock.advance(1s); // the progress display is due
         if (ending != u"decline"_s) {
             QTRY_VERIFY(sheetShown());
-            QTRY_VERIFY(model.showProgress()); // due at once, it shows behind the sheet
+            QTRY_VERIFY(model.progress().showProgress()); // due at once, it shows behind the sheet
             QCOMPARE(::prctl(PR_GET_DUMPABLE), password ? 0 : 1);
             if (!password)
-                QCOMPARE(model.proposedName(), u"Compressed Archive"_s);
+                QCOMPARE(namePrompt.proposedName(), u"Compressed Archive"_s);
             model.process({items.last()}); // busy: dropped
-            password ? model.setPassword(typed) : model.setProposedName(typed);
-            model.setConfirmPassword(confirmation);
-            password ? model.submitPassword() : model.submitName();
-            QCOMPARE(model.passwordError(), error);
+            password ? passwordPrompt.setPassword(typed) : namePrompt.setProposedName(typed);
+            passwordPrompt.setConfirmPassword(confirmation);
+            password ? passwordPrompt.submit() : namePrompt.submit();
+            QCOMPARE(passwordPrompt.error(), error);
         }
         if (ending == u"cancel"_s || ending == u"stop"_s) {
             QTest::qWait(0); // queued events only: the check is that they change nothing
@@ -264,12 +263,12 @@ private slots:
             if (ending == u"stop"_s)
                 model.stop();
             else
-                password ? model.cancelPassword() : model.cancelName();
+                password ? passwordPrompt.cancel() : namePrompt.cancel();
         }
         QVERIFY(!sheetShown());
         QVERIFY(fixture.waitForEnd(0));
         // Whatever the ending, no password lingers and the process may be dumped again.
-        QVERIFY(model.password().isEmpty() && model.confirmPassword().isEmpty());
+        QVERIFY(passwordPrompt.password().isEmpty() && passwordPrompt.confirmPassword().isEmpty());
         QCOMPARE(::prctl(PR_GET_DUMPABLE), 1);
         QCOMPARE(fixture.dialogs.confirmationRequests.size(), password ? 1 : 0);
         QCOMPARE(fixture.dialogs.errors.size(), ending == u"fail"_s ? 1 : 0);
@@ -285,17 +284,17 @@ private slots:
 
         // Late answers reach no run; the next run's password sheet starts empty.
         model.stop();
-        model.submitName();
-        model.cancelPassword();
+        namePrompt.submit();
+        passwordPrompt.cancel();
         QTest::qWait(0); // queued events only: the check is that they start nothing
         QCOMPARE(fixture.finished.size(), 1);
         if (!password || ending == u"decline"_s)
             return;
         model.process(items);
-        QTRY_VERIFY(model.showPasswordSheet());
-        QVERIFY(model.password().isEmpty() && model.confirmPassword().isEmpty() &&
-                model.passwordError().isEmpty());
-        model.cancelPassword();
+        QTRY_VERIFY(passwordPrompt.isShown());
+        QVERIFY(passwordPrompt.password().isEmpty() && passwordPrompt.confirmPassword().isEmpty() &&
+                passwordPrompt.error().isEmpty());
+        passwordPrompt.cancel();
         QVERIFY(fixture.waitForEnd(1));
     }
 
@@ -401,11 +400,12 @@ private slots:
         fixture.preferences.setDestination(ArchiveDestination::desktop);
         fixture.preferences.setOmitFinderFiles(true);
         fixture.dialogs.fallbackConfirmation = {true, false};
-        QObject::connect(&fixture.model, &MainModel::showPasswordSheetChanged, &fixture.model, [&] {
-            if (fixture.model.showPasswordSheet()) {
-                fixture.model.setPassword(u"pa55 wörd"_s);
-                fixture.model.setConfirmPassword(u"pa55 wörd"_s);
-                fixture.model.submitPassword();
+        PasswordPrompt& prompt = fixture.model.passwordPrompt();
+        QObject::connect(&prompt, &PasswordPrompt::isShownChanged, &prompt, [&] {
+            if (prompt.isShown()) {
+                prompt.setPassword(u"pa55 wörd"_s);
+                prompt.setConfirmPassword(u"pa55 wörd"_s);
+                prompt.submit();
             }
         });
         QDir(m_home.path()).removeRecursively(); // the missing Desktop is made
@@ -521,12 +521,13 @@ private slots:
         file.close();
         QList<int> percents;
         QString shown;
-        QObject::connect(&fixture.model, &MainModel::progressFiguresChanged, [&] {
-            percents.append(fixture.model.progressPercent());
+        const ProgressPresenter& presenter = fixture.model.progress();
+        QObject::connect(&presenter, &ProgressPresenter::figuresChanged, [&] {
+            percents.append(presenter.percent());
             shown += QString::number(percents.last()) + u' ';
         });
         QVERIFY(fixture.runToEnd({item}));
-        QCOMPARE(fixture.model.progressPercent(), -1); // idle again
+        QCOMPARE(presenter.percent(), -1); // idle again
         percents.removeAll(-1);
         QVERIFY2(size ? std::is_sorted(percents.begin(), percents.end()) &&
                             percents.value(percents.size() - 1) == 100
