@@ -40,7 +40,6 @@ public:
     explicit AppPreferences(QSettings* settings, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(AppPreferences)
 
-
     bool autoCheckForUpdates() const { return m_autoCheckForUpdates; }
     void setAutoCheckForUpdates(bool value);
     ArchiveDestination destination() const { return m_destination; }

@@ -32,7 +32,6 @@
 
 namespace {
 
-
 // Published fields change, and announce it, only when the value really differs.
 template <typename T> void assign(MainModel* model, T& field, const T& value, void (MainModel::*changed)()) {
     if (field == value)
