@@ -76,13 +76,13 @@ void FormSection::addRow(QWidget* row, int padding) {
 }
 
 OptionSwitch* FormSection::addOptionRow(const QString& name, const QString& title, const QString& subtitle,
-                                        int padding) {
+                                        OptionRowSpacing spacing) {
     auto* row = new QWidget(this);
     row->setObjectName(name + QStringLiteral(".row"));
     auto* layout = new QHBoxLayout(row);
     layout->setSpacing(16);
     auto* texts = new QVBoxLayout;
-    texts->setSpacing(2);
+    texts->setSpacing(spacing.betweenTexts);
     auto* titleLabel = new QLabel(title, row);
     titleLabel->setWordWrap(true);
     texts->addWidget(titleLabel);
@@ -92,7 +92,7 @@ OptionSwitch* FormSection::addOptionRow(const QString& name, const QString& titl
     toggle->setObjectName(name);
     toggle->setAccessibleName(title);
     layout->addWidget(toggle, 0, Qt::AlignVCenter);
-    addRow(row, padding);
+    addRow(row, spacing.padding);
     return toggle;
 }
 

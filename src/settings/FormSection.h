@@ -6,6 +6,12 @@ class OptionSwitch;
 class QLabel;
 class QVBoxLayout;
 
+// How an option row stands: `padding` more above and below, `betweenTexts` from title to subtitle.
+struct OptionRowSpacing {
+    int padding = 0;
+    int betweenTexts = 2;
+};
+
 // One group of a settings pane: an optional heading above a rounded box of rows, with a thin
 // line between rows, as desktop settings windows draw their lists.
 class FormSection final : public QWidget {
@@ -20,7 +26,7 @@ public:
     void addRow(QWidget* row, int padding = 0);
     // A row of a title (with a smaller, quieter subtitle below) and a switch on the right.
     OptionSwitch* addOptionRow(const QString& name, const QString& title, const QString& subtitle,
-                               int padding = 0);
+                               OptionRowSpacing spacing = {});
 
     // The subtitle look: caption size, secondary colour, wrapped.
     static QLabel* makeCaption(const QString& text, QWidget* parent);

@@ -58,12 +58,12 @@ GeneralSettingsView::GeneralSettingsView(AppPreferences& preferences, QWidget* p
     constexpr int optionPadding = 4;
     m_promptForName =
         options->addOptionRow(QStringLiteral("general.promptForName"), qtTrId("general.promptForName"),
-                              qtTrId("general.promptForName.subtitle"), optionPadding);
+                              qtTrId("general.promptForName.subtitle"), {.padding = optionPadding});
     m_skipArchives =
         options->addOptionRow(QStringLiteral("general.skipArchives"), qtTrId("general.skipArchives"),
-                              qtTrId("general.skipArchives.subtitle"), optionPadding);
+                              qtTrId("general.skipArchives.subtitle"), {.padding = optionPadding});
     m_individual = options->addOptionRow(QStringLiteral("general.individual"), qtTrId("general.individual"),
-                                         qtTrId("general.individual.subtitle"), optionPadding);
+                                         qtTrId("general.individual.subtitle"), {.padding = optionPadding});
     layout->addWidget(options);
 
     auto* reset = new QPushButton(qtTrId("general.resetDialogs"), this);

@@ -23,7 +23,7 @@ UpdatesSettingsView::UpdatesSettingsView(AppPreferences& preferences, QWidget* p
     auto* automatic = new FormSection(qtTrId("updates.section.automatic"), this);
     m_automatic =
         automatic->addOptionRow(QStringLiteral("updates.automatic"), qtTrId("updates.automatic.title"),
-                                qtTrId("updates.automatic.subtitle"));
+                                qtTrId("updates.automatic.subtitle"), {.betweenTexts = 4});
     layout->addWidget(automatic);
 
     auto* manual = new FormSection(qtTrId("updates.section.manual"), this);
