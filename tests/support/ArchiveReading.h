@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
@@ -34,6 +35,15 @@ inline QByteArrayList archiveMembers(const QString& archive) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Flips one bit of the byte at `offset` (counted from the end when negative).
+inline bool flipByte(const QString& path, qint64 offset) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || !file.seek(offset < 0 ? file.size() + offset : offset))
+        return false;
+    const char byte = char(file.peek(1).at(0) ^ 0x10);
+    return file.write(&byte, 1) == 1;
 }
 
 // One member's contents, decrypted with password (an empty one when none is given).

@@ -382,13 +382,10 @@ private slots:
     void completeRun_eachActionAndFormat_archiveReadsBack_data() {
         QTest::addColumn<ArchiveAction>("action");
         QTest::addColumn<ArchiveFormat>("format");
-        for (ArchiveAction action : allArchiveActions()) {
-            for (ArchiveFormat format :
-                 {ArchiveFormat::zip, ArchiveFormat::gzip, ArchiveFormat::encryptedZip})
-                QTest::addRow("%s %s%s", qPrintable(actionWord(action)), qPrintable(fileExtension(format)),
-                              isEncrypted(format) ? " encrypted" : "")
-                    << action << format;
-        }
+        // What an action does and what a format does are apart: each appears once.
+        QTest::newRow("compress, zip") << ArchiveAction::compress << ArchiveFormat::zip;
+        QTest::newRow("email, encrypted zip") << ArchiveAction::email << ArchiveFormat::encryptedZip;
+        QTest::newRow("archive, tar.gz") << ArchiveAction::archive << ArchiveFormat::gzip;
     }
 
     void completeRun_eachActionAndFormat_archiveReadsBack() {
@@ -482,14 +479,11 @@ private slots:
             ::close(socket);
         }
         fixture.model.setBeforeReadBack([&](const QString& archive) {
-            QFile file(archive);
             if (change == u"replace"_s)
                 ::rename(QFile::encodeName(fixture.item(u"other.txt"_s)).constData(),
                          QFile::encodeName(fixture.item(u"notes.txt"_s)).constData());
-            if (change != u"flip"_s || !file.open(QIODevice::ReadWrite) || !file.seek(file.size() / 2))
-                return;
-            const char byte = char(file.peek(1).at(0) ^ 0x10);
-            file.write(&byte, 1);
+            if (change == u"flip"_s)
+                flipByte(archive, QFileInfo(archive).size() / 2);
         });
         QVERIFY(fixture.runToEnd({fixture.itemUrl(u"docs"_s), urls[1]}));
 
