@@ -1,6 +1,6 @@
 # Fails, naming the files, when a source or test file is off the repository's .clang-format.
-file(GLOB_RECURSE files ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/tests/*.cpp
-     ${SOURCE_DIR}/tests/*.h)
+file(GLOB_RECURSE files ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/bench/*.cpp
+     ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h)
 set(off "")
 foreach(file IN LISTS files)
   execute_process(COMMAND ${CLANG_FORMAT} --dry-run -Werror --style=file ${file}
