@@ -14,10 +14,24 @@
 
 namespace {
 
-// The desktop theme's icon where it has one, else the bundled drawing in the menu's text colour.
-QIcon menuSymbol(const QWidget& menu, const char* themeName, const char* symbol) {
-    return SymbolIcons::themed(QString::fromLatin1(themeName), QString::fromLatin1(symbol),
-                               menu.palette().color(QPalette::WindowText));
+struct MenuSymbol {
+    QAction* action;
+    const char* themeName;
+    const char* symbol;
+};
+
+// Each item gets the desktop theme's icon where it has one, else the bundled drawing in the menu's
+// text colour. Looking through the icon theme is slow, so it waits until the menu first opens.
+void giveSymbolsWhenFirstShown(QMenu* menu, const QList<MenuSymbol>& symbols) {
+    QObject::connect(
+        menu, &QMenu::aboutToShow, menu,
+        [menu, symbols] {
+            const QColor color = menu->palette().color(QPalette::WindowText);
+            for (const MenuSymbol& item : symbols)
+                item.action->setIcon(SymbolIcons::themed(QString::fromLatin1(item.themeName),
+                                                         QString::fromLatin1(item.symbol), color));
+        },
+        Qt::SingleShotConnection);
 }
 
 } // namespace
@@ -55,14 +69,15 @@ void MainWindowController::buildMenus() {
     QMenu* applicationMenu = menuBar()->addMenu(AppInfo::bundled().applicationName());
     applicationMenu->setObjectName(QStringLiteral("applicationMenu"));
     QAction* about =
-        applicationMenu->addAction(menuSymbol(*applicationMenu, "help-about", "info-circle"),
-                                   qtTrId("about.menu"), this, &MainWindowController::aboutRequested);
+        applicationMenu->addAction(qtTrId("about.menu"), this, &MainWindowController::aboutRequested);
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setMenuRole(QAction::AboutRole);
-    QAction* checkUpdates = applicationMenu->addAction(
-        menuSymbol(*applicationMenu, "system-software-update", "arrow-down-circle"),
-        qtTrId("menu.checkUpdates"), this, &MainWindowController::checkForUpdatesRequested);
+    QAction* checkUpdates = applicationMenu->addAction(qtTrId("menu.checkUpdates"), this,
+                                                       &MainWindowController::checkForUpdatesRequested);
     checkUpdates->setObjectName(QStringLiteral("checkUpdatesAction"));
+    giveSymbolsWhenFirstShown(applicationMenu,
+                              {{about, "help-about", "info-circle"},
+                               {checkUpdates, "system-software-update", "arrow-down-circle"}});
     applicationMenu->addSeparator();
     QAction* settings =
         applicationMenu->addAction(qtTrId("menu.settings"), this, &MainWindowController::settingsRequested);
@@ -87,24 +102,24 @@ void MainWindowController::buildMenus() {
 
     QMenu* helpMenu = menuBar()->addMenu(qtTrId("menu.help"));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    QAction* help =
-        helpMenu->addAction(menuSymbol(*helpMenu, "help-browser", "questionmark-circle"), qtTrId("help.app"),
-                            this, [this] { openPage(QStringLiteral("/support/balewick")); });
+    QAction* help = helpMenu->addAction(qtTrId("help.app"), this,
+                                        [this] { openPage(QStringLiteral("/support/balewick")); });
     help->setObjectName(QStringLiteral("helpAction"));
     help->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Question));
     QAction* support =
-        helpMenu->addAction(menuSymbol(*helpMenu, "help-faq", "bubble-left"), qtTrId("help.support"), this,
-                            [this] { openPage(QStringLiteral("/support/")); });
+        helpMenu->addAction(qtTrId("help.support"), this, [this] { openPage(QStringLiteral("/support/")); });
     support->setObjectName(QStringLiteral("supportAction"));
     helpMenu->addSeparator();
     QAction* license =
-        helpMenu->addAction(menuSymbol(*helpMenu, "accessories-dictionary", "book"), qtTrId("help.license"),
-                            this, &MainWindowController::licenseRequested);
+        helpMenu->addAction(qtTrId("help.license"), this, &MainWindowController::licenseRequested);
     license->setObjectName(QStringLiteral("licenseAction"));
     helpMenu->addSeparator();
-    QAction* site = helpMenu->addAction(menuSymbol(*helpMenu, "go-jump", "arrow-up-right"),
-                                        qtTrId("help.site"), this, [this] { openPage(QStringLiteral("/")); });
+    QAction* site = helpMenu->addAction(qtTrId("help.site"), this, [this] { openPage(QStringLiteral("/")); });
     site->setObjectName(QStringLiteral("siteAction"));
+    giveSymbolsWhenFirstShown(helpMenu, {{help, "help-browser", "questionmark-circle"},
+                                         {support, "help-faq", "bubble-left"},
+                                         {license, "accessories-dictionary", "book"},
+                                         {site, "go-jump", "arrow-up-right"}});
 }
 
 void MainWindowController::openPage(const QString& path) {

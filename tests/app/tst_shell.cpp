@@ -323,9 +323,11 @@ private slots:
         launched.setLaunchLocationForTesting(path("usr/bin/balewick"), {path("usr")});
         QVERIFY(launched.applicationDidFinishLaunching());
         // "* " marks an item drawn with a symbol.
-        const auto items = [&launched](const char* menu) {
+        const auto items = [&launched](const char* name) {
+            QMenu* menu = launched.windowController()->findChild<QMenu*>(name);
+            emit menu->aboutToShow(); // symbols are looked up as the menu opens
             QStringList shown;
-            for (const QAction* action : launched.windowController()->findChild<QMenu*>(menu)->actions())
+            for (const QAction* action : menu->actions())
                 shown << (action->isSeparator()
                               ? QStringLiteral("-")
                               : (QLatin1String(action->icon().isNull() ? "" : "* ") + action->text() +
