@@ -37,8 +37,13 @@ void describeApplication(QApplication& application) {
     QApplication::setApplicationVersion(info.shortVersion.value_or(QString()));
     // The installed desktop entry's name, so that docks and Wayland match the window to it.
     QApplication::setDesktopFileName(QStringLiteral("example.balewick.Balewick"));
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("balewick"), QIcon(QStringLiteral(":/icons/balewick.svg"))));
+    // Without a desktop icon theme the theme's icon would be the one installed from this very file,
+    // found only after a thousand file look-ups.
+    const QIcon bundled(QStringLiteral(":/icons/balewick.svg"));
+    const QString theme = QIcon::themeName();
+    QApplication::setWindowIcon(theme.isEmpty() || theme == QLatin1String("hicolor")
+                                    ? bundled
+                                    : QIcon::fromTheme(QStringLiteral("balewick"), bundled));
     // Balewick stays running with its window closed; launching it again brings the window back.
     QApplication::setQuitOnLastWindowClosed(false);
     Translations::install(application);

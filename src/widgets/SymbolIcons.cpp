@@ -24,7 +24,10 @@ QPixmap tinted(const QString& symbol, const QColor& color, int size, qreal devic
 }
 
 QIcon themed(const QString& themeName, const QString& symbol, const QColor& color) {
-    if (QIcon::hasThemeIcon(themeName))
+    // Without a desktop icon theme Qt searches hicolor, which holds applications' icons only: the
+    // search costs a thousand file look-ups per name at start and never finds an action's icon.
+    const QString theme = QIcon::themeName();
+    if (!theme.isEmpty() && theme != QLatin1String("hicolor") && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
     QIcon icon;
     for (const int size : {16, 18, 22, 24, 32, 48})
