@@ -10,6 +10,7 @@
 #include "settings/SettingsView.h"
 #include "settings/UpdatesSettingsView.h"
 #include "updates/VersionChecker.h"
+#include "widgets/WindowPresentation.h"
 #include "workflow/MainModel.h"
 
 #include <QApplication>
@@ -64,12 +65,7 @@ void AppDelegate::showSettingsWindow() {
         connect(&versionChecker(), &VersionChecker::versionCheckDidFinish, pane,
                 &UpdatesSettingsView::versionCheckDidFinish);
     }
-    if (m_settingsWindow->isMinimized())
-        m_settingsWindow->showNormal();
-    else
-        m_settingsWindow->show();
-    m_settingsWindow->raise();
-    m_settingsWindow->activateWindow();
+    WindowPresentation::bringToFront(*m_settingsWindow);
 }
 
 void AppDelegate::openUrls(const QList<QUrl>& urls) {

@@ -53,8 +53,8 @@ struct MainModel::Private {
             DesktopServices& desktop, const ProgressClock& clock)
         : preferences(preferences)
         , builder(builder)
-        , dialogs(&dialogs)
-        , desktop(&desktop)
+        , dialogs(dialogs)
+        , desktop(desktop)
         , followUp(preferences, log)
         , progress(clock, [this]() -> std::optional<qint64> {
             const int processId = progress.runProgress()->processId;
@@ -63,8 +63,8 @@ struct MainModel::Private {
 
     AppPreferences& preferences;
     ArchiveBuilder& builder;
-    Dialogs* dialogs;
-    DesktopServices* desktop;
+    Dialogs& dialogs;
+    DesktopServices& desktop;
     std::function<void(const QString&)> beforeReadBack;
 
     bool isTargeted = false;
@@ -158,7 +158,7 @@ void MainModel::process(const QList<QUrl>& urls) {
 
 QCoro::Task<> MainModel::addItems() {
     QPointer<MainModel> guard(this);
-    const QList<QUrl> urls = co_await d->dialogs->chooseItems(qtTrId("main.add"));
+    const QList<QUrl> urls = co_await d->dialogs.chooseItems(qtTrId("main.add"));
     if (!guard || urls.isEmpty())
         co_return;
     process(urls);
@@ -209,7 +209,7 @@ QCoro::Task<> MainModel::run(QList<QUrl> urls) {
     if (errorMessage) {
         emit runFailed(*errorMessage);
         try {
-            co_await d->dialogs->showError(qtTrId("error.title"), *errorMessage);
+            co_await d->dialogs.showError(qtTrId("error.title"), *errorMessage);
         } catch (...) {
             // An alert that cannot be shown must not keep the run from ending.
         }
@@ -237,13 +237,13 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
         if (!guard || !made)
             co_return;
     }
-    setResult(d->followUp.runCompleted(plan->action, *d->desktop));
+    setResult(d->followUp.runCompleted(plan->action, d->desktop));
 }
 
 QCoro::Task<std::optional<RunPlan>> MainModel::prepareRun(QList<QUrl> urls) {
     QPointer<MainModel> guard(this);
     std::optional<RunPlan> plan =
-        co_await RunPlan::prepare(d->preferences, *d->dialogs, urls, d->cancellation);
+        co_await RunPlan::prepare(d->preferences, d->dialogs, urls, d->cancellation);
     if (!guard || !plan)
         co_return std::nullopt;
     d->runPassword = QString();
@@ -313,7 +313,7 @@ QCoro::Task<bool> MainModel::makeArchive(RunPlan plan, QList<QUrl> group) {
         throw CompressionError::toolFailed(
             qtTrId("error.verifyFailed").arg(outcome.archiveURL.fileName(), readBack.reason));
     }
-    d->followUp.trashOriginals(outcome.archiveURL, group, outcome.manifest.items(), *d->desktop);
+    d->followUp.trashOriginals(outcome.archiveURL, group, outcome.manifest.items(), d->desktop);
     co_return true;
 }
 
@@ -354,5 +354,5 @@ void MainModel::updateProgressText() {
 }
 
 QCoro::Task<> MainModel::showLastArchive() {
-    return d->followUp.showLastArchive(*d->dialogs, *d->desktop);
+    return d->followUp.showLastArchive(d->dialogs, d->desktop);
 }
