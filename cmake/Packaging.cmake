@@ -75,8 +75,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BALEWICK_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BALEWICK_WEB_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The tools Balewick runs as child processes or hands e-mail to: no library link names them. tar
-# and gzip are essential packages, which Debian names only with a version (the ones tested).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, xdg-utils")
+# and gzip are essential packages, which Debian names only with a version (the ones tested). GIO
+# (in libglib2.0-0) is opened at run time, not linked, so no link names it either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, xdg-utils, libglib2.0-0")
 # Qt's own texts in the user's language, and Wayland sessions without XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "caja-actions")
