@@ -135,7 +135,6 @@ private slots:
         QTest::newRow("remote file") << QList<QByteArray>{"sftp://server/home/user/report.pdf"};
         QTest::newRow("one remote among local ones")
             << QList<QByteArray>{"/home/user/report.pdf", "smb://server/share/notes.txt"};
-        QTest::newRow("trash") << QList<QByteArray>{"trash:///report.pdf"};
     }
     void notOnlyLocalItems_noItem() {
         QFETCH(QList<QByteArray>, locations);
