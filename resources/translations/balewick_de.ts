@@ -759,5 +759,53 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>In „%1“ ist nicht genügend Speicherplatz frei: Das Archiv benötigt %2, es sind aber nur %3 frei. Geben Sie Speicherplatz frei oder wählen Sie ein anderes Ziel.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archivierer</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Dateien und Ordner zu Archiven machen</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;Archiv;archivieren;komprimieren;packen;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Mit Balewick komprimieren</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Archive der ausgewählten Elemente mit Balewick erstellen</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Dateien und Ordner zu Archiven machen</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick macht Archive aus den Dateien und Ordnern, die Sie auf sein Fenster ziehen, ihm aus dem Kontextmenü der Dateiverwaltung schicken oder aus einer Liste auswählen. Wählen Sie, was damit geschehen soll und in welchem Format, und Balewick erstellt die Archive mit zip und tar des Systems.
+
+- Neben den Elementen, auf dem Schreibtisch, in einem Archivordner oder an einem Ort Ihrer Wahl komprimieren
+- E-Mail: die Archive erstellen und an eine neue Nachricht anhängen
+- Archivieren: datierte Archive in einem Archivordner aufbewahren
+- Formate: zip, tar, tar.gz, tar.bz2, passwortgeschütztes Zip und Laufwerksabbilder
+- Finder-Dateien und macOS-Metadaten auslassen, Elemente überspringen, die schon Archive sind
+- Ein Protokoll jedes erstellten Archivs und, wenn Sie möchten, die Originale in den Papierkorb verschoben
+
+„Mit Balewick komprimieren“ erscheint in den Kontextmenüs von GNOME Dateien, Dolphin, Nemo und Caja (mit caja-actions) sowie im Menü „Senden an“ von Thunar.</translation>
+    </message>
 </context>
 </TS>

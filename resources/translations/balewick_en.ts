@@ -759,5 +759,53 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archiver</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Turn files and folders into archives</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archive;compress;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Compress with Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Make archives of the selected items with Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Turn files and folders into archives</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</translation>
+    </message>
 </context>
 </TS>

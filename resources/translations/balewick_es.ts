@@ -759,5 +759,53 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>No hay suficiente espacio libre en «%1»: el archivo comprimido necesita %2 y solo quedan %3 libres. Libere espacio o elija otro destino.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archivador</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Convierte archivos y carpetas en archivos comprimidos</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archivo comprimido;archivar;comprimir;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Comprimir con Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Crear archivos comprimidos de los elementos seleccionados con Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Convierte archivos y carpetas en archivos comprimidos</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick crea archivos comprimidos de los archivos y carpetas que suelta en su ventana, que le envía desde el menú contextual del gestor de archivos o que elige de una lista. Elija qué hacer con ellos y en qué formato, y Balewick crea los archivos comprimidos con zip y tar del propio sistema.
+
+- Comprimir junto a los elementos, en el escritorio, en una carpeta de archivo o donde usted elija
+- Correo: crear los archivos comprimidos y adjuntarlos a un mensaje nuevo
+- Archivar: guardar archivos comprimidos con fecha en una carpeta de archivo
+- Formatos: zip, tar, tar.gz, tar.bz2, zip protegido con contraseña e imágenes de disco
+- Omitir los archivos del Finder y los metadatos de macOS, saltar los elementos que ya son archivos comprimidos
+- Un registro de cada archivo comprimido creado y, si lo desea, los originales movidos a la Papelera
+
+«Comprimir con Balewick» aparece en los menús contextuales de GNOME Archivos, Dolphin, Nemo y Caja (con caja-actions), y en el menú «Enviar a» de Thunar.</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,53 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>Spazio libero insufficiente in «%1»: l’archivio richiede %2 e sono liberi solo %3. Libera spazio o scegli un’altra destinazione.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archiviatore</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Trasforma file e cartelle in archivi</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archivio;archiviare;comprimere;compressione;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Comprimi con Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Crea archivi degli elementi selezionati con Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Trasforma file e cartelle in archivi</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick crea archivi dei file e delle cartelle che trascini sulla sua finestra, che gli invii dal menu contestuale del gestore di file o che scegli da un elenco. Scegli cosa farne e in quale formato, e Balewick crea gli archivi con zip e tar del sistema.
+
+- Comprimi accanto agli elementi, sulla scrivania, in una cartella di archivio o dove preferisci
+- Email: crea gli archivi e allegali a un nuovo messaggio
+- Archivia: conserva archivi datati in un'unica cartella di archivio
+- Formati: zip, tar, tar.gz, tar.bz2, zip protetto da password e immagini disco
+- Escludi i file del Finder e i metadati di macOS, salta gli elementi che sono già archivi
+- Un registro di ogni archivio creato e, se lo desideri, gli originali spostati nel Cestino
+
+«Comprimi con Balewick» compare nei menu contestuali di GNOME File, Dolphin, Nemo e Caja (con caja-actions) e nel menu «Invia a» di Thunar.</translation>
+    </message>
 </context>
 </TS>
