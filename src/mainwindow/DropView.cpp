@@ -1,6 +1,9 @@
 #include "DropView.h"
 
+#include "DropViewAccessible.h"
 #include "engine/LocalPath.h"
+
+#include <QAccessible>
 
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -12,6 +15,16 @@ DropView::DropView(QWidget* parent)
     setAcceptDrops(true);
     // Reached with Tab only: a click on the zone is not a wish to type into it.
     setFocusPolicy(Qt::TabFocus);
+    static const bool accessible = [] {
+        QAccessible::installFactory(&DropViewAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible)
+}
+
+void DropView::activate() {
+    if (m_dropEnabled && m_onActivate)
+        m_onActivate();
 }
 
 QList<QUrl> DropView::fileUrls(const QMimeData* mimeData) {
@@ -90,8 +103,7 @@ void DropView::keyPressEvent(QKeyEvent* event) {
     if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
-        if (m_dropEnabled && m_onActivate)
-            m_onActivate();
+        activate();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -34,6 +34,8 @@ public:
     bool enterDrag(const QMimeData* mimeData);
     void exitDrag();
     bool performDrop(const QMimeData* mimeData);
+    // What Space or Return does on the focused view, and a screen reader's press.
+    void activate();
 
     // The local file URLs a drag carries, in order; web addresses and other content are left out.
     static QList<QUrl> fileUrls(const QMimeData* mimeData);

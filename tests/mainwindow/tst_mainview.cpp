@@ -13,6 +13,7 @@
 #include "widgets/LineLimitedLabel.h"
 #include "widgets/OptionSwitch.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -199,6 +200,17 @@ private slots:
         QVERIFY(harness.show());
         QCOMPARE(FocusChain::names(FocusChain::tabStops(&harness.view)), stops);
         QCOMPARE(FocusChain::unnamedStops(&harness.view), QStringList());
+    }
+
+    // To a screen reader the drop zone is a button; pressing it asks for files, as Space does.
+    void dropZone_screenReaderPress_choosesFilesAndRuns() {
+        MainViewHarness harness;
+        harness.dialogs.itemAnswers.append({harness.makeFile("a.txt")});
+        QAccessibleInterface* zone = QAccessible::queryAccessibleInterface(harness.find("dropView"));
+        QCOMPARE(zone->role(), QAccessible::Button);
+        zone->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(harness.waitForEnd(0));
+        QCOMPARE(harness.outFiles(), QStringList{"a.zip"});
     }
 
     // A whole run with keys alone: chooser, a switch, the format menu, the add button, the name
