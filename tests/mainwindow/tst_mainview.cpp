@@ -169,6 +169,12 @@ private slots:
 
         QTest::mouseClick(compress, Qt::LeftButton);
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::bzip2));
+        // Read out on each segment: what it would do with the format it remembers.
+        const QString archiveDescription =
+            qtTrId(descriptionKey(ArchiveFormat::tar, ArchiveAction::archive).toUtf8());
+        QCOMPARE(QAccessible::queryAccessibleInterface(harness.find("action.archive"))
+                     ->text(QAccessible::Description),
+                 archiveDescription);
         harness.preferences.setSelectedAction(ArchiveAction::archive); // as the settings would
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::tar));
     }
