@@ -4,7 +4,6 @@
 #include "engine/LocalPath.h"
 
 #include <QAccessible>
-
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
