@@ -807,5 +807,37 @@
 
 „Mit Balewick komprimieren“ erscheint in den Kontextmenüs von GNOME Dateien, Dolphin, Nemo und Caja (mit caja-actions) sowie im Menü „Senden an“ von Thunar.</translation>
     </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Leertaste drücken, um Dateien und Ordner auszuwählen, statt sie abzulegen.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Dateien und Ordner auswählen und die gewählte Aktion damit starten.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Zuletzt erstellte Archive</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Öffnet ein Menü, um das letzte Archiv oder das Archivprotokoll anzuzeigen.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Die bisher erstellten Archive. In die letzte Spalte einer Zeile gehen und die Eingabetaste drücken, um das Archiv im Dateimanager anzuzeigen.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Danksagungen</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,37 @@
 
 “Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</translation>
     </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Press Space to choose files and folders instead of dropping them.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Add files</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Choose files and folders and start the chosen action with them.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Recent archives</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Opens a menu to show the last archive or the archive log.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
 </context>
 </TS>

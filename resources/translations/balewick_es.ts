@@ -807,5 +807,37 @@
 
 «Comprimir con Balewick» aparece en los menús contextuales de GNOME Archivos, Dolphin, Nemo y Caja (con caja-actions), y en el menú «Enviar a» de Thunar.</translation>
     </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Pulse Espacio para elegir archivos y carpetas en lugar de arrastrarlos.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Elija archivos y carpetas e inicie con ellos la acción seleccionada.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Archivos comprimidos recientes</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Abre un menú para mostrar el último archivo comprimido o el registro de archivos.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Los archivos comprimidos creados hasta ahora. Vaya a la última columna de una fila y pulse Intro para mostrar ese archivo en el gestor de archivos.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
 </context>
 </TS>

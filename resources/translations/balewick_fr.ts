@@ -807,5 +807,37 @@
 
 « Compresser avec Balewick » s’ajoute aux menus contextuels de GNOME Fichiers, Dolphin, Nemo et Caja (avec caja-actions), ainsi qu’au menu « Envoyer vers » de Thunar.</translation>
     </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Appuyez sur Espace pour choisir des fichiers et des dossiers au lieu de les déposer.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Choisissez des fichiers et des dossiers et lancez l’action choisie sur eux.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Archives récentes</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Ouvre un menu pour afficher la dernière archive ou le journal des archives.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Les archives créées jusqu’ici. Placez-vous dans la dernière colonne d’une ligne et appuyez sur Entrée pour afficher cette archive dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Remerciements</translation>
+    </message>
 </context>
 </TS>

@@ -807,5 +807,37 @@
 
 «Comprimi con Balewick» compare nei menu contestuali di GNOME File, Dolphin, Nemo e Caja (con caja-actions) e nel menu «Invia a» di Thunar.</translation>
     </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Premi Spazio per scegliere file e cartelle invece di trascinarli.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Scegli file e cartelle e avvia con essi l’azione scelta.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Archivi recenti</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Apre un menu per mostrare l’ultimo archivio o il registro degli archivi.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Gli archivi creati finora. Spostati nell’ultima colonna di una riga e premi Invio per mostrare l’archivio nel gestore file.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Riconoscimenti</translation>
+    </message>
 </context>
 </TS>

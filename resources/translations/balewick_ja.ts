@@ -807,5 +807,37 @@
 
 「Balewick で圧縮」は GNOME ファイル、Dolphin、Nemo、Caja (caja-actions 使用時) のコンテキストメニューと、Thunar の「送る」メニューに追加されます。</translation>
     </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>ドロップする代わりに、スペースキーでファイルやフォルダーを選択できます。</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>ファイルやフォルダーを選択し、選んだ操作を開始します。</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>最近のアーカイブ</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>最後のアーカイブまたはアーカイブ履歴を表示するメニューを開きます。</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>これまでに作成したアーカイブです。行の最後の列に移動して Enter キーを押すと、そのアーカイブをファイルマネージャーで表示します。</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>クレジット</translation>
+    </message>
 </context>
 </TS>

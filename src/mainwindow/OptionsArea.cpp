@@ -2,6 +2,7 @@
 
 #include "persistence/AppPreferences.h"
 #include "widgets/OptionSwitch.h"
+#include "widgets/ReturnActivation.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/DestinationResolver.h"
 #include "workflow/Dialogs.h"
@@ -104,11 +105,13 @@ QWidget* OptionsArea::buildArchiveBlock() {
     auto* open = new QPushButton(qtTrId("archive.open"), block);
     open->setObjectName(QStringLiteral("archive.open"));
     open->setAutoDefault(false);
+    ReturnActivation::install(open);
     connect(open, &QPushButton::clicked, this, &OptionsArea::openArchiveFolder);
     row->addWidget(open);
     auto* change = new QPushButton(qtTrId("archive.change"), block);
     change->setObjectName(QStringLiteral("archive.change"));
     change->setAutoDefault(false);
+    ReturnActivation::install(change);
     connect(change, &QPushButton::clicked, this, [this] { changeArchiveFolder(); });
     row->addWidget(change);
     layout->addLayout(row);

@@ -28,6 +28,7 @@ void PromptSheet::addButtons(QPushButton* cancel, QPushButton* confirm) {
     row->setSpacing(8);
     row->addStretch(1);
     cancel->setAutoDefault(false);
+    m_cancel = cancel;
     row->addWidget(cancel);
     confirm->setDefault(true);
     row->addWidget(confirm);
@@ -44,4 +45,8 @@ void PromptSheet::setPresented(bool presented) {
     }
 }
 
-void PromptSheet::reject() {}
+void PromptSheet::reject() {
+    // Answered like the button, so the model closes the sheet; never closed behind its back.
+    if (m_cancel && m_cancel->isEnabled())
+        m_cancel->click();
+}
