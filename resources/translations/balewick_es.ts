@@ -759,5 +759,21 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>No hay suficiente espacio libre en «%1»: el archivo comprimido necesita %2 y solo quedan %3 libres. Libere espacio o elija otro destino.</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach archives this large?</source>
+        <translation>¿Adjuntar archivos comprimidos tan grandes?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
+        <translation>Los archivos comprimidos suman %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que este podría no llegar nunca. Puede adjuntarlos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Adjuntar de todos modos</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,21 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>「%1」に十分な空き容量がありません。アーカイブには %2 必要ですが、空き容量は %3 しかありません。空き容量を増やすか、別の保存先を選択してください。</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach archives this large?</source>
+        <translation>このサイズのアーカイブを添付しますか？</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
+        <translation>アーカイブの合計サイズは %1 です。多くのメールサービスは 20～25 MB を超えるメッセージを受け付けないため、このメッセージは届かない可能性があります。このまま添付するか、ファイルマネージャーで表示して別の方法で共有してください。</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>このまま添付</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>ファイルマネージャーで表示</translation>
+    </message>
 </context>
 </TS>
