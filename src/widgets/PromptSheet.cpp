@@ -2,13 +2,16 @@
 
 #include "Appearance.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 PromptSheet::PromptSheet(int width, QWidget* parent)
-    : QDialog(parent, Qt::Sheet | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    // A dialog of the main window with a title and a close button only: window managers then
+    // offer neither minimise nor maximise, and the fixed size below keeps it from being resized.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_title(new QLabel(this))
     , m_content(new QVBoxLayout(this)) {
     setWindowModality(Qt::WindowModal);
@@ -27,6 +30,7 @@ void PromptSheet::addButtons(QPushButton* cancel, QPushButton* confirm) {
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addStretch(1);
+    m_cancel = cancel;
     cancel->setAutoDefault(false);
     row->addWidget(cancel);
     confirm->setDefault(true);
@@ -45,3 +49,10 @@ void PromptSheet::setPresented(bool presented) {
 }
 
 void PromptSheet::reject() {}
+
+void PromptSheet::closeEvent(QCloseEvent* event) {
+    // The window's close button answers as cancel does; the model then closes the sheet.
+    event->ignore();
+    if (m_cancel && isVisible())
+        m_cancel->click();
+}

@@ -7,8 +7,8 @@ class QPushButton;
 class QVBoxLayout;
 
 // The frame shared by the name and password sheets: a window-modal dialog over the main window
-// that only the model closes. Escape and the window's close button do nothing, because closing
-// without answering would leave the waiting run suspended.
+// that only the model closes: closing it without an answer would leave the waiting run suspended.
+// So Escape does nothing, and the window's close button answers as the cancel button does.
 class PromptSheet : public QDialog {
     Q_OBJECT
 
@@ -23,6 +23,7 @@ public slots:
     void reject() override;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     QLabel* titleLabel() const { return m_title; }
     QVBoxLayout* content() const { return m_content; }
     // Adds the row of cancel and default buttons under the content.
@@ -33,4 +34,5 @@ protected:
 private:
     QLabel* m_title;
     QVBoxLayout* m_content;
+    QPushButton* m_cancel = nullptr;
 };

@@ -358,7 +358,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(relative));
     }
 
-    // A sheet closes only through the model: Escape and close() leave it up.
+    // A sheet closes only through the model: Escape leaves it up.
     static QWidget* openSheet(MainViewHarness& harness, ArchiveFormat format) {
         harness.preferences.setActionFormat(format, harness.preferences.selectedAction());
         harness.preferences.setPromptForName(!isEncrypted(format));
@@ -370,7 +370,6 @@ private slots:
         if (!QTest::qWaitFor([sheet] { return sheet->isVisible(); }, 5000))
             return nullptr;
         QTest::keyClick(sheet, Qt::Key_Escape);
-        sheet->close();
         return sheet->isVisible() ? sheet : nullptr;
     }
 
@@ -410,11 +409,20 @@ private slots:
         QVERIFY(password->text().isEmpty() && confirmation->text().isEmpty()); // nothing lingers
     }
 
-    void passwordSheetForADiskImage_cancelEndsTheRunWithoutArchive() {
+    void passwordSheetForADiskImage_cancelOrCloseButton_endsTheRunWithoutArchive_data() {
+        QTest::addColumn<bool>("closeButton"); // the window manager's, else the sheet's cancel button
+        QTest::newRow("cancel") << false;
+        QTest::newRow("close button") << true;
+    }
+    void passwordSheetForADiskImage_cancelOrCloseButton_endsTheRunWithoutArchive() {
+        QFETCH(bool, closeButton);
         MainViewHarness harness;
         QWidget* sheet = openSheet(harness, ArchiveFormat::encryptedDiskImage);
         QVERIFY(sheet);
-        QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
+        if (closeButton)
+            sheet->close();
+        else
+            QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
         QCOMPARE(archiveMade(harness, sheet), QString());
     }
 
