@@ -760,12 +760,12 @@
         <translation>In „%1“ ist nicht genügend Speicherplatz frei: Das Archiv benötigt %2, es sind aber nur %3 frei. Geben Sie Speicherplatz frei oder wählen Sie ein anderes Ziel.</translation>
     </message>
     <message id="email.tooLarge.title">
-        <source>Attach archives this large?</source>
-        <translation>So große Archive anhängen?</translation>
+        <source>Attach this much to an e-mail?</source>
+        <translation>So viel an eine E-Mail anhängen?</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
-        <translation>Die Archive sind zusammen %1 groß. Viele E-Mail-Dienste lehnen Nachrichten über 20–25 MB ab, diese kommt also womöglich nie an. Sie können sie trotzdem anhängen oder im Dateimanager anzeigen und auf anderem Weg weitergeben.</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Die Anhänge wären zusammen %1 groß. Viele E-Mail-Dienste lehnen Nachrichten über 20–25 MB ab, die Nachricht kommt also womöglich nie an. Sie können die Archive trotzdem anhängen oder sie im Dateimanager anzeigen und auf anderem Weg weitergeben.</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>

@@ -760,12 +760,12 @@
         <translation>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</translation>
     </message>
     <message id="email.tooLarge.title">
-        <source>Attach archives this large?</source>
-        <translation>Attach archives this large?</translation>
+        <source>Attach this much to an e-mail?</source>
+        <translation>Attach this much to an e-mail?</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
-        <translation>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>

@@ -760,12 +760,12 @@
         <translation>No hay suficiente espacio libre en «%1»: el archivo comprimido necesita %2 y solo quedan %3 libres. Libere espacio o elija otro destino.</translation>
     </message>
     <message id="email.tooLarge.title">
-        <source>Attach archives this large?</source>
-        <translation>¿Adjuntar archivos comprimidos tan grandes?</translation>
+        <source>Attach this much to an e-mail?</source>
+        <translation>¿Adjuntar tanto a un correo?</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
-        <translation>Los archivos comprimidos suman %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que este podría no llegar nunca. Puede adjuntarlos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Los adjuntos sumarían %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que el mensaje podría no llegar nunca. Puede adjuntar los archivos comprimidos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>

@@ -760,12 +760,12 @@
         <translation>Espace libre insuffisant dans « %1 » : l’archive nécessite %2 et seuls %3 sont libres. Libérez de l’espace ou choisissez une autre destination.</translation>
     </message>
     <message id="email.tooLarge.title">
-        <source>Attach archives this large?</source>
-        <translation>Joindre des archives aussi volumineuses ?</translation>
+        <source>Attach this much to an e-mail?</source>
+        <translation>Joindre autant à un courriel ?</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
-        <translation>Les archives totalisent %1. De nombreux services de messagerie refusent les messages de plus de 20 à 25 Mo : celui-ci risque de ne jamais arriver. Vous pouvez les joindre quand même, ou les afficher dans le gestionnaire de fichiers et les partager autrement.</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Les pièces jointes atteindraient %1. De nombreux services de messagerie refusent les messages de plus de 20 à 25 Mo : celui-ci risque de ne jamais arriver. Vous pouvez joindre les archives quand même, ou les afficher dans le gestionnaire de fichiers et les partager autrement.</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>

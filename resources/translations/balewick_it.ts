@@ -760,12 +760,12 @@
         <translation>Spazio libero insufficiente in «%1»: l’archivio richiede %2 e sono liberi solo %3. Libera spazio o scegli un’altra destinazione.</translation>
     </message>
     <message id="email.tooLarge.title">
-        <source>Attach archives this large?</source>
-        <translation>Allegare archivi così grandi?</translation>
+        <source>Attach this much to an e-mail?</source>
+        <translation>Allegare così tanto a un’email?</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
-        <translation>Gli archivi occupano in tutto %1. Molti servizi di posta rifiutano i messaggi oltre 20–25 MB, quindi questo potrebbe non arrivare mai. Puoi allegarli comunque, oppure mostrarli nel gestore file e condividerli in un altro modo.</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Gli allegati occuperebbero in tutto %1. Molti servizi di posta rifiutano i messaggi oltre 20–25 MB, quindi il messaggio potrebbe non arrivare mai. Puoi allegare comunque gli archivi, oppure mostrarli nel gestore file e condividerli in un altro modo.</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>

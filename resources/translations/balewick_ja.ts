@@ -760,12 +760,12 @@
         <translation>「%1」に十分な空き容量がありません。アーカイブには %2 必要ですが、空き容量は %3 しかありません。空き容量を増やすか、別の保存先を選択してください。</translation>
     </message>
     <message id="email.tooLarge.title">
-        <source>Attach archives this large?</source>
-        <translation>このサイズのアーカイブを添付しますか？</translation>
+        <source>Attach this much to an e-mail?</source>
+        <translation>この大きさのファイルをメールに添付しますか？</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The archives come to %1. Many mail services refuse messages over 20–25 MB, so this one may never arrive. You can attach them anyway, or show them in the file manager and share them another way.</source>
-        <translation>アーカイブの合計サイズは %1 です。多くのメールサービスは 20～25 MB を超えるメッセージを受け付けないため、このメッセージは届かない可能性があります。このまま添付するか、ファイルマネージャーで表示して別の方法で共有してください。</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>添付ファイルの合計は %1 になります。多くのメールサービスは 20～25 MB を超えるメッセージを受け付けないため、このメッセージは届かない可能性があります。このままアーカイブを添付するか、ファイルマネージャーで表示して別の方法で共有してください。</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>
