@@ -764,8 +764,8 @@
         <translation>¿Adjuntar tanto a un correo?</translation>
     </message>
     <message id="email.tooLarge.message">
-        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
-        <translation>Los adjuntos sumarían %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que el mensaje podría no llegar nunca. Puede adjuntar los archivos comprimidos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Los adjuntos sumarían %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que el mensaje podría no llegar nunca. Puede adjuntar los archivos comprimidos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
     </message>
     <message id="email.tooLarge.attach">
         <source>Attach Anyway</source>

@@ -39,7 +39,9 @@ QCoro::Task<bool> attachLargeMail(AppPreferences& preferences, Dialogs& dialogs,
         .confirmButtonKey = QString::fromLatin1(QT_TRID_NOOP("email.tooLarge.attach")),
         .suppressionKey = QStringLiteral("BWSuppressLargeMail"),
         .cancelButtonKey = QString::fromLatin1(QT_TRID_NOOP("email.tooLarge.reveal")),
-        .messageArgument = QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat)};
+        // Kept on one line with its unit.
+        .messageArgument =
+            QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat).replace(u' ', QChar::Nbsp)};
     co_return co_await preferences.confirmUnlessSuppressed(dialogs, std::move(confirmation));
 }
 

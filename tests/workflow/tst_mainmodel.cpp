@@ -248,7 +248,7 @@ private slots:
         if (!asked)
             return;
         const ConfirmationAlert::Request& request = fixture.dialogs.confirmationRequests.first();
-        QVERIFY2(request.message->contains(u"20.0 MB"_s), qPrintable(*request.message)); // both archives
+        QVERIFY2(request.message->contains(u"20.0\u00a0MB"_s), qPrintable(*request.message)); // both archives
         QCOMPARE(request.confirmButton, qtTrId("email.tooLarge.attach"));
         QCOMPARE(request.cancelButton, qtTrId("email.tooLarge.reveal"));
     }
