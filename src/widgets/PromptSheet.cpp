@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 PromptSheet::PromptSheet(int width, QWidget* parent)
-    // A dialog of the main window with a title and a close button only: window managers then
-    // offer neither minimise nor maximise, and the fixed size below keeps it from being resized.
+    // A dialog of the main window with a title and a close button only, and a fixed size (below):
+    // window managers then offer no maximise, and most no minimise either.
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_title(new QLabel(this))
     , m_content(new QVBoxLayout(this)) {
