@@ -839,5 +839,21 @@
         <source>Credits</source>
         <translation>Danksagungen</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>So viel an eine E-Mail anhängen?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Die Anhänge wären zusammen %1 groß. Viele E-Mail-Dienste lehnen Nachrichten über 20–25 MB ab, die Nachricht kommt also womöglich nie an. Sie können die Archive trotzdem anhängen oder sie im Dateimanager anzeigen und auf anderem Weg weitergeben.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Trotzdem anhängen</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Im Dateimanager anzeigen</translation>
+    </message>
 </context>
 </TS>

@@ -839,5 +839,21 @@
         <source>Credits</source>
         <translation>Credits</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>Attach this much to an e-mail?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Attach Anyway</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
 </context>
 </TS>

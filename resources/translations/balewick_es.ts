@@ -839,5 +839,21 @@
         <source>Credits</source>
         <translation>Créditos</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>¿Adjuntar tanto a un correo?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Los adjuntos sumarían %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que el mensaje podría no llegar nunca. Puede adjuntar los archivos comprimidos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Adjuntar de todos modos</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
+    </message>
 </context>
 </TS>

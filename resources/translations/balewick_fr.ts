@@ -839,5 +839,21 @@
         <source>Credits</source>
         <translation>Remerciements</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>Joindre autant à un courriel ?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Les pièces jointes atteindraient %1. De nombreux services de messagerie refusent les messages de plus de 20 à 25 Mo : celui-ci risque de ne jamais arriver. Vous pouvez joindre les archives quand même, ou les afficher dans le gestionnaire de fichiers et les partager autrement.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Joindre quand même</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
 </context>
 </TS>

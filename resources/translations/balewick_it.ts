@@ -839,5 +839,21 @@
         <source>Credits</source>
         <translation>Riconoscimenti</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>Allegare così tanto a un’email?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Gli allegati occuperebbero in tutto %1. Molti servizi di posta rifiutano i messaggi oltre 20–25 MB, quindi il messaggio potrebbe non arrivare mai. Puoi allegare comunque gli archivi, oppure mostrarli nel gestore file e condividerli in un altro modo.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Allega comunque</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Mostra nel gestore file</translation>
+    </message>
 </context>
 </TS>

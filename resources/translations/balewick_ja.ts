@@ -839,5 +839,21 @@
         <source>Credits</source>
         <translation>クレジット</translation>
     </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>この大きさのファイルをメールに添付しますか？</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>添付ファイルの合計は %1 になります。多くのメールサービスは 20～25 MB を超えるメッセージを受け付けないため、このメッセージは届かない可能性があります。このままアーカイブを添付するか、ファイルマネージャーで表示して別の方法で共有してください。</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>このまま添付</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>ファイルマネージャーで表示</translation>
+    </message>
 </context>
 </TS>

@@ -2,13 +2,16 @@
 
 #include "Appearance.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 PromptSheet::PromptSheet(int width, QWidget* parent)
-    : QDialog(parent, Qt::Sheet | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    // A dialog of the main window with a title and a close button only, and a fixed size (below):
+    // window managers then offer no maximise, and most no minimise either.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_title(new QLabel(this))
     , m_content(new QVBoxLayout(this)) {
     setWindowModality(Qt::WindowModal);

@@ -519,12 +519,25 @@ private slots:
         QVERIFY(password->text().isEmpty() && confirmation->text().isEmpty()); // nothing lingers
     }
 
-    // Escape answers like the cancel button, so the model, not the view, closes the sheet.
-    void passwordSheetForADiskImage_escapeEndsTheRunWithoutArchive() {
+    // Escape, the window's close button and the cancel button all answer like cancel, so the model,
+    // not the view, closes the sheet.
+    void passwordSheetForADiskImage_eachWayOut_endsTheRunWithoutArchive_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("escape") << 0;
+        QTest::newRow("close button") << 1;
+        QTest::newRow("cancel") << 2;
+    }
+    void passwordSheetForADiskImage_eachWayOut_endsTheRunWithoutArchive() {
+        QFETCH(int, way);
         MainViewHarness harness;
         QWidget* sheet = openSheet(harness, ArchiveFormat::encryptedDiskImage);
         QVERIFY(sheet);
-        QTest::keyClick(sheet->findChild<QLineEdit*>("password.enter"), Qt::Key_Escape);
+        if (way == 0)
+            QTest::keyClick(sheet->findChild<QLineEdit*>("password.enter"), Qt::Key_Escape);
+        else if (way == 1)
+            sheet->close();
+        else
+            QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
         QCOMPARE(archiveMade(harness, sheet), QString());
     }
 
