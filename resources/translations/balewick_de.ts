@@ -759,5 +759,41 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>In „%1“ ist nicht genügend Speicherplatz frei: Das Archiv benötigt %2, es sind aber nur %3 frei. Geben Sie Speicherplatz frei oder wählen Sie ein anderes Ziel.</translation>
     </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, mit xz komprimiert (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Erstellt ein mit xz komprimiertes Tar-Archiv aus den abgelegten Elementen.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Erstellt ein mit xz komprimiertes Tar-Archiv und hängt es an eine neue E-Mail an.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Legt ein mit xz komprimiertes Tar-Archiv in Ihrem Archivordner ab.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, mit Zstandard komprimiert (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Erstellt ein mit Zstandard komprimiertes Tar-Archiv aus den abgelegten Elementen.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Erstellt ein mit Zstandard komprimiertes Tar-Archiv und hängt es an eine neue E-Mail an.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Legt ein mit Zstandard komprimiertes Tar-Archiv in Ihrem Archivordner ab.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Dieses Zip-Archiv wird mit AES-256 verschlüsselt: 7-Zip und Programme auf Basis von libarchive öffnen es mit dem Passwort; der Windows-Explorer, das Archivierungsprogramm von macOS und Info-ZIP unzip können es gar nicht öffnen.</translation>
+    </message>
 </context>
 </TS>

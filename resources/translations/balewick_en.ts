@@ -759,5 +759,41 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</translation>
     </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, xz-compressed (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Makes an xz-compressed tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes an xz-compressed tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Files an xz-compressed tar archive in your archive folder.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, Zstandard-compressed (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Makes a Zstandard-compressed tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Files a Zstandard-compressed tar archive in your archive folder.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,41 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>No hay suficiente espacio libre en «%1»: el archivo comprimido necesita %2 y solo quedan %3 libres. Libere espacio o elija otro destino.</translation>
     </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, comprimido con xz (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivo comprimido tar.xz con los elementos que arrastre aquí.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivo comprimido tar.xz y lo adjunta a un nuevo correo electrónico.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Guarda un archivo comprimido tar.xz en la carpeta de archivado.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, comprimido con Zstandard (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivo comprimido tar.zst con los elementos que arrastre aquí.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivo comprimido tar.zst y lo adjunta a un nuevo correo electrónico.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Guarda un archivo comprimido tar.zst en la carpeta de archivado.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Este zip se cifrará con AES-256: 7-Zip y las herramientas basadas en libarchive lo abren con la contraseña; el Explorador de Windows, la Utilidad de Archivo de macOS y unzip de Info-ZIP no pueden abrirlo.</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,41 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>Espace libre insuffisant dans « %1 » : l’archive nécessite %2 et seuls %3 sont libres. Libérez de l’espace ou choisissez une autre destination.</translation>
     </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar compressé avec xz (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Crée une archive tar compressée avec xz des éléments déposés.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crée une archive tar compressée avec xz et la joint à un nouveau courriel.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Range une archive tar compressée avec xz dans votre dossier d’archives.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar compressé avec Zstandard (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Crée une archive tar compressée avec Zstandard des éléments déposés.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crée une archive tar compressée avec Zstandard et la joint à un nouveau courriel.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Range une archive tar compressée avec Zstandard dans votre dossier d’archives.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Ce zip sera chiffré en AES-256 : 7-Zip et les outils fondés sur libarchive l’ouvrent avec le mot de passe ; l’Explorateur Windows, l’Utilitaire d’archive de macOS et unzip d’Info-ZIP ne peuvent pas l’ouvrir du tout.</translation>
+    </message>
 </context>
 </TS>

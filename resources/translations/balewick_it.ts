@@ -759,5 +759,41 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>Spazio libero insufficiente in «%1»: l’archivio richiede %2 e sono liberi solo %3. Libera spazio o scegli un’altra destinazione.</translation>
     </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, compresso con xz (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivio tar compresso con xz degli elementi che trascini qui.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivio tar compresso con xz e lo allega a una nuova email.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Salva un archivio tar compresso con xz nella cartella di archiviazione.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, compresso con Zstandard (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivio tar compresso con Zstandard degli elementi che trascini qui.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivio tar compresso con Zstandard e lo allega a una nuova email.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Salva un archivio tar compresso con Zstandard nella cartella di archiviazione.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Questo zip sarà cifrato con AES-256: 7-Zip e gli strumenti basati su libarchive lo aprono con la password; Esplora file di Windows, Utility Archivio di macOS e unzip di Info-ZIP non possono aprirlo affatto.</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,41 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>「%1」に十分な空き容量がありません。アーカイブには %2 必要ですが、空き容量は %3 しかありません。空き容量を増やすか、別の保存先を選択してください。</translation>
     </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar、xz 圧縮 (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>ドロップした項目から xz 圧縮 の tar アーカイブを作成します。</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>xz 圧縮 の tar アーカイブを作成して、新しいメールに添付します。</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>xz 圧縮 の tar アーカイブを作成して、アーカイブフォルダーに保存します。</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar、Zstandard 圧縮 (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>ドロップした項目から Zstandard 圧縮 の tar アーカイブを作成します。</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Zstandard 圧縮 の tar アーカイブを作成して、新しいメールに添付します。</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Zstandard 圧縮 の tar アーカイブを作成して、アーカイブフォルダーに保存します。</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>この zip は AES-256 で暗号化されます。7-Zip や libarchive を使うツールではパスワードで開けますが、Windows のエクスプローラー、macOS のアーカイブユーティリティ、Info-ZIP の unzip ではまったく開けません。</translation>
+    </message>
 </context>
 </TS>

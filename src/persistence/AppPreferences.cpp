@@ -152,7 +152,7 @@ ArchiveFormat AppPreferences::actionFormat(ArchiveAction action) const {
     if (index >= formats.size())
         return ArchiveFormat::zip;
     const qint64 raw = formats.at(index);
-    if (raw < 0 || raw > rawValue(ArchiveFormat::encryptedZip))
+    if (raw < std::numeric_limits<int>::min() || raw > std::numeric_limits<int>::max())
         return ArchiveFormat::zip;
     return archiveFormatFromRaw(int(raw)).value_or(ArchiveFormat::zip);
 }
