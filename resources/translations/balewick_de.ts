@@ -795,5 +795,13 @@
         <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
         <translation>Dieses Zip-Archiv wird mit AES-256 verschlüsselt: 7-Zip und Programme auf Basis von libarchive öffnen es mit dem Passwort; der Windows-Explorer, das Archivierungsprogramm von macOS und Info-ZIP unzip können es gar nicht öffnen.</translation>
     </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Starke Zip-Verschlüsselung (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Passwortgeschützte Zip-Archive werden mit AES-256 verschlüsselt. 7-Zip und Programme auf Basis von libarchive öffnen sie; der Windows-Explorer, das Archivierungsprogramm von macOS und Info-ZIP unzip können es nicht.</translation>
+    </message>
 </context>
 </TS>

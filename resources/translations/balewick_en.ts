@@ -795,5 +795,13 @@
         <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
         <translation>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</translation>
     </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Strong zip encryption (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</translation>
+    </message>
 </context>
 </TS>

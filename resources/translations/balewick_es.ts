@@ -795,5 +795,13 @@
         <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
         <translation>Este zip se cifrará con AES-256: 7-Zip y las herramientas basadas en libarchive lo abren con la contraseña; el Explorador de Windows, la Utilidad de Archivo de macOS y unzip de Info-ZIP no pueden abrirlo.</translation>
     </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Cifrado zip fuerte (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Los zip protegidos con contraseña se cifran con AES-256. 7-Zip y las herramientas basadas en libarchive los abren; el Explorador de Windows, la Utilidad de Archivo de macOS y unzip de Info-ZIP no pueden.</translation>
+    </message>
 </context>
 </TS>

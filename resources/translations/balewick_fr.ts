@@ -795,5 +795,13 @@
         <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
         <translation>Ce zip sera chiffré en AES-256 : 7-Zip et les outils fondés sur libarchive l’ouvrent avec le mot de passe ; l’Explorateur Windows, l’Utilitaire d’archive de macOS et unzip d’Info-ZIP ne peuvent pas l’ouvrir du tout.</translation>
     </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Chiffrement zip fort (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Les zip protégés par mot de passe sont chiffrés en AES-256. 7-Zip et les outils fondés sur libarchive les ouvrent ; l’Explorateur Windows, l’Utilitaire d’archive de macOS et unzip d’Info-ZIP ne le peuvent pas.</translation>
+    </message>
 </context>
 </TS>

@@ -795,5 +795,13 @@
         <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
         <translation>Questo zip sarà cifrato con AES-256: 7-Zip e gli strumenti basati su libarchive lo aprono con la password; Esplora file di Windows, Utility Archivio di macOS e unzip di Info-ZIP non possono aprirlo affatto.</translation>
     </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Crittografia zip forte (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Gli zip protetti da password sono cifrati con AES-256. 7-Zip e gli strumenti basati su libarchive li aprono; Esplora file di Windows, Utility Archivio di macOS e unzip di Info-ZIP no.</translation>
+    </message>
 </context>
 </TS>

@@ -795,5 +795,13 @@
         <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
         <translation>この zip は AES-256 で暗号化されます。7-Zip や libarchive を使うツールではパスワードで開けますが、Windows のエクスプローラー、macOS のアーカイブユーティリティ、Info-ZIP の unzip ではまったく開けません。</translation>
     </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>強力な zip 暗号化 (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>パスワード付き zip を AES-256 で暗号化します。7-Zip や libarchive を使うツールでは開けますが、Windows のエクスプローラー、macOS のアーカイブユーティリティ、Info-ZIP の unzip では開けません。</translation>
+    </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@ const QString skipAlreadyCompressedKey = QStringLiteral("BWSkipAlreadyCompressed
 const QString omitFinderFilesKey = QStringLiteral("BWOmitFinder");
 const QString omitMacMetadataKey = QStringLiteral("BWOmitMac");
 const QString trashOriginalsKey = QStringLiteral("BWTrashOriginals");
+const QString strongZipEncryptionKey = QStringLiteral("BWStrongZipEncryption");
 const QString actionFormatsKey = QStringLiteral("BWActionFormats");
 const QString lastArchiveKey = QStringLiteral("BWLastArchive");
 const QString lastAutoCheckDateKey = QStringLiteral("BWAutoCheckLastDate");
@@ -72,6 +73,7 @@ AppPreferences::AppPreferences(QSettings* settings, QObject* parent)
     m_omitFinderFiles = readBool(omitFinderFilesKey, false);
     m_omitMacMetadata = readBool(omitMacMetadataKey, false);
     m_trashOriginals = readBool(trashOriginalsKey, false);
+    m_strongZipEncryption = readBool(strongZipEncryptionKey, false);
 }
 
 bool AppPreferences::readBool(const QString& key, bool fallback) const {
@@ -129,6 +131,11 @@ void AppPreferences::setSkipAlreadyCompressed(bool value) {
 
 void AppPreferences::setOmitFinderFiles(bool value) {
     assign(m_omitFinderFiles, value, omitFinderFilesKey, value, &AppPreferences::omitFinderFilesChanged);
+}
+
+void AppPreferences::setStrongZipEncryption(bool value) {
+    assign(m_strongZipEncryption, value, strongZipEncryptionKey, value,
+           &AppPreferences::strongZipEncryptionChanged);
 }
 
 void AppPreferences::setOmitMacMetadata(bool value) {

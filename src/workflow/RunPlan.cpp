@@ -15,7 +15,10 @@ QCoro::Task<bool> confirmFormat(AppPreferences& preferences, Dialogs& dialogs, A
     if (!description.confirmTitleKey)
         co_return true;
     const QString title = QString::fromLatin1(description.confirmTitleKey);
-    const QString message = QString::fromLatin1(description.confirmMessageKey);
+    // The message says which of the two encryptions the archive gets.
+    const bool strong = description.confirmStrongMessageKey && preferences.strongZipEncryption();
+    const QString message =
+        QString::fromLatin1(strong ? description.confirmStrongMessageKey : description.confirmMessageKey);
     const QString button = QString::fromLatin1(description.confirmButtonKey);
     const QString suppressionKey = QString::fromLatin1(description.confirmSuppressionKey);
     co_return co_await preferences.confirmUnlessSuppressed(dialogs, title, message, button, suppressionKey);
