@@ -53,6 +53,7 @@ struct FormatDescription {
     // Appended to the archive's name, without the dot.
     const char* extension;
     FormatTool tool;
+    // The tool's argument list for one run.
     QStringList (*arguments)(const ArchiveRequest& request, const ToolSetup& setup);
     // Whether the tool reads the names of the staged top-level items, each ended by a NUL, on its
     // standard input.
