@@ -263,7 +263,7 @@ private slots:
                              {{}, {}, &progress, &reports});
             });
         });
-        QTRY_COMPARE(progress.done.load(), qint64(20));
+        QTRY_COMPARE_WITH_TIMEOUT(progress.done.load(), qint64(20), 30000);
         QFile(gate).open(QIODevice::WriteOnly); // lets the tool go on
         QCOMPARE(running.get(), QString());
         QCOMPARE(progress.done.load(), qint64(30));
