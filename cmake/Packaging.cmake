@@ -61,9 +61,10 @@ from the file manager, into archives. It can compress them next to the items,
 on the desktop or in an archive folder, attach the archives to a new e-mail,
 or keep dated archives in one place.
 
-Formats are zip, tar, tar.gz, tar.bz2, password-protected zip and disk images.
-Balewick runs the system's own zip and tar, keeps a log of every archive it
-made, and can move the originals to the Trash.
+Formats are zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip
+and disk images. Balewick runs the system's own zip and tar, compresses on
+every core, keeps a log of every archive it made, and can move the originals
+to the Trash.
 
 The context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions),
 and Thunar's Send To menu, offer to compress the selected items with Balewick.")
@@ -75,9 +76,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BALEWICK_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BALEWICK_WEB_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The tools Balewick runs as child processes or hands e-mail to: no library link names them. tar
-# and gzip are essential packages, which Debian names only with a version (the ones tested). GIO
-# (in libglib2.0-0) is opened at run time, not linked, so no link names it either.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, xdg-utils, libglib2.0-0")
+# and gzip are essential packages, which Debian names only with a version (the ones tested). tar
+# compresses with pigz, lbzip2, xz and zstd on every core. GIO (in libglib2.0-0) is opened at run
+# time, not linked, so no link names it either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, pigz, lbzip2, xz-utils, zstd, xdg-utils, libglib2.0-0")
 # Qt's own texts in the user's language, Wayland sessions without XWayland, and GNOME Files, whose
 # context menu the package extends (the extension's own library comes in through its link).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland, nautilus")

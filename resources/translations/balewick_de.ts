@@ -790,7 +790,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -801,7 +801,7 @@
 - Neben den Elementen, auf dem Schreibtisch, in einem Archivordner oder an einem Ort Ihrer Wahl komprimieren
 - E-Mail: die Archive erstellen und an eine neue Nachricht anhängen
 - Archivieren: datierte Archive in einem Archivordner aufbewahren
-- Formate: zip, tar, tar.gz, tar.bz2, passwortgeschütztes Zip und Laufwerksabbilder
+- Formate: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, passwortgeschütztes Zip und Laufwerksabbilder
 - Finder-Dateien und macOS-Metadaten auslassen, Elemente überspringen, die schon Archive sind
 - Ein Protokoll jedes erstellten Archivs und, wenn Sie möchten, die Originale in den Papierkorb verschoben
 
@@ -854,6 +854,50 @@
     <message id="email.tooLarge.reveal">
         <source>Show in File Manager</source>
         <translation>Im Dateimanager anzeigen</translation>
+    </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, mit xz komprimiert (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Erstellt ein mit xz komprimiertes Tar-Archiv aus den abgelegten Elementen.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Erstellt ein mit xz komprimiertes Tar-Archiv und hängt es an eine neue E-Mail an.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Legt ein mit xz komprimiertes Tar-Archiv in Ihrem Archivordner ab.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, mit Zstandard komprimiert (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Erstellt ein mit Zstandard komprimiertes Tar-Archiv aus den abgelegten Elementen.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Erstellt ein mit Zstandard komprimiertes Tar-Archiv und hängt es an eine neue E-Mail an.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Legt ein mit Zstandard komprimiertes Tar-Archiv in Ihrem Archivordner ab.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Dieses Zip-Archiv wird mit AES-256 verschlüsselt: 7-Zip und Programme auf Basis von libarchive öffnen es mit dem Passwort; der Windows-Explorer, das Archivierungsprogramm von macOS und Info-ZIP unzip können es gar nicht öffnen.</translation>
+    </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Starke Zip-Verschlüsselung (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Passwortgeschützte Zip-Archive werden mit AES-256 verschlüsselt. 7-Zip und Programme auf Basis von libarchive öffnen sie; der Windows-Explorer, das Archivierungsprogramm von macOS und Info-ZIP unzip können es nicht.</translation>
     </message>
 </context>
 </TS>

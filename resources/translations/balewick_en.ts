@@ -790,7 +790,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -801,7 +801,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -854,6 +854,50 @@
     <message id="email.tooLarge.reveal">
         <source>Show in File Manager</source>
         <translation>Show in File Manager</translation>
+    </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, xz-compressed (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Makes an xz-compressed tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes an xz-compressed tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Files an xz-compressed tar archive in your archive folder.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, Zstandard-compressed (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Makes a Zstandard-compressed tar archive of the items you drop.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Files a Zstandard-compressed tar archive in your archive folder.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</translation>
+    </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Strong zip encryption (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</translation>
     </message>
 </context>
 </TS>

@@ -790,7 +790,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -801,7 +801,7 @@
 - Comprimir junto a los elementos, en el escritorio, en una carpeta de archivo o donde usted elija
 - Correo: crear los archivos comprimidos y adjuntarlos a un mensaje nuevo
 - Archivar: guardar archivos comprimidos con fecha en una carpeta de archivo
-- Formatos: zip, tar, tar.gz, tar.bz2, zip protegido con contraseña e imágenes de disco
+- Formatos: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, zip protegido con contraseña e imágenes de disco
 - Omitir los archivos del Finder y los metadatos de macOS, saltar los elementos que ya son archivos comprimidos
 - Un registro de cada archivo comprimido creado y, si lo desea, los originales movidos a la Papelera
 
@@ -854,6 +854,50 @@
     <message id="email.tooLarge.reveal">
         <source>Show in File Manager</source>
         <translation>Mostrar en el gestor de archivos</translation>
+    </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, comprimido con xz (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivo comprimido tar.xz con los elementos que arrastre aquí.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivo comprimido tar.xz y lo adjunta a un nuevo correo electrónico.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Guarda un archivo comprimido tar.xz en la carpeta de archivado.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, comprimido con Zstandard (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivo comprimido tar.zst con los elementos que arrastre aquí.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivo comprimido tar.zst y lo adjunta a un nuevo correo electrónico.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Guarda un archivo comprimido tar.zst en la carpeta de archivado.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Este zip se cifrará con AES-256: 7-Zip y las herramientas basadas en libarchive lo abren con la contraseña; el Explorador de Windows, la Utilidad de Archivo de macOS y unzip de Info-ZIP no pueden abrirlo.</translation>
+    </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Cifrado zip fuerte (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Los zip protegidos con contraseña se cifran con AES-256. 7-Zip y las herramientas basadas en libarchive los abren; el Explorador de Windows, la Utilidad de Archivo de macOS y unzip de Info-ZIP no pueden.</translation>
     </message>
 </context>
 </TS>

@@ -790,7 +790,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -801,7 +801,7 @@
 - Compresser à côté des éléments, sur le bureau, dans un dossier d’archives ou à l’endroit de votre choix
 - Courriel : créer les archives et les joindre à un nouveau message
 - Archiver : conserver des archives datées dans un dossier d’archives
-- Formats : zip, tar, tar.gz, tar.bz2, zip protégé par mot de passe et images disque
+- Formats : zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, zip protégé par mot de passe et images disque
 - Laisser de côté les fichiers du Finder et les métadonnées macOS, ignorer les éléments qui sont déjà des archives
 - Un historique de chaque archive créée et, si vous le souhaitez, les originaux mis à la Corbeille
 
@@ -854,6 +854,50 @@
     <message id="email.tooLarge.reveal">
         <source>Show in File Manager</source>
         <translation>Afficher dans le dossier</translation>
+    </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar compressé avec xz (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Crée une archive tar compressée avec xz des éléments déposés.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crée une archive tar compressée avec xz et la joint à un nouveau courriel.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Range une archive tar compressée avec xz dans votre dossier d’archives.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar compressé avec Zstandard (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Crée une archive tar compressée avec Zstandard des éléments déposés.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crée une archive tar compressée avec Zstandard et la joint à un nouveau courriel.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Range une archive tar compressée avec Zstandard dans votre dossier d’archives.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Ce zip sera chiffré en AES-256 : 7-Zip et les outils fondés sur libarchive l’ouvrent avec le mot de passe ; l’Explorateur Windows, l’Utilitaire d’archive de macOS et unzip d’Info-ZIP ne peuvent pas l’ouvrir du tout.</translation>
+    </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Chiffrement zip fort (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Les zip protégés par mot de passe sont chiffrés en AES-256. 7-Zip et les outils fondés sur libarchive les ouvrent ; l’Explorateur Windows, l’Utilitaire d’archive de macOS et unzip d’Info-ZIP ne le peuvent pas.</translation>
     </message>
 </context>
 </TS>

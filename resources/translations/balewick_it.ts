@@ -790,7 +790,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -801,7 +801,7 @@
 - Comprimi accanto agli elementi, sulla scrivania, in una cartella di archivio o dove preferisci
 - Email: crea gli archivi e allegali a un nuovo messaggio
 - Archivia: conserva archivi datati in un'unica cartella di archivio
-- Formati: zip, tar, tar.gz, tar.bz2, zip protetto da password e immagini disco
+- Formati: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, zip protetto da password e immagini disco
 - Escludi i file del Finder e i metadati di macOS, salta gli elementi che sono già archivi
 - Un registro di ogni archivio creato e, se lo desideri, gli originali spostati nel Cestino
 
@@ -854,6 +854,50 @@
     <message id="email.tooLarge.reveal">
         <source>Show in File Manager</source>
         <translation>Mostra nel gestore file</translation>
+    </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar, compresso con xz (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivio tar compresso con xz degli elementi che trascini qui.</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivio tar compresso con xz e lo allega a una nuova email.</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>Salva un archivio tar compresso con xz nella cartella di archiviazione.</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar, compresso con Zstandard (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>Crea un archivio tar compresso con Zstandard degli elementi che trascini qui.</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Crea un archivio tar compresso con Zstandard e lo allega a una nuova email.</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Salva un archivio tar compresso con Zstandard nella cartella di archiviazione.</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>Questo zip sarà cifrato con AES-256: 7-Zip e gli strumenti basati su libarchive lo aprono con la password; Esplora file di Windows, Utility Archivio di macOS e unzip di Info-ZIP non possono aprirlo affatto.</translation>
+    </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>Crittografia zip forte (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>Gli zip protetti da password sono cifrati con AES-256. 7-Zip e gli strumenti basati su libarchive li aprono; Esplora file di Windows, Utility Archivio di macOS e unzip di Info-ZIP no.</translation>
     </message>
 </context>
 </TS>

@@ -790,7 +790,7 @@
 - Compress next to the items, on the desktop, in an archive folder or wherever you choose
 - E-mail: make the archives and attach them to a new message
 - Archive: keep dated archives in one archive folder
-- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Formats: zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip and disk images
 - Leave out Finder files and macOS metadata, skip items that are already archives
 - A log of every archive made, and the originals moved to the Trash if you wish
 
@@ -801,7 +801,7 @@
 - 項目の隣、デスクトップ、アーカイブフォルダー、または任意の場所に圧縮
 - メール: アーカイブを作成して新しいメッセージに添付
 - アーカイブ: 日付付きのアーカイブを 1 つのアーカイブフォルダーに保管
-- 形式: zip、tar、tar.gz、tar.bz2、パスワード付き zip、ディスクイメージ
+- 形式: zip、tar、tar.gz、tar.bz2、tar.xz、tar.zst、パスワード付き zip、ディスクイメージ
 - Finder のファイルと macOS のメタデータを除外し、すでにアーカイブである項目はスキップ
 - 作成したすべてのアーカイブの記録と、必要に応じて元の項目をゴミ箱へ移動
 
@@ -854,6 +854,50 @@
     <message id="email.tooLarge.reveal">
         <source>Show in File Manager</source>
         <translation>ファイルマネージャーで表示</translation>
+    </message>
+    <message id="format.xz">
+        <source>Tar, xz-compressed (.tar.xz)</source>
+        <translation>Tar、xz 圧縮 (.tar.xz)</translation>
+    </message>
+    <message id="desc.xz.compress">
+        <source>Makes an xz-compressed tar archive of the items you drop.</source>
+        <translation>ドロップした項目から xz 圧縮 の tar アーカイブを作成します。</translation>
+    </message>
+    <message id="desc.xz.email">
+        <source>Makes an xz-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>xz 圧縮 の tar アーカイブを作成して、新しいメールに添付します。</translation>
+    </message>
+    <message id="desc.xz.archive">
+        <source>Files an xz-compressed tar archive in your archive folder.</source>
+        <translation>xz 圧縮 の tar アーカイブを作成して、アーカイブフォルダーに保存します。</translation>
+    </message>
+    <message id="format.zstd">
+        <source>Tar, Zstandard-compressed (.tar.zst)</source>
+        <translation>Tar、Zstandard 圧縮 (.tar.zst)</translation>
+    </message>
+    <message id="desc.zstd.compress">
+        <source>Makes a Zstandard-compressed tar archive of the items you drop.</source>
+        <translation>ドロップした項目から Zstandard 圧縮 の tar アーカイブを作成します。</translation>
+    </message>
+    <message id="desc.zstd.email">
+        <source>Makes a Zstandard-compressed tar archive and attaches it to a new e-mail.</source>
+        <translation>Zstandard 圧縮 の tar アーカイブを作成して、新しいメールに添付します。</translation>
+    </message>
+    <message id="desc.zstd.archive">
+        <source>Files a Zstandard-compressed tar archive in your archive folder.</source>
+        <translation>Zstandard 圧縮 の tar アーカイブを作成して、アーカイブフォルダーに保存します。</translation>
+    </message>
+    <message id="confirm.encryptedZip.bodyStrong">
+        <source>This zip will be encrypted with AES-256: 7-Zip and tools built on libarchive open it with the password; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot open it at all.</source>
+        <translation>この zip は AES-256 で暗号化されます。7-Zip や libarchive を使うツールではパスワードで開けますが、Windows のエクスプローラー、macOS のアーカイブユーティリティ、Info-ZIP の unzip ではまったく開けません。</translation>
+    </message>
+    <message id="general.strongZip">
+        <source>Strong zip encryption (AES-256)</source>
+        <translation>強力な zip 暗号化 (AES-256)</translation>
+    </message>
+    <message id="general.strongZip.subtitle">
+        <source>Password-protected zips are encrypted with AES-256. 7-Zip and tools built on libarchive open them; Windows Explorer, the Archive Utility of macOS and Info-ZIP unzip cannot.</source>
+        <translation>パスワード付き zip を AES-256 で暗号化します。7-Zip や libarchive を使うツールでは開けますが、Windows のエクスプローラー、macOS のアーカイブユーティリティ、Info-ZIP の unzip では開けません。</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,8 @@ struct CreateRequest {
     std::string volumeName;
     std::string outputPath;
     bool encrypted = false;
+    // Where the source bytes read so far are reported; -1: nowhere.
+    int progressDescriptor = -1;
 };
 
 // What one `verify` invocation asks for.
@@ -18,7 +20,8 @@ struct VerifyRequest {
 };
 
 // Accepts exactly the command lines the archiving engine passes:
-//   create -srcfolder DIR -volname NAME -format UDZO [-encryption AES-256 -stdinpass] OUT
+//   create -srcfolder DIR -volname NAME -format UDZO [-encryption AES-256 -stdinpass]
+//          [-progressfd N] OUT
 //   verify [-stdinpass] IMAGE
 class CommandLine final {
 public:

@@ -8,6 +8,7 @@
 #include "FileSource.h"
 #include "FilesystemStream.h"
 #include "OutputFile.h"
+#include "ProgressReport.h"
 #include "UdifVerifier.h"
 #include "UdifWriter.h"
 #include "VolumeName.h"
@@ -17,6 +18,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -54,6 +56,31 @@ private:
     std::size_t m_length = 0;
 };
 
+// The bytes of the regular files under `folder`, links not followed: what a run reads of them.
+std::uint64_t sourceBytes(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::uint64_t total = 0;
+    std::error_code error;
+    for (fs::recursive_directory_iterator entry(folder, fs::directory_options::skip_permission_denied, error),
+         end;
+         !error && entry != end; entry.increment(error)) {
+        std::error_code sizeError;
+        if (entry->is_regular_file(sizeError) && !entry->is_symlink(sizeError))
+            total += entry->file_size(sizeError);
+    }
+    return total;
+}
+
+// Reports the source bytes read as the image's share of them: the files' data is most of the
+// image, and the report ends exactly at what the engine counted.
+void reportProgress(FilesystemStream& filesystem, ProgressReport& report, std::uint64_t source) {
+    const std::uint64_t imageSize = filesystem.size();
+    filesystem.onRead([&report, source, imageSize](std::uint64_t delivered) {
+        const long double share = imageSize == 0 ? 1.0L : static_cast<long double>(delivered) / imageSize;
+        report.update(static_cast<std::uint64_t>(share * static_cast<long double>(source)));
+    });
+}
+
 void create(const CreateRequest& request, int passwordDescriptor) {
     struct stat status {};
     if (::stat(request.sourceFolder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
@@ -76,8 +103,13 @@ void create(const CreateRequest& request, int passwordDescriptor) {
     }
     FilesystemStream filesystem(request.sourceFolder,
                                 VolumeName::cut(request.volumeName, FilesystemStream::volumeNameLimit));
+    ProgressReport report(request.progressDescriptor);
+    const std::uint64_t source = request.progressDescriptor >= 0 ? sourceBytes(request.sourceFolder) : 0;
+    if (request.progressDescriptor >= 0)
+        reportProgress(filesystem, report, source);
     UdifWriter().write(filesystem, *sink);
     output.complete();
+    report.finish(source);
 }
 
 void verify(const VerifyRequest& request, int passwordDescriptor) {

@@ -8,9 +8,10 @@
 
 const QSet<QString>& alreadyCompressedExtensions() {
     static const QSet<QString> extensions{
-        QStringLiteral("zip"), QStringLiteral("tar"), QStringLiteral("gz"),   QStringLiteral("tgz"),
-        QStringLiteral("bz2"), QStringLiteral("tbz"), QStringLiteral("tbz2"), QStringLiteral("dmg"),
-        QStringLiteral("xz"),  QStringLiteral("7z"),
+        QStringLiteral("zip"),  QStringLiteral("tar"), QStringLiteral("gz"),   QStringLiteral("tgz"),
+        QStringLiteral("bz2"),  QStringLiteral("tbz"), QStringLiteral("tbz2"), QStringLiteral("dmg"),
+        QStringLiteral("xz"),   QStringLiteral("7z"),  QStringLiteral("txz"),  QStringLiteral("zst"),
+        QStringLiteral("tzst"),
     };
     return extensions;
 }

@@ -8,6 +8,7 @@
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
 #include "PlatformError.h"
+#include "ProgressPipe.h"
 #include "RunProgress.h"
 #include "StagedManifest.h"
 #include "StagingFolder.h"
@@ -27,6 +28,7 @@
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -129,7 +131,7 @@ StagedManifest stageItems(const ArchiveRequest& request, const StagingFolder& st
                           const std::stop_token& stop, RunProgress* progress, qint64 bytesToCopy) {
     ItemCopier copier(ItemCopier::Method::linkWhenPossible, stop);
     // zip would only warn and go on without them.
-    copier.leaveOutPipes(formatDescription(request.format).tool == FormatTool::zip);
+    copier.leaveOutPipes(writesZip(formatDescription(request.format).tool));
     if (progress) {
         progress->begin(bytesToCopy, 0);
         copier.countCopiedBytes(&progress->done);
@@ -149,11 +151,56 @@ StagedManifest stageItems(const ArchiveRequest& request, const StagingFolder& st
     return manifest;
 }
 
+// "-progressfd", "5" as two words; an option that ends in "=" takes the number in the same word.
+QStringList progressArguments(const char* option, int descriptor) {
+    const QString text = QString::fromLatin1(option);
+    if (text.endsWith(QLatin1Char('=')))
+        return {text + QString::number(descriptor)};
+    return {text, QString::number(descriptor)};
+}
+
+bool isExecutableFile(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    struct stat info {};
+    return ::stat(bytes.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+           ::access(bytes.constData(), X_OK) == 0;
+}
+
 } // namespace
+
+QString ArchiveTools::compressorCommand(ArchiveFormat format) const {
+    const FormatDescription& description = formatDescription(format);
+    const QString* program = nullptr;
+    switch (description.compressor) {
+    case Compressor::none:
+        return {};
+    case Compressor::pigz:
+        program = &pigz;
+        break;
+    case Compressor::lbzip2:
+        program = &lbzip2;
+        break;
+    case Compressor::xz:
+        program = &xz;
+        break;
+    case Compressor::zstd:
+        program = &zstd;
+        break;
+    }
+    if (!program || !isExecutableFile(*program))
+        return {};
+    const QString options = QString::fromLatin1(description.compressorOptions);
+    return options.isEmpty() ? *program : *program + QLatin1Char(' ') + options;
+}
 
 QString bundledDiskImageTool() {
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                            QStringLiteral(BALEWICK_DISK_IMAGE_TOOL_FROM_BIN));
+}
+
+QString bundledZipTool() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QStringLiteral(BALEWICK_ZIP_TOOL_FROM_BIN));
 }
 
 ArchiveBuilder::ArchiveBuilder(ArchiveTools tools)
@@ -187,8 +234,10 @@ CreatedArchive ArchiveBuilder::createArchive(const ArchiveRequest& request, std:
     if (stop.stop_requested())
         throw CompressionError::cancelled();
 
+    // A tool that reports its own progress counts from nothing; for any other, its reads tell.
+    const bool reportsProgress = formatDescription(request.format).progressOption != nullptr;
     if (progress)
-        progress->begin(plan.totalBytes, -1);
+        progress->begin(plan.totalBytes, reportsProgress ? 0 : -1);
     PendingArchive archive(outputPath, pending.hiddenFolderPath());
     pending.record(archive.folder().path(), archive.folder().identity());
     try {
@@ -221,14 +270,26 @@ CompressionError ArchiveBuilder::diskFull(const QString& folder, qint64 neededBy
 void ArchiveBuilder::runArchiver(const ArchiveRequest& request, const StagingFolder& staging,
                                  PendingArchive& archive, const std::stop_token& stop,
                                  RunProgress* progress) const {
-    const ToolInvocation call = invocation(request, staging.pathString(), archive.temporaryPath());
+    const char* progressOption = formatDescription(request.format).progressOption;
+    std::optional<ProgressPipe> reports;
+    if (progress && progressOption)
+        reports.emplace(QFileInfo(toolPath(request.format)).fileName());
+    ToolSetup setup{.stagingFolder = QStringLiteral("."),
+                    .output = archive.temporaryPath(),
+                    .outputFolder = archive.folder().descriptor(),
+                    .outputName = QFileInfo(archive.temporaryPath()).fileName()};
+    if (reports)
+        setup.progressArguments = progressArguments(progressOption, reports->toolDescriptor());
+    const ToolInvocation call = invocation(request, staging.pathString(), std::move(setup));
     std::optional<PasswordTerminal> terminal;
     if (call.terminalPassword)
         terminal.emplace(*call.terminalPassword);
     // The tool reads the staging folder and writes into the hidden one through their descriptors,
     // so that neither can be swapped for another user's folder under it.
-    const ToolRunner::Context context{
-        stop, {staging.folder().descriptor(), archive.folder().descriptor()}, progress};
+    const ToolRunner::Context context{stop,
+                                      {staging.folder().descriptor(), archive.folder().descriptor()},
+                                      progress,
+                                      reports ? &*reports : nullptr};
     try {
         ToolRunner().run(call.executable, call.arguments, std::nullopt, call.input, context,
                          terminal ? &*terminal : nullptr);
@@ -249,14 +310,27 @@ QString ArchiveBuilder::defaultArchiveName(const QList<QUrl>& items, ArchiveActi
     return QStringLiteral("Archive ") + now.toString(QStringLiteral("yyyy-MM-dd HH.mm"));
 }
 
+const QString& ArchiveBuilder::toolPath(ArchiveFormat format) const {
+    switch (formatDescription(format).tool) {
+    case FormatTool::zip:
+        return m_tools.zip;
+    case FormatTool::zipWriter:
+        return m_tools.zipWriter;
+    case FormatTool::tar:
+        return m_tools.tar;
+    case FormatTool::diskImage:
+        break;
+    }
+    return m_tools.diskImage;
+}
+
 ToolInvocation ArchiveBuilder::invocation(const ArchiveRequest& request, const QString& stagingFolder,
-                                          const QString& output) const {
+                                          ToolSetup setup) const {
     const FormatDescription& description = formatDescription(request.format);
     ToolInvocation call;
-    call.executable = description.tool == FormatTool::zip   ? m_tools.zip
-                      : description.tool == FormatTool::tar ? m_tools.tar
-                                                            : m_tools.diskImage;
-    call.arguments = description.arguments(request, QStringLiteral("."), output);
+    call.executable = toolPath(request.format);
+    setup.compressor = m_tools.compressorCommand(request.format);
+    call.arguments = description.arguments(request, setup);
     if (description.namesOnStandardInput)
         call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.

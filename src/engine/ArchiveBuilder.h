@@ -3,6 +3,7 @@
 #include "ArchiveAction.h"
 #include "ArchiveRequest.h"
 #include "CompressionError.h"
+#include "FormatDescription.h"
 #include "SecretWipe.h"
 #include "StagedManifest.h"
 
@@ -20,14 +21,25 @@ class PendingArchive;
 struct RunProgress;
 class StagingFolder;
 
-// Balewick's own disk-image tool, installed beside the running executable.
+// Balewick's own disk-image and zip tools, installed beside the running executable.
 QString bundledDiskImageTool();
+QString bundledZipTool();
 
-// The executables the builder runs; tests substitute slow or failing stand-ins.
+// The executables the builder runs; tests substitute slow, failing or missing stand-ins.
 struct ArchiveTools {
     QString zip = QStringLiteral("/usr/bin/zip");
     QString tar = QStringLiteral("/usr/bin/tar");
     QString diskImage = bundledDiskImageTool();
+    QString zipWriter = bundledZipTool();
+    // The compressors tar runs, each on every core.
+    QString pigz = QStringLiteral("/usr/bin/pigz");
+    QString lbzip2 = QStringLiteral("/usr/bin/lbzip2");
+    QString xz = QStringLiteral("/usr/bin/xz");
+    QString zstd = QStringLiteral("/usr/bin/zstd");
+
+    // The command tar compresses the format with ("/usr/bin/xz -T0"); empty when the format names
+    // no compressor or that program is not there, so that tar uses its own single-core option.
+    QString compressorCommand(ArchiveFormat format) const;
 };
 
 // One tool invocation as the builder would run it: it starts in the staging folder.
@@ -82,10 +94,11 @@ public:
 
 private:
     // The tool, arguments and standard input for the request; the tool runs in the staging
-    // folder, which it calls ".", and writes `output`. A tool that reads names is given those at
-    // the top of `stagingFolder`; a failure to list them throws PlatformError.
+    // folder, which it calls ".", and writes the output `setup` names. A tool that reads names is
+    // given those at the top of `stagingFolder`; a failure to list them throws PlatformError.
     ToolInvocation invocation(const ArchiveRequest& request, const QString& stagingFolder,
-                              const QString& output) const;
+                              ToolSetup setup) const;
+    const QString& toolPath(ArchiveFormat format) const;
     void runArchiver(const ArchiveRequest& request, const StagingFolder& staging, PendingArchive& archive,
                      const std::stop_token& stop, RunProgress* progress) const;
 

@@ -13,7 +13,7 @@ QString stem(ArchiveFormat format) {
 } // namespace
 
 std::optional<ArchiveFormat> archiveFormatFromRaw(int raw) {
-    if (raw < 0 || raw > 6)
+    if (raw < 0 || raw > rawValue(ArchiveFormat::zstd))
         return std::nullopt;
     return static_cast<ArchiveFormat>(raw);
 }
@@ -22,7 +22,7 @@ const QList<ArchiveFormat>& allArchiveFormats() {
     static const QList<ArchiveFormat> formats{
         ArchiveFormat::zip,          ArchiveFormat::tar,       ArchiveFormat::gzip,
         ArchiveFormat::bzip2,        ArchiveFormat::diskImage, ArchiveFormat::encryptedDiskImage,
-        ArchiveFormat::encryptedZip,
+        ArchiveFormat::encryptedZip, ArchiveFormat::xz,        ArchiveFormat::zstd,
     };
     return formats;
 }
@@ -54,6 +54,10 @@ ArchiveFormat inferredFormat(const QString& path) {
     if (name.endsWith(QLatin1String(".tar.bz2")) || name.endsWith(QLatin1String(".tbz")) ||
         name.endsWith(QLatin1String(".tbz2")))
         return ArchiveFormat::bzip2;
+    if (name.endsWith(QLatin1String(".tar.xz")) || name.endsWith(QLatin1String(".txz")))
+        return ArchiveFormat::xz;
+    if (name.endsWith(QLatin1String(".tar.zst")) || name.endsWith(QLatin1String(".tzst")))
+        return ArchiveFormat::zstd;
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
     if (extension == QLatin1String("tar"))

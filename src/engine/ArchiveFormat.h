@@ -17,6 +17,8 @@ enum class ArchiveFormat {
     diskImage = 4,
     encryptedDiskImage = 5,
     encryptedZip = 6,
+    xz = 7,
+    zstd = 8,
 };
 
 std::optional<ArchiveFormat> archiveFormatFromRaw(int raw);

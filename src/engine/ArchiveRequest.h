@@ -24,4 +24,6 @@ struct ArchiveRequest {
     bool omitFinderFiles = false;
     // zip only: leave out extra attributes ("-X").
     bool omitMacMetadata = false;
+    // Password zips only: AES-256 rather than the traditional zip encryption.
+    bool strongZipEncryption = false;
 };

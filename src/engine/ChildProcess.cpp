@@ -50,7 +50,8 @@ int prepareChild(const ChildProcess::Plan& plan) {
         !moveTo(plan.error, STDERR_FILENO) ||
         (plan.directoryDescriptor >= 0 && ::fchdir(plan.directoryDescriptor) != 0) ||
         (plan.directoryDescriptor < 0 && plan.directory && ::chdir(plan.directory) != 0) ||
-        (plan.keptDescriptor >= 0 && ::fcntl(plan.keptDescriptor, F_SETFD, 0) != 0))
+        (plan.keptDescriptor >= 0 && ::fcntl(plan.keptDescriptor, F_SETFD, 0) != 0) ||
+        (plan.progressDescriptor >= 0 && ::fcntl(plan.progressDescriptor, F_SETFD, 0) != 0))
         return errno;
     return 0;
 }

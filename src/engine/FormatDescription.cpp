@@ -11,53 +11,48 @@ namespace {
 // zip reads the staging folder from inside: "-y" always stores links as links (followed from the
 // staging folder, a relative link would lead somewhere else), "-X" leaves out extra attributes,
 // and the exclusion list drops the Finder files.
-QStringList zipArguments(const ArchiveRequest& request, const QString& stagingFolder, const QString& output) {
-    Q_UNUSED(stagingFolder);
+QStringList zipArguments(const ArchiveRequest& request, const ToolSetup& setup) {
     QStringList arguments{QStringLiteral("-r"), QStringLiteral("-y")};
     if (request.omitMacMetadata)
         arguments << QStringLiteral("-X");
-    arguments << output << QStringLiteral(".");
+    arguments << setup.output << QStringLiteral(".");
     if (request.omitFinderFiles)
         arguments << QStringLiteral("-x") << QStringLiteral("*.DS_Store") << QStringLiteral("*/.DS_Store")
                   << QStringLiteral(".DS_Store") << QStringLiteral("*/._*") << QStringLiteral("._*");
     return arguments;
 }
 
-QStringList encryptedZipArguments(const ArchiveRequest& request, const QString& stagingFolder,
-                                  const QString& output) {
-    return QStringList{QStringLiteral("-e")} + zipArguments(request, stagingFolder, output);
+QStringList encryptedZipArguments(const ArchiveRequest& request, const ToolSetup& setup) {
+    return QStringList{QStringLiteral("-e")} + zipArguments(request, setup);
 }
 
 // tar archives the names it reads, exactly as given, rather than "." (whose entry would carry the
-// staging folder's mode onto the folder the archive is extracted in).
-template <char compression>
-QStringList tarArguments(const ArchiveRequest&, const QString& stagingFolder, const QString& output) {
-    const QString mode =
-        compression ? QStringLiteral("-c%1f").arg(QLatin1Char(compression)) : QStringLiteral("-cf");
-    return {mode,
-            output,
-            QStringLiteral("-C"),
-            stagingFolder,
-            QStringLiteral("--null"),
-            QStringLiteral("--no-unquote"),
-            QStringLiteral("--verbatim-files-from"),
-            QStringLiteral("-T"),
-            QStringLiteral("-")};
+// staging folder's mode onto the folder the archive is extracted in). The compressor is named by
+// absolute path, as every tool is.
+QStringList tarArguments(const ArchiveRequest& request, const ToolSetup& setup) {
+    QStringList arguments{QStringLiteral("-cf"), setup.output};
+    const FormatDescription& description = formatDescription(request.format);
+    if (!setup.compressor.isEmpty())
+        arguments << QStringLiteral("-I") << setup.compressor;
+    else if (description.singleCoreOption)
+        arguments << QString::fromLatin1(description.singleCoreOption);
+    return arguments << QStringLiteral("-C") << setup.stagingFolder << QStringLiteral("--null")
+                     << QStringLiteral("--no-unquote") << QStringLiteral("--verbatim-files-from")
+                     << QStringLiteral("-T") << QStringLiteral("-");
 }
 
 template <bool encrypted>
-QStringList diskImageArguments(const ArchiveRequest& request, const QString& stagingFolder,
-                               const QString& output) {
-    QStringList arguments{QStringLiteral("create"),   QStringLiteral("-srcfolder"), stagingFolder,
+QStringList diskImageArguments(const ArchiveRequest& request, const ToolSetup& setup) {
+    QStringList arguments{QStringLiteral("create"),   QStringLiteral("-srcfolder"), setup.stagingFolder,
                           QStringLiteral("-volname"), request.volumeName,           QStringLiteral("-format"),
                           QStringLiteral("UDZO")};
     if (encrypted)
         arguments << QStringLiteral("-encryption") << QStringLiteral("AES-256")
                   << QStringLiteral("-stdinpass");
-    return arguments << output;
+    return arguments << setup.progressArguments << setup.output;
 }
 
-constexpr std::array<FormatDescription, 7> descriptions{{
+constexpr std::array<FormatDescription, 9> descriptions{{
     {.format = ArchiveFormat::zip,
      .stem = "zip",
      .extension = "zip",
@@ -71,7 +66,7 @@ constexpr std::array<FormatDescription, 7> descriptions{{
      .stem = "tar",
      .extension = "tar",
      .tool = FormatTool::tar,
-     .arguments = tarArguments<0>,
+     .arguments = tarArguments,
      .namesOnStandardInput = true,
      .password = PasswordInput::none,
      .compressed = false,
@@ -80,19 +75,23 @@ constexpr std::array<FormatDescription, 7> descriptions{{
      .stem = "gzip",
      .extension = "tar.gz",
      .tool = FormatTool::tar,
-     .arguments = tarArguments<'z'>,
+     .arguments = tarArguments,
      .namesOnStandardInput = true,
      .password = PasswordInput::none,
      .compressed = true,
+     .compressor = Compressor::pigz,
+     .singleCoreOption = "-z",
      .nameTitleKey = QT_TRID_NOOP("name.archive")},
     {.format = ArchiveFormat::bzip2,
      .stem = "bzip2",
      .extension = "tar.bz2",
      .tool = FormatTool::tar,
-     .arguments = tarArguments<'j'>,
+     .arguments = tarArguments,
      .namesOnStandardInput = true,
      .password = PasswordInput::none,
      .compressed = true,
+     .compressor = Compressor::lbzip2,
+     .singleCoreOption = "-j",
      .nameTitleKey = QT_TRID_NOOP("name.archive")},
     {.format = ArchiveFormat::diskImage,
      .stem = "dmg",
@@ -102,6 +101,7 @@ constexpr std::array<FormatDescription, 7> descriptions{{
      .namesOnStandardInput = false,
      .password = PasswordInput::none,
      .compressed = true,
+     .progressOption = "-progressfd",
      .nameTitleKey = QT_TRID_NOOP("name.dmg")},
     {.format = ArchiveFormat::encryptedDiskImage,
      .stem = "dmgEncrypted",
@@ -111,6 +111,7 @@ constexpr std::array<FormatDescription, 7> descriptions{{
      .namesOnStandardInput = false,
      .password = PasswordInput::standardInput,
      .compressed = true,
+     .progressOption = "-progressfd",
      .nameTitleKey = QT_TRID_NOOP("name.dmg"),
      .passwordTitleKey = QT_TRID_NOOP("password.title.dmg"),
      .confirmTitleKey = QT_TRID_NOOP("confirm.encryptedDmg.title"),
@@ -130,7 +131,32 @@ constexpr std::array<FormatDescription, 7> descriptions{{
      .confirmTitleKey = QT_TRID_NOOP("confirm.encryptedZip.title"),
      .confirmMessageKey = QT_TRID_NOOP("confirm.encryptedZip.body"),
      .confirmButtonKey = QT_TRID_NOOP("confirm.continue"),
-     .confirmSuppressionKey = "BWSuppressEncryptedZip"},
+     .confirmSuppressionKey = "BWSuppressEncryptedZip",
+     .confirmStrongMessageKey = QT_TRID_NOOP("confirm.encryptedZip.bodyStrong")},
+    {.format = ArchiveFormat::xz,
+     .stem = "xz",
+     .extension = "tar.xz",
+     .tool = FormatTool::tar,
+     .arguments = tarArguments,
+     .namesOnStandardInput = true,
+     .password = PasswordInput::none,
+     .compressed = true,
+     .compressor = Compressor::xz,
+     .compressorOptions = "-T0",
+     .singleCoreOption = "-J",
+     .nameTitleKey = QT_TRID_NOOP("name.archive")},
+    {.format = ArchiveFormat::zstd,
+     .stem = "zstd",
+     .extension = "tar.zst",
+     .tool = FormatTool::tar,
+     .arguments = tarArguments,
+     .namesOnStandardInput = true,
+     .password = PasswordInput::none,
+     .compressed = true,
+     .compressor = Compressor::zstd,
+     .compressorOptions = "-T0 -3",
+     .singleCoreOption = "--zstd",
+     .nameTitleKey = QT_TRID_NOOP("name.archive")},
 }};
 
 // formatDescription() finds a format's row by its value.

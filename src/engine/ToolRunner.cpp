@@ -4,6 +4,7 @@
 #include "CompressionError.h"
 #include "FileDescriptor.h"
 #include "PasswordTerminal.h"
+#include "ProgressPipe.h"
 #include "RunProgress.h"
 #include "SystemError.h"
 #include "TemporaryDirectory.h"
@@ -100,13 +101,24 @@ QString decodedOrEmpty(const QByteArray& bytes) {
     return decoder.hasError() ? QString() : text;
 }
 
+// The tool's progress reports, read as they come; nothing when it makes none.
+struct ProgressReports {
+    ProgressPipe* pipe = nullptr;
+    std::atomic<qint64>* done = nullptr;
+    int descriptor() const { return pipe ? pipe->readDescriptor() : -1; }
+    void read() const {
+        if (pipe)
+            pipe->readAvailable(done);
+    }
+};
+
 // Writes `bytes` to the tool's standard input, then closes it, while reading its output, keeping
 // the last `limit` bytes: a tool that writes before it has read all its input never waits on us.
 // Writing stops at the first failure (a tool may exit without reading its input). Ends when both
 // are done or, when a process descriptor tells, once the tool has ended (a child of its own may
 // keep the pipes).
 QByteArray exchangeWithTool(FileDescriptor& input, const QByteArray& bytes, int output, int processFd,
-                            qsizetype limit) {
+                            const ProgressReports& reports, qsizetype limit) {
     BrokenPipeShield shield;
     if (input.isValid())
         ::fcntl(input.get(), F_SETFL, ::fcntl(input.get(), F_GETFL) | O_NONBLOCK);
@@ -120,13 +132,17 @@ QByteArray exchangeWithTool(FileDescriptor& input, const QByteArray& bytes, int 
             input.close();
             continue;
         }
-        pollfd watched[3] = {
-            {outputOpen ? output : -1, POLLIN, 0}, {processFd, POLLIN, 0}, {input.get(), POLLOUT, 0}};
-        if (::poll(watched, 3, -1) < 0) {
+        pollfd watched[4] = {{outputOpen ? output : -1, POLLIN, 0},
+                             {processFd, POLLIN, 0},
+                             {input.get(), POLLOUT, 0},
+                             {reports.descriptor(), POLLIN, 0}};
+        if (::poll(watched, 4, -1) < 0) {
             if (errno == EINTR)
                 continue;
             break;
         }
+        if (watched[3].revents != 0)
+            reports.read();
         if (watched[1].revents != 0 && !ended) {
             ended = true;
             ::fcntl(output, F_SETFL, ::fcntl(output, F_GETFL) | O_NONBLOCK);
@@ -155,6 +171,7 @@ QByteArray exchangeWithTool(FileDescriptor& input, const QByteArray& bytes, int 
         if (tail.size() > 2 * limit)
             tail.remove(0, tail.size() - limit);
     }
+    reports.read(); // the last report, written just before the tool ended
     return tail.size() > limit ? tail.right(limit) : tail;
 }
 
@@ -203,9 +220,12 @@ struct ToolReport {
 
 // Answers the prompts, feeds the input, keeps the output and waits for the started child.
 ToolReport superviseTool(ChildProcess& child, FileDescriptor& errorFile, Pipe& input, const QByteArray& bytes,
-                         Pipe& output, PasswordTerminal* terminal, RunProgress* progress) {
+                         Pipe& output, PasswordTerminal* terminal, const ToolRunner::Context& context) {
+    RunProgress* progress = context.progress;
     output.writeEnd.close();
     input.readEnd.close();
+    if (context.progressPipe)
+        context.progressPipe->closeToolEnd();
     if (progress)
         progress->processId = child.processId();
     ToolReport report;
@@ -215,8 +235,9 @@ ToolReport superviseTool(ChildProcess& child, FileDescriptor& errorFile, Pipe& i
     // The tool refused the answer or went silent; it would wait on its terminal for ever.
     if (!report.answered)
         child.kill();
+    const ProgressReports reports{context.progressPipe, progress ? &progress->done : nullptr};
     report.outputTail = exchangeWithTool(input.writeEnd, bytes, output.readEnd.get(), child.processFd(),
-                                         ToolRunner::outputTailSize);
+                                         reports, ToolRunner::outputTailSize);
     // Its output is closed by now; nothing more to read of its progress.
     if (progress)
         progress->processId = -1;
@@ -297,12 +318,13 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     plan.directory = currentDirectory ? directory.constData() : nullptr;
     plan.directoryDescriptor = context.folders.working;
     plan.keptDescriptor = context.folders.output;
+    plan.progressDescriptor = context.progressPipe ? context.progressPipe->toolDescriptor() : -1;
     plan.terminal = terminal ? terminal->devicePath().constData() : nullptr;
 
     ChildProcess child;
     const std::stop_callback stopping(context.stop, [&child] { child.stop(); });
     child.start(plan, toolName);
     const ToolReport report = superviseTool(child, errorFile, inputPipe, input.value_or(QByteArray()),
-                                            outputPipe, terminal, context.progress);
+                                            outputPipe, terminal, context);
     throwOnFailure(report, context.stop.stop_requested(), toolName);
 }

@@ -8,6 +8,7 @@
 #include <stop_token>
 
 class PasswordTerminal;
+class ProgressPipe;
 struct RunProgress;
 
 // What a run answers to besides its command line.
@@ -25,6 +26,9 @@ struct ToolRunContext {
     } folders;
     // When given, holds the process id of the tool while it runs, for reading how far it has got.
     RunProgress* progress = nullptr;
+    // When given, the tool reports its bytes read on this pipe, and the last report becomes
+    // `progress->done` while it runs.
+    ProgressPipe* progressPipe = nullptr;
 };
 
 // Runs one external tool to completion and turns its outcome into success or a CompressionError.

@@ -44,7 +44,7 @@ private:
     ArchiveLogStore& m_store;
     QLocale m_locale;
     QString m_dateFormat;
-    std::array<QString, 7> m_formatNames;
+    std::array<QString, 9> m_formatNames;
     QList<ArchiveLogEntry> m_entries;
     QList<QString> m_searchTexts;
 };

@@ -20,6 +20,7 @@ const QString skipAlreadyCompressedKey = QStringLiteral("BWSkipAlreadyCompressed
 const QString omitFinderFilesKey = QStringLiteral("BWOmitFinder");
 const QString omitMacMetadataKey = QStringLiteral("BWOmitMac");
 const QString trashOriginalsKey = QStringLiteral("BWTrashOriginals");
+const QString strongZipEncryptionKey = QStringLiteral("BWStrongZipEncryption");
 const QString actionFormatsKey = QStringLiteral("BWActionFormats");
 const QString lastArchiveKey = QStringLiteral("BWLastArchive");
 const QString lastAutoCheckDateKey = QStringLiteral("BWAutoCheckLastDate");
@@ -73,6 +74,7 @@ AppPreferences::AppPreferences(QSettings* settings, QObject* parent)
     m_omitFinderFiles = readBool(omitFinderFilesKey, false);
     m_omitMacMetadata = readBool(omitMacMetadataKey, false);
     m_trashOriginals = readBool(trashOriginalsKey, false);
+    m_strongZipEncryption = readBool(strongZipEncryptionKey, false);
 }
 
 bool AppPreferences::readBool(const QString& key, bool fallback) const {
@@ -132,6 +134,11 @@ void AppPreferences::setOmitFinderFiles(bool value) {
     assign(m_omitFinderFiles, value, omitFinderFilesKey, value, &AppPreferences::omitFinderFilesChanged);
 }
 
+void AppPreferences::setStrongZipEncryption(bool value) {
+    assign(m_strongZipEncryption, value, strongZipEncryptionKey, value,
+           &AppPreferences::strongZipEncryptionChanged);
+}
+
 void AppPreferences::setOmitMacMetadata(bool value) {
     assign(m_omitMacMetadata, value, omitMacMetadataKey, value, &AppPreferences::omitMacMetadataChanged);
 }
@@ -153,7 +160,7 @@ ArchiveFormat AppPreferences::actionFormat(ArchiveAction action) const {
     if (index >= formats.size())
         return ArchiveFormat::zip;
     const qint64 raw = formats.at(index);
-    if (raw < 0 || raw > rawValue(ArchiveFormat::encryptedZip))
+    if (raw < std::numeric_limits<int>::min() || raw > std::numeric_limits<int>::max())
         return ArchiveFormat::zip;
     return archiveFormatFromRaw(int(raw)).value_or(ArchiveFormat::zip);
 }

@@ -34,6 +34,8 @@ class AppPreferences final : public QObject {
     Q_PROPERTY(
         bool omitMacMetadata READ omitMacMetadata WRITE setOmitMacMetadata NOTIFY omitMacMetadataChanged)
     Q_PROPERTY(bool trashOriginals READ trashOriginals WRITE setTrashOriginals NOTIFY trashOriginalsChanged)
+    Q_PROPERTY(bool strongZipEncryption READ strongZipEncryption WRITE setStrongZipEncryption NOTIFY
+                   strongZipEncryptionChanged)
 
 public:
     // Runs the start-up steps over the given store (not owned; it must outlive this object).
@@ -60,6 +62,9 @@ public:
     void setOmitMacMetadata(bool value);
     bool trashOriginals() const { return m_trashOriginals; }
     void setTrashOriginals(bool value);
+    // Password zips with AES-256 instead of the traditional encryption every unzip opens.
+    bool strongZipEncryption() const { return m_strongZipEncryption; }
+    void setStrongZipEncryption(bool value);
 
     // The format remembered for an action; reads the store on every call.
     ArchiveFormat actionFormat(ArchiveAction action) const;
@@ -100,6 +105,7 @@ signals:
     void omitFinderFilesChanged();
     void omitMacMetadataChanged();
     void trashOriginalsChanged();
+    void strongZipEncryptionChanged();
     void actionFormatsChanged();
 
 private:
@@ -121,4 +127,5 @@ private:
     bool m_omitFinderFiles = false;
     bool m_omitMacMetadata = false;
     bool m_trashOriginals = false;
+    bool m_strongZipEncryption = false;
 };

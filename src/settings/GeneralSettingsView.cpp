@@ -64,6 +64,8 @@ GeneralSettingsView::GeneralSettingsView(AppPreferences& preferences, QWidget* p
                               qtTrId("general.skipArchives.subtitle"), {.padding = optionPadding});
     m_individual = options->addOptionRow(QStringLiteral("general.individual"), qtTrId("general.individual"),
                                          qtTrId("general.individual.subtitle"), {.padding = optionPadding});
+    m_strongZip = options->addOptionRow(QStringLiteral("general.strongZip"), qtTrId("general.strongZip"),
+                                        qtTrId("general.strongZip.subtitle"), {.padding = optionPadding});
     layout->addWidget(options);
 
     auto* reset = new QPushButton(qtTrId("general.resetDialogs"), this);
@@ -79,10 +81,13 @@ GeneralSettingsView::GeneralSettingsView(AppPreferences& preferences, QWidget* p
             &AppPreferences::setSkipAlreadyCompressed);
     connect(m_individual, &OptionSwitch::turnRequested, &m_preferences,
             &AppPreferences::setIndividualArchives);
+    connect(m_strongZip, &OptionSwitch::turnRequested, &m_preferences,
+            &AppPreferences::setStrongZipEncryption);
     connect(reset, &QPushButton::clicked, &m_preferences, &AppPreferences::resetDialogs);
     for (auto changed :
          {&AppPreferences::destinationChanged, &AppPreferences::promptForNameChanged,
-          &AppPreferences::skipAlreadyCompressedChanged, &AppPreferences::individualArchivesChanged})
+          &AppPreferences::skipAlreadyCompressedChanged, &AppPreferences::individualArchivesChanged,
+          &AppPreferences::strongZipEncryptionChanged})
         connect(&m_preferences, changed, this, &GeneralSettingsView::refresh);
     refresh();
 }
@@ -92,4 +97,5 @@ void GeneralSettingsView::refresh() {
     m_promptForName->setChecked(m_preferences.promptForName());
     m_skipArchives->setChecked(m_preferences.skipAlreadyCompressed());
     m_individual->setChecked(m_preferences.individualArchives());
+    m_strongZip->setChecked(m_preferences.strongZipEncryption());
 }

@@ -6,7 +6,7 @@ class AppPreferences;
 class OptionSwitch;
 class QComboBox;
 
-// Where archives go, three workflow options, and bringing back every silenced confirmation.
+// Where archives go, the workflow options, the zip encryption, and bringing back every silenced confirmation.
 class GeneralSettingsView final : public QWidget {
     Q_OBJECT
 
@@ -22,4 +22,5 @@ private:
     OptionSwitch* m_promptForName;
     OptionSwitch* m_skipArchives;
     OptionSwitch* m_individual;
+    OptionSwitch* m_strongZip;
 };

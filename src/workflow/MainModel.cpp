@@ -288,7 +288,8 @@ QCoro::Task<bool> MainModel::makeArchive(RunPlan plan, QList<QUrl> group) {
                     .format = format,
                     .password = password,
                     .omitFinderFiles = !keepEverything && preferences.omitFinderFiles(),
-                    .omitMacMetadata = !keepEverything && preferences.omitMacMetadata()},
+                    .omitMacMetadata = !keepEverything && preferences.omitMacMetadata(),
+                    .strongZipEncryption = preferences.strongZipEncryption()},
                    folder,
                    cancellation,
                    d->progress.runProgress()};

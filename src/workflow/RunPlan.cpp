@@ -14,9 +14,12 @@ QCoro::Task<bool> confirmFormat(AppPreferences& preferences, Dialogs& dialogs, A
     const FormatDescription& description = formatDescription(format);
     if (!description.confirmTitleKey)
         co_return true;
+    // The message says which of the two encryptions the archive gets.
+    const bool strong = description.confirmStrongMessageKey && preferences.strongZipEncryption();
     AppPreferences::Confirmation confirmation{
         .titleKey = QString::fromLatin1(description.confirmTitleKey),
-        .messageKey = QString::fromLatin1(description.confirmMessageKey),
+        .messageKey =
+            QString::fromLatin1(strong ? description.confirmStrongMessageKey : description.confirmMessageKey),
         .confirmButtonKey = QString::fromLatin1(description.confirmButtonKey),
         .suppressionKey = QString::fromLatin1(description.confirmSuppressionKey)};
     co_return co_await preferences.confirmUnlessSuppressed(dialogs, std::move(confirmation));

@@ -6,6 +6,7 @@
 #include "engine/ArchiveVerifier.h"
 #include "engine/CancellationToken.h"
 #include "engine/CompressionError.h"
+#include "engine/RunProgress.h"
 #include "support/ArchiveReading.h"
 
 #include <QCryptographicHash>
@@ -232,19 +233,23 @@ private slots:
         checkImage(m_output + "/image.dmg", "Vol");
     }
 
-    // Through the engine, as the application runs it: arguments, password on standard input. The
-    // plain image's arguments are the encrypted one's without the encryption.
+    // Through the engine, as the application runs it: arguments, password on standard input, and
+    // the tool's progress on a pipe, ending at the bytes staged. The plain image's arguments are the
+    // encrypted one's without the encryption.
     void builder_encryptedDiskImage_opensWithItsPasswordNamedAfterTheVolume() {
         const QString password = "pässwörd ✓ 密码";
         makeTree(m_stage, {"f:Report/summary.txt", "x:Report/tools/run.sh", "l:Report/latest>summary.txt"});
         const QString image = m_output + "/Report.dmg";
+        RunProgress progress;
         ArchiveBuilder(ArchiveTools{"/usr/bin/zip", "/usr/bin/tar", DISK_IMAGE_TOOL})
             .createArchive({.items = {QUrl::fromLocalFile(m_stage + "/Report")},
                             .output = QUrl::fromLocalFile(image),
                             .volumeName = "Zürich ✓ Quartalsbericht Q — 2026",
                             .format = ArchiveFormat::encryptedDiskImage,
                             .password = password},
-                           {});
+                           {}, &progress);
+        QVERIFY(progress.total > 0);
+        QCOMPARE(progress.done.load(), progress.total.load());
         QFile file(image);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray contents = file.readAll();
@@ -270,6 +275,8 @@ private slots:
         QTest::newRow("an empty password")
             << head + QStringList{"UDZO", "-encryption", "AES-256", "-stdinpass", "OUT"} << QByteArray("\n");
         QTest::newRow("an output that exists") << head + QStringList{"UDZO", "TAKEN"} << QByteArray();
+        QTest::newRow("a progress descriptor that is not open")
+            << head + QStringList{"UDZO", "-progressfd", "99", "OUT"} << QByteArray();
     }
     void create_refused_failsWithOneLineAndLeavesNothing() {
         QFETCH(QStringList, arguments);

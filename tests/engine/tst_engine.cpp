@@ -13,6 +13,8 @@
 #include "engine/PendingJournalEntry.h"
 #include "engine/PlatformError.h"
 #include "engine/ProcessReads.h"
+#include "engine/ProgressPipe.h"
+#include "engine/RunProgress.h"
 #include "engine/StagedItem.h"
 #include "engine/StagingFolder.h"
 #include "engine/ToolRunner.h"
@@ -45,6 +47,7 @@ using namespace std::chrono_literals;
 
 Q_DECLARE_METATYPE(ArchiveFormat)
 Q_DECLARE_METATYPE(ItemCopier::Method)
+Q_DECLARE_METATYPE(ReadBack::Result)
 
 namespace {
 
@@ -142,6 +145,13 @@ class EngineTest final : public QObject {
             request.items.append(QUrl::fromLocalFile(m_items + QLatin1Char('/') + item));
         return request;
     }
+    // Tools whose all-core compressors are not where they are looked for.
+    ArchiveTools missingCompressors() const {
+        ArchiveTools tools;
+        for (QString* program : {&tools.pigz, &tools.lbzip2, &tools.xz, &tools.zstd})
+            *program = m_work.filePath("missing/" + QFileInfo(*program).fileName());
+        return tools;
+    }
     StagedManifest m_staged; // what the last attempt staged
     // What making the archive threw; empty when it succeeded.
     QString attempt(const ArchiveRequest& request, const ArchiveBuilder& builder = ArchiveBuilder(),
@@ -238,6 +248,27 @@ private slots:
         }
     }
 
+    // The tool's reports arrive while it runs; the last full decimal line counts, nothing else does.
+    void run_progressPipe_followsTheToolsLastFullLine() {
+        const QString gate = m_work.filePath("gate");
+        QVERIFY(::mkfifo(QFile::encodeName(gate).constData(), 0600) == 0);
+        RunProgress progress;
+        progress.done = 0;
+        ProgressPipe reports("sh");
+        const QString code = "printf '10\\n20\\n' > /proc/self/fd/$0; read line < \"$1\"; "
+                             "printf 'not a number\\n30\\n4' > /proc/self/fd/$0";
+        auto running = std::async(std::launch::async, [&] {
+            return failureOf([&] {
+                m_runner.run("/bin/sh", {"-c", code, QString::number(reports.toolDescriptor()), gate}, {}, {},
+                             {{}, {}, &progress, &reports});
+            });
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(progress.done.load(), qint64(20), 30000);
+        QFile(gate).open(QIODevice::WriteOnly); // lets the tool go on
+        QCOMPARE(running.get(), QString());
+        QCOMPARE(progress.done.load(), qint64(30));
+    }
+
     void copyFolderContents_keepsModesTimesAndLinks_data() {
         QTest::addColumn<ItemCopier::Method>("method");
         QTest::newRow("hard link when possible") << ItemCopier::Method::linkWhenPossible;
@@ -283,58 +314,89 @@ private slots:
         QTest::addColumn<ArchiveFormat>("format");
         QTest::addColumn<bool>("omitFinderFiles");
         QTest::addColumn<bool>("omitMacMetadata");
+        QTest::addColumn<bool>("compressorsMissing");
         QTest::addColumn<QStringList>("arguments");
         const QStringList finderFiles{"-x", "*.DS_Store", "*/.DS_Store", ".DS_Store", "*/._*", "._*"};
         const QStringList namesRead{"--null", "--no-unquote", "--verbatim-files-from", "-T", "-"};
         const QStringList image{"create", "-srcfolder", "stage", "-volname", "Vol", "-format", "UDZO"};
-        QTest::newRow("zip") << ArchiveFormat::zip << false << false << QStringList{"-r", "-y", "out", "."};
+        const QStringList tar{"-C", "stage"};
+        QTest::newRow("zip") << ArchiveFormat::zip << false << false << false
+                             << QStringList{"-r", "-y", "out", "."};
         QTest::newRow("zip, metadata omitted")
-            << ArchiveFormat::zip << false << true << QStringList{"-r", "-y", "-X", "out", "."};
-        QTest::newRow("zip, Finder files omitted")
-            << ArchiveFormat::zip << true << false << QStringList{"-r", "-y", "out", "."} + finderFiles;
-        QTest::newRow("zip, both omitted")
-            << ArchiveFormat::zip << true << true << QStringList{"-r", "-y", "-X", "out", "."} + finderFiles;
-        QTest::newRow("encrypted zip, no password on it") << ArchiveFormat::encryptedZip << false << true
-                                                          << QStringList{"-e", "-r", "-y", "-X", "out", "."};
-        QTest::newRow("tar") << ArchiveFormat::tar << true << true
-                             << QStringList{"-cf", "out", "-C", "stage"} + namesRead;
-        QTest::newRow("gzip") << ArchiveFormat::gzip << false << false
-                              << QStringList{"-czf", "out", "-C", "stage"} + namesRead;
-        QTest::newRow("bzip2") << ArchiveFormat::bzip2 << false << false
-                               << QStringList{"-cjf", "out", "-C", "stage"} + namesRead;
-        QTest::newRow("disk image") << ArchiveFormat::diskImage << true << true << image + QStringList{"out"};
+            << ArchiveFormat::zip << false << true << false << QStringList{"-r", "-y", "-X", "out", "."};
+        QTest::newRow("zip, Finder files omitted") << ArchiveFormat::zip << true << false << false
+                                                   << QStringList{"-r", "-y", "out", "."} + finderFiles;
+        QTest::newRow("zip, both omitted") << ArchiveFormat::zip << true << true << false
+                                           << QStringList{"-r", "-y", "-X", "out", "."} + finderFiles;
+        QTest::newRow("encrypted zip, no password on it")
+            << ArchiveFormat::encryptedZip << false << true << false
+            << QStringList{"-e", "-r", "-y", "-X", "out", "."};
+        QTest::newRow("tar") << ArchiveFormat::tar << true << true << false
+                             << QStringList{"-cf", "out"} + tar + namesRead;
+        const std::tuple<const char*, ArchiveFormat, QString, QString> compressed[] = {
+            {"gzip", ArchiveFormat::gzip, "/usr/bin/pigz", "-z"},
+            {"bzip2", ArchiveFormat::bzip2, "/usr/bin/lbzip2", "-j"},
+            {"xz", ArchiveFormat::xz, "/usr/bin/xz -T0", "-J"},
+            {"zstd", ArchiveFormat::zstd, "/usr/bin/zstd -T0 -3", "--zstd"}};
+        for (const auto& [name, format, everyCore, singleCore] : compressed) {
+            QTest::newRow(name) << format << false << false << false
+                                << QStringList{"-cf", "out", "-I", everyCore} + tar + namesRead;
+            QTest::newRow(QByteArray(name) + ", its all-core program missing")
+                << format << false << false << true
+                << QStringList{"-cf", "out", singleCore} + tar + namesRead;
+        }
+        QTest::newRow("disk image") << ArchiveFormat::diskImage << true << true << false
+                                    << image + QStringList{"out"};
         QTest::newRow("encrypted disk image, password on standard input")
-            << ArchiveFormat::encryptedDiskImage << false << false
+            << ArchiveFormat::encryptedDiskImage << false << false << false
             << image + QStringList{"-encryption", "AES-256", "-stdinpass", "out"};
     }
     void arguments_eachFormatAndOption_areTheToolsExactCommandLine() {
         QFETCH(ArchiveFormat, format);
         QFETCH(bool, omitFinderFiles);
         QFETCH(bool, omitMacMetadata);
+        QFETCH(bool, compressorsMissing);
         const ArchiveRequest request{.volumeName = "Vol",
                                      .format = format,
                                      .password = "secret",
                                      .omitFinderFiles = omitFinderFiles,
                                      .omitMacMetadata = omitMacMetadata};
-        QTEST(formatDescription(format).arguments(request, "stage", "out"), "arguments");
+        const ArchiveTools tools = compressorsMissing ? missingCompressors() : ArchiveTools();
+        const ToolSetup setup{
+            .stagingFolder = "stage", .output = "out", .compressor = tools.compressorCommand(format)};
+        QTEST(formatDescription(format).arguments(request, setup), "arguments");
     }
 
     void createArchive_eachFormat_holdsExactlyTheStagedItems_data() {
         QTest::addColumn<ArchiveFormat>("format");
         QTest::addColumn<int>("magicOffset");
         QTest::addColumn<QByteArray>("magic");
-        QTest::newRow("zip") << ArchiveFormat::zip << 0 << QByteArray("PK\x03\x04");
-        QTest::newRow("tar") << ArchiveFormat::tar << 257 << QByteArray("ustar");
-        QTest::newRow("gzip") << ArchiveFormat::gzip << 0 << QByteArray("\x1f\x8b");
+        QTest::addColumn<bool>("compressorsMissing");
+        QTest::newRow("zip") << ArchiveFormat::zip << 0 << QByteArray("PK\x03\x04") << false;
+        QTest::newRow("tar") << ArchiveFormat::tar << 257 << QByteArray("ustar") << false;
+        const std::tuple<const char*, ArchiveFormat, QByteArray> compressed[] = {
+            {"gzip", ArchiveFormat::gzip, "\x1f\x8b"},
+            {"bzip2", ArchiveFormat::bzip2, "BZh"},
+            {"xz", ArchiveFormat::xz,
+             "\xfd"
+             "7zXZ"},
+            {"zstd", ArchiveFormat::zstd, "\x28\xb5\x2f\xfd"}};
+        for (const auto& [name, format, magic] : compressed) {
+            QTest::newRow(name) << format << 0 << magic << false;
+            QTest::newRow(QByteArray(name) + ", single-core") << format << 0 << magic << true;
+        }
     }
     void createArchive_eachFormat_holdsExactlyTheStagedItems() {
         QFETCH(ArchiveFormat, format);
         QFETCH(int, magicOffset);
         QFETCH(QByteArray, magic);
+        QFETCH(bool, compressorsMissing);
         makeItems({"notes.txt", "Photos/a.jpg", "Photos/sub/b.jpg", "more/Photos/c.jpg", "elsewhere/r.pdf"});
         const QString name = "Result." + fileExtension(format);
+        const ArchiveBuilder builder(compressorsMissing ? missingCompressors() : ArchiveTools());
         // Two folders of the same name merge.
-        QCOMPARE(attempt(request({"notes.txt", "Photos", "more/Photos", "elsewhere/r.pdf"}, name, format)),
+        QCOMPARE(attempt(request({"notes.txt", "Photos", "more/Photos", "elsewhere/r.pdf"}, name, format),
+                         builder),
                  QString());
 
         QCOMPARE(entries(m_destination), QStringList{name});
@@ -808,8 +870,9 @@ private slots:
         QTest::addColumn<ArchiveFormat>("format");
         QTest::addColumn<QString>("damage"); // "", "flip", "wrong password", "extra staged", "staged less"
         QTest::addColumn<bool>("passes");
-        for (const ArchiveFormat format : {ArchiveFormat::zip, ArchiveFormat::encryptedZip,
-                                           ArchiveFormat::tar, ArchiveFormat::gzip, ArchiveFormat::bzip2}) {
+        for (const ArchiveFormat format :
+             {ArchiveFormat::zip, ArchiveFormat::encryptedZip, ArchiveFormat::tar, ArchiveFormat::gzip,
+              ArchiveFormat::bzip2, ArchiveFormat::xz, ArchiveFormat::zstd}) {
             const QByteArray name =
                 fileExtension(format).toLatin1() + (isEncrypted(format) ? " encrypted" : "");
             QTest::newRow(name + ", intact") << format << QString() << true;
@@ -853,6 +916,26 @@ private slots:
         QCOMPARE(result.reason.isEmpty(), passes);
         if (passes)
             QCOMPARE(done.load(), QFileInfo(archive).size());
+    }
+
+    void readBack_aesZip_passesWithItsPasswordOnly_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<ReadBack::Result>("result");
+        QTest::newRow("its password") << "Passwort-42" << ReadBack::Result::passed;
+        QTest::newRow("another") << "Passwort-43" << ReadBack::Result::failed;
+    }
+    void readBack_aesZip_passesWithItsPasswordOnly() {
+        QFETCH(QString, password);
+        writeFile(m_items + "/notes.txt", QByteArray(100000, 'n'));
+        const QString archive = outputPath("aes.zip");
+        QProcess maker;
+        maker.setWorkingDirectory(m_items);
+        maker.start("7zz", {"a", "-tzip", "-mem=AES256", "-pPasswort-42", archive, "notes.txt"});
+        QVERIFY(maker.waitForFinished() && maker.exitCode() == 0);
+        const StagedManifest expected = StagedManifest::ofFolder(QFile::encodeName(m_items).toStdString(),
+                                                                 ArchiveFormat::encryptedZip, false);
+        QTEST(ArchiveVerifier().verify(archive, ArchiveFormat::encryptedZip, expected, password).result,
+              "result");
     }
 
     void bytesRead_countsTheGrandchildThatReads_andNothingOnceGone() {

@@ -32,8 +32,9 @@ QString shown(const AppPreferences& preferences, const QByteArray& property) {
 const QDateTime epoch = QDateTime::fromString(QStringLiteral("2001-01-01T00:00:00Z"), Qt::ISODate);
 const QUuid knownId = QUuid::fromString(QStringLiteral("0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f9"));
 const QByteArray knownIdText = "0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0F9";
-const char* const flags[] = {"promptForName",   "individualArchives", "skipAlreadyCompressed",
-                             "omitFinderFiles", "omitMacMetadata",    "trashOriginals"};
+const char* const flags[] = {"promptForName",      "individualArchives", "skipAlreadyCompressed",
+                             "omitFinderFiles",    "omitMacMetadata",    "trashOriginals",
+                             "strongZipEncryption"};
 
 std::optional<QList<ArchiveLogEntry>> storedLog(TemporarySettings& file) {
     return ArchiveLogCoding::decode(file.reopenFromDisk()->value(ArchiveLogStore::key()).toByteArray());
@@ -91,6 +92,8 @@ private slots:
         row("update check garbage keeps its default", "BWAutoCheckUpdates", "often", "autoCheckForUpdates",
             "true");
         row("formats out of range", "BWActionFormats", QVariantList{9, -1, 6}, "formats", "0 0 6");
+        row("formats of every kind keep their values", "BWActionFormats", QVariantList{8, 7, 3}, "formats",
+            "8 7 3");
         row("formats of mixed types", "BWActionFormats", QVariantList{4, "x", 2}, "formats", "0 0 0");
     }
 

@@ -88,6 +88,7 @@ private slots:
         picker->setCurrentIndex(2);
         emit picker->activated(2);
         QTest::mouseClick(m_window->findChild<OptionSwitch*>("general.individual"), Qt::LeftButton);
+        QTest::mouseClick(m_window->findChild<OptionSwitch*>("general.strongZip"), Qt::LeftButton);
 
         QTest::mouseClick(m_window->findChild<QPushButton*>("general.resetDialogs"), Qt::LeftButton);
         const std::unique_ptr<QSettings> stored = m_store->reopenFromDisk();
@@ -95,6 +96,7 @@ private slots:
         QVERIFY(!stored->contains("BWSuppressTrash")); // which keys go is the preferences' own test
         QCOMPARE(stored->value("BWTrashOriginals").toBool(), true);
         QCOMPARE(stored->value("BWIndividualArchives").toBool(), true);
+        QCOMPARE(stored->value("BWStrongZipEncryption").toBool(), true);
     }
 
     void updatesPane_opensAsStored_andFollowsEveryFinishedCheck() {

@@ -253,6 +253,24 @@ private slots:
         QCOMPARE(request.cancelButton, qtTrId("email.tooLarge.reveal"));
     }
 
+    // The confirmation says which of the two encryptions the zip will get.
+    void encryptedZipConfirmation_namesTheChosenEncryption_data() {
+        QTest::addColumn<bool>("strong");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("traditional") << false << qtTrId("confirm.encryptedZip.body");
+        QTest::newRow("AES-256") << true << qtTrId("confirm.encryptedZip.bodyStrong");
+    }
+    void encryptedZipConfirmation_namesTheChosenEncryption() {
+        QFETCH(bool, strong);
+        ModelFixture fixture;
+        fixture.preferences.setStrongZipEncryption(strong);
+        fixture.preferences.setActionFormat(ArchiveFormat::encryptedZip, ArchiveAction::compress);
+        QVERIFY(fixture.runToEnd({fixture.makeFile(u"notes.txt"_s)})); // declined: nothing is made
+        QCOMPARE(fixture.dialogs.confirmationRequests.size(), 1);
+        QTEST(fixture.dialogs.confirmationRequests.first().message.value_or(QString()), "message");
+        QCOMPARE(fixture.outFiles(), QStringList());
+    }
+
     void prompts_validateThenCloseOrEnd_data() {
         QTest::addColumn<ArchiveFormat>("format"); // an encrypted one asks for a password, zip for a name
         QTest::addColumn<QString>("typed");
