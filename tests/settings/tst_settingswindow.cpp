@@ -56,7 +56,8 @@ private slots:
         QTest::newRow("general") << "GeneralPane"
                                  << QStringList{"settingsTabBar",        "general.destination",
                                                 "general.promptForName", "general.skipArchives",
-                                                "general.individual",    "general.resetDialogs"};
+                                                "general.individual",    "general.strongZip",
+                                                "general.resetDialogs"};
         QTest::newRow("updates") << "UpdatesPane"
                                  << QStringList{"settingsTabBar", "updates.automatic",
                                                 "updates.manual.button"};
