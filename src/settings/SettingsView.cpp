@@ -4,10 +4,10 @@
 #include "SettingsModel.h"
 #include "UpdatesSettingsView.h"
 #include "widgets/SymbolIcons.h"
+#include "widgets/WindowPresentation.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
@@ -83,11 +83,7 @@ void SettingsView::showEvent(QShowEvent* event) {
             // The first time in the middle of the screen; later where the user left it.
             m_placed = true;
             adjustSize();
-            if (const QScreen* target = screen()) {
-                QRect frame = geometry();
-                frame.moveCenter(target->availableGeometry().center());
-                move(frame.topLeft());
-            }
+            WindowPresentation::centreOnScreen(*this);
         }
         m_model.restoreSelection();
         showSelectedTab();
