@@ -2,6 +2,7 @@
 
 #include "AppDelegate.h"
 #include "CommandLineFiles.h"
+#include "DisplayPlatform.h"
 #include "GracefulExit.h"
 #include "RunNotice.h"
 #include "SingleInstance.h"
@@ -61,7 +62,10 @@ QList<QUrl> commandLineFiles(int argc, char** argv) {
 } // namespace
 
 int run(int argc, char** argv) {
+    const bool choseDisplayPlatform = DisplayPlatform::chooseBeforeStart(argc, argv);
     QApplication application(argc, argv);
+    if (choseDisplayPlatform)
+        DisplayPlatform::forgetChoice();
     describeApplication(application);
 
     // Everything the windows and the workflow share, made once here and handed down; it lives until

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <memory>
+
 namespace {
 
 struct MenuSymbol {
@@ -21,17 +23,19 @@ struct MenuSymbol {
 };
 
 // Each item gets the desktop theme's icon where it has one, else the bundled drawing in the menu's
-// text colour. Looking through the icon theme is slow, so it waits until the menu first opens.
+// text colour. Looking through the icon theme is slow, so it waits until the menu first opens, and
+// is done again only when the text colour has changed since (a switch to a dark theme).
 void giveSymbolsWhenFirstShown(QMenu* menu, const QList<MenuSymbol>& symbols) {
-    QObject::connect(
-        menu, &QMenu::aboutToShow, menu,
-        [menu, symbols] {
-            const QColor color = menu->palette().color(QPalette::WindowText);
-            for (const MenuSymbol& item : symbols)
-                item.action->setIcon(SymbolIcons::themed(QString::fromLatin1(item.themeName),
-                                                         QString::fromLatin1(item.symbol), color));
-        },
-        Qt::SingleShotConnection);
+    auto drawnIn = std::make_shared<QColor>();
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, symbols, drawnIn] {
+        const QColor color = menu->palette().color(QPalette::WindowText);
+        if (color == *drawnIn)
+            return;
+        *drawnIn = color;
+        for (const MenuSymbol& item : symbols)
+            item.action->setIcon(SymbolIcons::themed(QString::fromLatin1(item.themeName),
+                                                     QString::fromLatin1(item.symbol), color));
+    });
 }
 
 } // namespace

@@ -41,7 +41,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect().adjusted(rowHorizontalMargin, 0, 0, 0), Appearance::separator(palette()));
+        painter.fillRect(rect().adjusted(rowHorizontalMargin, 0, -rowHorizontalMargin, 0),
+                         Appearance::separator(palette()));
     }
 };
 

@@ -4,10 +4,10 @@
 #include "SettingsModel.h"
 #include "UpdatesSettingsView.h"
 #include "widgets/SymbolIcons.h"
+#include "widgets/WindowPresentation.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
@@ -44,21 +44,25 @@ SettingsView::SettingsView(SettingsModel& model, AppPreferences& preferences, QW
     m_tabs->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     m_general = new GeneralSettingsView(preferences);
     m_updates = new UpdatesSettingsView(preferences);
-    const QColor symbolColor = palette().color(QPalette::WindowText);
-    m_tabs->addTab(
-        page(m_general),
-        SymbolIcons::themed(QStringLiteral("preferences-system"), QStringLiteral("gear"), symbolColor),
-        tabLabel(SettingsTab::general));
-    m_tabs->addTab(page(m_updates),
-                   SymbolIcons::themed(QStringLiteral("system-software-update"),
-                                       QStringLiteral("arrow-down-circle"), symbolColor),
-                   tabLabel(SettingsTab::updates));
+    m_tabs->addTab(page(m_general), tabLabel(SettingsTab::general));
+    m_tabs->addTab(page(m_updates), tabLabel(SettingsTab::updates));
+    refreshTabSymbols();
     layout->addWidget(m_tabs);
 
     connect(m_tabs, &QTabWidget::currentChanged, this,
             [this](int index) { m_model.setSelectedTab(static_cast<SettingsTab>(index)); });
     connect(&m_model, &SettingsModel::selectedTabChanged, this, &SettingsView::showSelectedTab);
     showSelectedTab();
+}
+
+void SettingsView::refreshTabSymbols() {
+    const QColor symbolColor = palette().color(QPalette::WindowText);
+    m_tabs->setTabIcon(
+        static_cast<int>(SettingsTab::general),
+        SymbolIcons::themed(QStringLiteral("preferences-system"), QStringLiteral("gear"), symbolColor));
+    m_tabs->setTabIcon(static_cast<int>(SettingsTab::updates),
+                       SymbolIcons::themed(QStringLiteral("system-software-update"),
+                                           QStringLiteral("arrow-down-circle"), symbolColor));
 }
 
 QString SettingsView::tabLabel(SettingsTab tab) {
@@ -86,11 +90,7 @@ void SettingsView::showEvent(QShowEvent* event) {
             // The first time in the middle of the screen; later where the user left it.
             m_placed = true;
             adjustSize();
-            if (const QScreen* target = screen()) {
-                QRect frame = geometry();
-                frame.moveCenter(target->availableGeometry().center());
-                move(frame.topLeft());
-            }
+            WindowPresentation::centreOnScreen(*this);
         }
         m_model.restoreSelection();
         showSelectedTab();
@@ -103,6 +103,9 @@ bool SettingsView::event(QEvent* event) {
     // A pane that grows or shrinks while shown (a status line appearing) refits the window too.
     if (event->type() == QEvent::LayoutRequest && isVisible())
         scheduleFit();
+    // The bundled symbols are drawn in the text colour: a switch to a dark theme redraws them.
+    if (event->type() == QEvent::PaletteChange)
+        refreshTabSymbols();
     return QWidget::event(event);
 }
 

@@ -35,6 +35,7 @@ protected:
 private:
     void showSelectedTab();
     void scheduleFit();
+    void refreshTabSymbols();
 
     SettingsModel& m_model;
     QTabWidget* m_tabs;

@@ -3,14 +3,13 @@
 #include "persistence/AppPreferences.h"
 #include "widgets/Appearance.h"
 #include "widgets/SymbolIcons.h"
+#include "widgets/WindowPresentation.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -103,11 +102,7 @@ void VersionCheckUpdateView::present() {
     // The given size, unless a long text needs more height to be read whole.
     const int height = qMax(windowHeight, layout()->totalHeightForWidth(windowWidth));
     setFixedSize(windowWidth, height);
-    if (const QScreen* target = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(target->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowPresentation::centreOnScreen(*this);
     show();
     raise();
     activateWindow();

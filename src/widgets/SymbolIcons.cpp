@@ -1,5 +1,6 @@
 #include "SymbolIcons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -29,9 +30,14 @@ QIcon themed(const QString& themeName, const QString& symbol, const QColor& colo
     const QString theme = QIcon::themeName();
     if (!theme.isEmpty() && theme != QLatin1String("hicolor") && QIcon::hasThemeIcon(themeName))
         return QIcon::fromTheme(themeName);
+    // Drawn for the screens' scale as well, so that at 200 % a symbol is not a 48-pixel one enlarged.
+    const qreal ratio = qGuiApp ? qMax(1.0, qGuiApp->devicePixelRatio()) : 1.0;
     QIcon icon;
-    for (const int size : {16, 18, 22, 24, 32, 48})
+    for (const int size : {16, 18, 22, 24, 32, 48}) {
         icon.addPixmap(tinted(symbol, color, size, 1.0));
+        if (ratio > 1.0)
+            icon.addPixmap(tinted(symbol, color, qRound(size * ratio), 1.0));
+    }
     return icon;
 }
 

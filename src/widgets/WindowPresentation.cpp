@@ -1,5 +1,6 @@
 #include "WindowPresentation.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -15,6 +16,9 @@ void bringToFront(QWidget& window) {
 }
 
 void centreOnScreen(QWidget& window) {
+    // A Wayland client cannot place its windows; the compositor centres a new one itself.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
     const QScreen* target = window.screen();
     if (!target)
         return;

@@ -8,7 +8,7 @@ namespace WindowPresentation {
 
 // Shows a kept window again in front of the others, restoring it when it was minimised.
 void bringToFront(QWidget& window);
-// Moves a window to the middle of its screen's free area.
+// Moves a window to the middle of its screen's free area, where the window system lets it.
 void centreOnScreen(QWidget& window);
 
 // A window made once and kept: brings `*kept` forward, or makes one with `make()`, centres and

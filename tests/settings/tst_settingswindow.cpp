@@ -83,6 +83,28 @@ private slots:
         QCOMPARE(m_window->height(), m_window->layout()->totalHeightForWidth(m_window->width()));
     }
 
+    void tabSymbols_followADarkPalette() {
+        open();
+        QPalette dark = m_window->palette();
+        dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+        dark.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0));
+        m_window->setPalette(dark);
+
+        const auto* tabs = m_window->findChild<QTabWidget*>();
+        for (int index = 0; index < tabs->count(); ++index) {
+            const QImage symbol = tabs->tabIcon(index).pixmap(32).toImage();
+            int lightest = 0;
+            for (int y = 0; y < symbol.height(); ++y) {
+                for (int x = 0; x < symbol.width(); ++x) {
+                    const QColor pixel = symbol.pixelColor(x, y);
+                    if (pixel.alpha() > 128)
+                        lightest = qMax(lightest, pixel.lightness());
+                }
+            }
+            QVERIFY2(lightest > 200, qPrintable(tabs->tabText(index)));
+        }
+    }
+
     void general_switchesAndPickerWriteThrough_resetKeepsOptions() {
         open({{"BWSuppressTrash", true}, {"BWTrashOriginals", true}});
         auto* picker = m_window->findChild<QComboBox*>("general.destination");
