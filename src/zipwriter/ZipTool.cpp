@@ -1,0 +1,30 @@
+#include "ZipTool.h"
+
+#include "ProgressReport.h"
+#include "ZipCommandLine.h"
+#include "ZipOutput.h"
+#include "ZipWriter.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <exception>
+#include <string>
+
+int ZipTool::run(int argc, const char* const* argv, int /*passwordDescriptor*/) {
+    try {
+        ZipOutput::removeOnTermination();
+        const ZipRequest request = ZipCommandLine::parse(argc, argv);
+        ProgressReport progress(request.progressDescriptor, [] { return std::chrono::steady_clock::now(); });
+        ZipOutput output(request.folderDescriptor, request.outputName);
+        ZipWriter(request, output, progress).write();
+        output.complete();
+        return 0;
+    } catch (const std::exception& error) {
+        // One line whatever a name in it holds: the caller shows that line as the reason.
+        std::string line = std::string("balewick-zip: ") + error.what();
+        std::replace(line.begin(), line.end(), '\n', ' ');
+        std::fprintf(stderr, "%s\n", line.c_str());
+        return 1;
+    }
+}
