@@ -1,5 +1,6 @@
 #include "RawDeflater.h"
 
+#include <cstring>
 #include <stdexcept>
 
 RawDeflater::RawDeflater(int level) {
@@ -13,17 +14,39 @@ RawDeflater::~RawDeflater() {
 }
 
 void RawDeflater::process(ZipChunk& chunk) {
+    const bool zeroRun = isZeroRun(chunk);
+    if (zeroRun && m_zeroRunSize == chunk.input.size() && !m_zeroRunOutput.empty()) {
+        chunk.checksum = m_zeroRunChecksum;
+        chunk.output = m_zeroRunOutput;
+        chunk.compressed = true;
+        return;
+    }
     chunk.checksum = static_cast<std::uint32_t>(crc32_z(0L, chunk.input.data(), chunk.input.size()));
     chunk.compressed = false;
     chunk.output.clear();
     if (!chunk.deflate)
         return;
     compress(chunk);
+    if (zeroRun) {
+        m_zeroRunOutput = chunk.output;
+        m_zeroRunChecksum = chunk.checksum;
+        m_zeroRunSize = chunk.input.size();
+    }
     // A file in one piece that does not shrink is stored; a longer one is judged on its whole.
     if (chunk.first && chunk.last && chunk.output.size() >= chunk.input.size()) {
         chunk.compressed = false;
         chunk.output = {};
     }
+}
+
+// Only a piece in the middle of a file, all zeros, after a full window of zeros.
+bool RawDeflater::isZeroRun(const ZipChunk& chunk) const {
+    const auto isZero = [](const std::vector<unsigned char>& bytes) {
+        return !bytes.empty() && bytes.front() == 0 &&
+               std::memcmp(bytes.data(), bytes.data() + 1, bytes.size() - 1) == 0;
+    };
+    return chunk.deflate && !chunk.first && !chunk.last && chunk.dictionary.size() == 32 * 1024 &&
+           isZero(chunk.dictionary) && isZero(chunk.input);
 }
 
 void RawDeflater::compress(ZipChunk& chunk) {

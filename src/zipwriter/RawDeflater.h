@@ -2,6 +2,9 @@
 
 #include "ZipChunk.h"
 
+#include <cstdint>
+#include <vector>
+
 #include <zlib.h>
 
 // One compressor's state, kept for all the pieces a worker compresses.
@@ -17,6 +20,11 @@ public:
 
 private:
     void compress(ZipChunk& chunk);
+    bool isZeroRun(const ZipChunk& chunk) const;
 
     z_stream m_stream{};
+    // A stretch of zeros after zeros always compresses the same way: sparse files cost no work.
+    std::vector<unsigned char> m_zeroRunOutput;
+    std::uint32_t m_zeroRunChecksum = 0;
+    std::size_t m_zeroRunSize = 0;
 };
