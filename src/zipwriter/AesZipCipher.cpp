@@ -1,0 +1,107 @@
+#include "AesZipCipher.h"
+
+#include <stdexcept>
+
+#include <openssl/core_names.h>
+#include <openssl/evp.h>
+#include <openssl/rand.h>
+#include <string.h>
+
+namespace {
+
+constexpr std::size_t keySize = 32;
+constexpr int iterations = 1000;
+
+void require(bool succeeded, const char* what) {
+    if (!succeeded)
+        throw std::runtime_error(std::string("AES encryption failed: ") + what);
+}
+
+} // namespace
+
+AesZipCipher::AesZipCipher(const std::string& password) {
+    require(RAND_bytes(m_salt, int(saltSize)) == 1, "no random bytes");
+    // The AES key, the authentication key and the password verifier, in that order.
+    unsigned char derived[2 * keySize + verifierSize];
+    require(PKCS5_PBKDF2_HMAC_SHA1(password.data(), int(password.size()), m_salt, int(saltSize), iterations,
+                                   int(sizeof derived), derived) == 1,
+            "key derivation");
+    memcpy(m_verifier, derived + 2 * keySize, verifierSize);
+
+    m_cipher = EVP_CIPHER_CTX_new();
+    EVP_MAC* hmac = EVP_MAC_fetch(nullptr, "HMAC", nullptr);
+    m_mac = hmac ? EVP_MAC_CTX_new(hmac) : nullptr;
+    EVP_MAC_free(hmac);
+    char digest[] = "SHA1";
+    const OSSL_PARAM parameters[] = {OSSL_PARAM_construct_utf8_string(OSSL_MAC_PARAM_DIGEST, digest, 0),
+                                     OSSL_PARAM_construct_end()};
+    // Counter mode is built on ECB because the zip form counts little-endian, OpenSSL's CTR big-endian.
+    const bool ready = m_cipher && m_mac &&
+                       EVP_EncryptInit_ex(m_cipher, EVP_aes_256_ecb(), nullptr, derived, nullptr) == 1 &&
+                       EVP_CIPHER_CTX_set_padding(m_cipher, 0) == 1 &&
+                       EVP_MAC_init(m_mac, derived + keySize, keySize, parameters) == 1;
+    explicit_bzero(derived, sizeof derived);
+    if (!ready) {
+        EVP_CIPHER_CTX_free(m_cipher);
+        EVP_MAC_CTX_free(m_mac);
+    }
+    require(ready, "cipher unavailable");
+}
+
+AesZipCipher::~AesZipCipher() {
+    EVP_CIPHER_CTX_free(m_cipher);
+    EVP_MAC_CTX_free(m_mac);
+    explicit_bzero(m_keystream, sizeof m_keystream);
+}
+
+std::vector<unsigned char> AesZipCipher::header() {
+    std::vector<unsigned char> bytes(m_salt, m_salt + saltSize);
+    bytes.insert(bytes.end(), m_verifier, m_verifier + verifierSize);
+    return bytes;
+}
+
+void AesZipCipher::encrypt(unsigned char* data, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        if (m_used == sizeof m_keystream)
+            refillKeystream();
+        data[i] ^= m_keystream[m_used++];
+    }
+    require(EVP_MAC_update(m_mac, data, size) == 1, "authentication code");
+}
+
+std::vector<unsigned char> AesZipCipher::trailer() {
+    unsigned char code[EVP_MAX_MD_SIZE];
+    std::size_t length = 0;
+    require(EVP_MAC_final(m_mac, code, &length, sizeof code) == 1 && length >= codeSize,
+            "authentication code");
+    return std::vector<unsigned char>(code, code + codeSize);
+}
+
+std::vector<unsigned char> AesZipCipher::extraField(std::uint16_t actualMethod) {
+    return {0x01,
+            0x99, // header id 0x9901
+            7,
+            0, // data size
+            2,
+            0, // AE-2: no CRC, the authentication code protects the data
+            'A',
+            'E',
+            3, // vendor, strength 3: AES-256
+            static_cast<unsigned char>(actualMethod & 0xff),
+            static_cast<unsigned char>(actualMethod >> 8)};
+}
+
+void AesZipCipher::refillKeystream() {
+    unsigned char counters[sizeof m_keystream];
+    for (std::size_t block = 0; block < sizeof counters; block += 16) {
+        for (unsigned char& byte : m_counter) // little-endian increment; the first block is 1
+            if (++byte != 0)
+                break;
+        memcpy(counters + block, m_counter, 16);
+    }
+    int length = 0;
+    require(EVP_EncryptUpdate(m_cipher, m_keystream, &length, counters, int(sizeof counters)) == 1 &&
+                length == int(sizeof counters),
+            "AES");
+    m_used = 0;
+}
