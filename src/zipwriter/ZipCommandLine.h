@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "ZipEntryCipher.h"
 
-enum class ZipEncryption { none, traditional, aes256 };
+#include <string>
 
 // What one invocation asks for.
 struct ZipRequest {

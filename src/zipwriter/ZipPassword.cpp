@@ -8,12 +8,17 @@
 #include <openssl/crypto.h>
 
 ZipPassword::ZipPassword(int descriptor) {
+    m_text.reserve(limit);
     try {
         readLine(descriptor);
     } catch (...) {
-        OPENSSL_cleanse(m_text.data(), m_text.size());
+        wipe();
         throw;
     }
+}
+
+ZipPassword::~ZipPassword() {
+    wipe();
 }
 
 void ZipPassword::readLine(int descriptor) {
@@ -24,19 +29,16 @@ void ZipPassword::readLine(int descriptor) {
             continue;
         if (got <= 0 || byte == '\n')
             break;
-        if (m_length == m_text.size())
+        if (m_text.size() == limit)
             throw ZipError("The password is too long");
-        m_text[m_length++] = byte;
+        m_text.push_back(byte);
     }
-    if (m_length == 0)
+    if (m_text.empty())
         throw ZipError("No password was given on standard input");
 }
 
-ZipPassword::~ZipPassword() {
+void ZipPassword::wipe() {
+    m_text.resize(m_text.capacity());
     OPENSSL_cleanse(m_text.data(), m_text.size());
-}
-
-void ZipPassword::wipe(std::string& copy) {
-    OPENSSL_cleanse(copy.data(), copy.size());
-    copy.clear();
+    m_text.clear();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 
 // A password read as one line from a descriptor (up to "\n" or the end); wiped when it goes.
@@ -12,13 +11,12 @@ public:
     ZipPassword(const ZipPassword&) = delete;
     ZipPassword& operator=(const ZipPassword&) = delete;
 
-    // A copy for the ciphers' constructors; the caller wipes it with wipe().
-    std::string text() const { return std::string(m_text.data(), m_length); }
-    static void wipe(std::string& copy);
+    const std::string& text() const { return m_text; }
 
 private:
     void readLine(int descriptor);
+    void wipe();
 
-    std::array<char, 4096> m_text{};
-    std::size_t m_length = 0;
+    static constexpr std::size_t limit = 4096;
+    std::string m_text; // its buffer reserved up front, so that no copy is left behind by growing
 };

@@ -3,21 +3,26 @@
 #include "ProgressReport.h"
 #include "ZipCommandLine.h"
 #include "ZipOutput.h"
+#include "ZipPassword.h"
 #include "ZipWriter.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 
-int ZipTool::run(int argc, const char* const* argv, int /*passwordDescriptor*/) {
+int ZipTool::run(int argc, const char* const* argv, int passwordDescriptor) {
     try {
         ZipOutput::removeOnTermination();
         const ZipRequest request = ZipCommandLine::parse(argc, argv);
+        std::optional<ZipPassword> password;
+        if (request.encryption != ZipEncryption::none)
+            password.emplace(passwordDescriptor);
         ProgressReport progress(request.progressDescriptor, [] { return std::chrono::steady_clock::now(); });
         ZipOutput output(request.folderDescriptor, request.outputName);
-        ZipWriter(request, output, progress).write();
+        ZipWriter(request, password ? password->text() : std::string(), output, progress).write();
         output.complete();
         return 0;
     } catch (const std::exception& error) {

@@ -1,9 +1,11 @@
 #include "ZipWriter.h"
 
+#include "AesZipCipher.h"
 #include "ChunkReader.h"
 #include "DeflatePool.h"
 #include "ProgressReport.h"
 #include "StagingWalk.h"
+#include "TraditionalZipCipher.h"
 #include "ZipError.h"
 #include "ZipOutput.h"
 #include "ZipRecords.h"
@@ -21,8 +23,10 @@ constexpr std::uint16_t methodDeflated = 8;
 
 } // namespace
 
-ZipWriter::ZipWriter(const ZipRequest& request, ZipOutput& output, ProgressReport& progress)
+ZipWriter::ZipWriter(const ZipRequest& request, const std::string& password, ZipOutput& output,
+                     ProgressReport& progress)
     : m_request(request)
+    , m_password(password)
     , m_output(output)
     , m_progress(progress) {}
 
@@ -59,8 +63,8 @@ void ZipWriter::accept(const ZipChunk& chunk) {
         begin(chunk);
     const std::vector<unsigned char>& stored = chunk.stored();
     writeData(stored.data(), stored.size());
-    m_entry.checksum = static_cast<std::uint32_t>(
-        crc32_combine64(m_entry.checksum, chunk.checksum, static_cast<z_off64_t>(chunk.input.size())));
+    m_checksum = static_cast<std::uint32_t>(
+        crc32_combine64(m_checksum, chunk.checksum, static_cast<z_off64_t>(chunk.input.size())));
     m_entry.size += chunk.input.size();
     m_storedBytes += stored.size();
     if (chunk.last)
@@ -74,24 +78,66 @@ void ZipWriter::begin(const ZipChunk& chunk) {
     m_entry.flags = ZipRecords::isUtf8(staged.name) ? ZipRecords::flagUtf8 : 0;
     // A piece alone says itself whether it shrank; a longer file is judged once it is all written.
     const bool deflated = chunk.last ? chunk.compressed : chunk.deflate;
-    m_entry.method = deflated ? methodDeflated : methodStored;
+    m_method = deflated ? methodDeflated : methodStored;
+    m_checksum = 0;
     m_entry.offset = m_output.position();
     m_entry.mode = staged.status.st_mode;
-    m_entry.localZip64 = S_ISREG(staged.status.st_mode) && staged.status.st_size >= 0xFFFFFFFF;
     m_entry.withMetadata = !m_request.omitMetadata;
     m_entry.modified = staged.status.st_mtim.tv_sec;
     m_entry.accessed = staged.status.st_atim.tv_sec;
     m_entry.owner = staged.status.st_uid;
     m_entry.group = staged.status.st_gid;
+    const bool encrypted = m_request.encryption != ZipEncryption::none && !S_ISDIR(staged.status.st_mode);
+    if (encrypted && m_request.encryption == ZipEncryption::traditional)
+        m_entry.flags |= ZipRecords::flagEncrypted | ZipRecords::flagDataDescriptor;
+    if (encrypted && m_request.encryption == ZipEncryption::aes256) {
+        m_entry.flags |= ZipRecords::flagEncrypted;
+        m_entry.encryptionField = AesZipCipher::extraField(m_method);
+    }
+    const std::uint64_t overhead =
+        !encrypted ? 0
+        : m_request.encryption == ZipEncryption::aes256
+            ? AesZipCipher::saltSize + AesZipCipher::verifierSize + AesZipCipher::codeSize
+            : TraditionalZipCipher::headerSize;
+    m_entry.localZip64 = S_ISREG(staged.status.st_mode) &&
+                         static_cast<std::uint64_t>(staged.status.st_size) + overhead >= 0xFFFFFFFF;
     m_output.write(ZipRecords::localHeader(m_entry));
     m_dataStart = m_output.position();
     m_storedBytes = 0;
+    startData();
+}
+
+// A fresh cipher for the entry's data, whose header goes first.
+void ZipWriter::startData() {
+    if (!(m_entry.flags & ZipRecords::flagEncrypted)) {
+        m_cipher.reset();
+        return;
+    }
+    if (m_request.encryption == ZipEncryption::aes256) {
+        m_cipher = std::make_unique<AesZipCipher>(m_password);
+    } else {
+        // The sizes and CRC follow the data, so the check byte comes from the time instead.
+        const auto checkByte = static_cast<unsigned char>(ZipRecords::dosTime(m_entry.modified) >> 8);
+        m_cipher = std::make_unique<TraditionalZipCipher>(m_password, checkByte);
+    }
+    m_output.write(m_cipher->header());
 }
 
 void ZipWriter::finish(const ZipChunk& chunk) {
-    if (m_entry.method == methodDeflated && m_storedBytes >= m_entry.size)
+    if (m_method == methodDeflated && m_storedBytes >= m_entry.size)
         storeInstead(*chunk.entry);
+    if (m_cipher)
+        m_output.write(m_cipher->trailer());
+    m_cipher.reset();
     m_entry.compressedSize = m_output.position() - m_dataStart;
+    m_entry.method = m_method;
+    m_entry.checksum = m_checksum;
+    if (!m_entry.encryptionField.empty()) {
+        // AES keeps the real method in its field, and its code makes the CRC needless.
+        m_entry.encryptionField = AesZipCipher::extraField(m_method);
+        m_entry.method = AesZipCipher::method;
+        m_entry.checksum = 0;
+    }
     if (m_entry.flags & ZipRecords::flagDataDescriptor)
         m_output.write(ZipRecords::dataDescriptor(m_entry));
     m_output.patch(m_entry.offset, ZipRecords::localHeader(m_entry));
@@ -101,7 +147,8 @@ void ZipWriter::finish(const ZipChunk& chunk) {
 // A large file that did not shrink: its deflated pieces make way for the bytes as they are.
 void ZipWriter::storeInstead(const StagedEntry& entry) {
     m_output.rewind(m_dataStart);
-    m_entry.method = methodStored;
+    m_method = methodStored;
+    startData();
     std::vector<unsigned char> piece(ChunkReader::pieceSize);
     std::uint32_t checksum = 0;
     for (std::uint64_t offset = 0; offset < m_entry.size; offset += piece.size()) {
@@ -110,12 +157,18 @@ void ZipWriter::storeInstead(const StagedEntry& entry) {
         checksum = static_cast<std::uint32_t>(crc32_z(checksum, piece.data(), piece.size()));
         writeData(piece.data(), piece.size());
     }
-    if (checksum != m_entry.checksum)
+    if (checksum != m_checksum)
         throw ZipError("\"" + entry.name + "\" changed while it was read");
 }
 
 void ZipWriter::writeData(const unsigned char* data, std::size_t size) {
-    m_output.write(data, size);
+    if (!m_cipher) {
+        m_output.write(data, size);
+        return;
+    }
+    m_encrypted.assign(data, data + size);
+    m_cipher->encrypt(m_encrypted.data(), m_encrypted.size());
+    m_output.write(m_encrypted);
 }
 
 void ZipWriter::writeDirectory() {

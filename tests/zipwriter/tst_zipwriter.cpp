@@ -79,7 +79,9 @@ void makeTree(const QString& root, const QByteArrayList& entries) {
         if (kind == 'l')
             fs::create_symlink(parts.last().toStdString(), path);
         if (kind == 'f' || kind == 'e' || kind == 'x')
-            writeFile(path, kind == 'f' ? "contents of " + parts.first() : QByteArray(kind == 'x' ? "#!/bin/sh\n" : ""),
+            writeFile(path,
+                      kind == 'f' ? "contents of " + parts.first()
+                                  : QByteArray(kind == 'x' ? "#!/bin/sh\n" : ""),
                       kind == 'x' ? 0755 : 0644);
         if (kind == 'c' || kind == 'r')
             writeFile(path, randomBytes(kind == 'c' ? 300000 : 3 << 20));
@@ -169,6 +171,12 @@ class ZipWriterTest final : public QObject {
 private slots:
     void write_realReadersAgree_data();
     void write_realReadersAgree();
+    void write_encrypted_opensOnlyWithThePassword_data();
+    void write_encrypted_opensOnlyWithThePassword();
+    void write_failure_oneLineAndNothingLeft_data();
+    void write_failure_oneLineAndNothingLeft();
+    void write_terminated_removesTheArchive();
+    void write_entryOver4GiB_readersAccept();
 };
 
 void ZipWriterTest::write_realReadersAgree_data() {
@@ -177,8 +185,14 @@ void ZipWriterTest::write_realReadersAgree_data() {
     QTest::addColumn<QByteArrayList>("stored");
 
     QTest::newRow("a bit of everything")
-        << QByteArrayList{"d:empty",         "f:a.txt",          "x:bin/run",         "e:empty-file",
-                          "l:to-folder>bin", "l:to-file>a.txt",  "f:caf\xe9.txt",     "f:na\xc3\xafve.txt",
+        << QByteArrayList{"d:empty",
+                          "f:a.txt",
+                          "x:bin/run",
+                          "e:empty-file",
+                          "l:to-folder>bin",
+                          "l:to-file>a.txt",
+                          "f:caf\xe9.txt",
+                          "f:na\xc3\xafve.txt",
                           "c:photos/holiday.GZ"}
         << QStringList{} << QByteArrayList{QByteArray("photos/holiday.GZ").toHex()};
     QTest::newRow("large files in many pieces")
@@ -218,6 +232,128 @@ void ZipWriterTest::write_realReadersAgree() {
     for (const QByteArray& name : stored)
         storedLines << "stored " + name;
     QCOMPARE(python.output.trimmed().split('\n'), expected + storedLines + QByteArrayList{fields});
+}
+
+void ZipWriterTest::write_encrypted_opensOnlyWithThePassword_data() {
+    QTest::addColumn<QString>("encryption");
+    QTest::addColumn<bool>("unzipOpens");
+    QTest::newRow("traditional") << "traditional" << true;
+    QTest::newRow("AES-256") << "aes256" << false;
+}
+
+void ZipWriterTest::write_encrypted_opensOnlyWithThePassword() {
+    QFETCH(QString, encryption);
+    QFETCH(bool, unzipOpens);
+    QTemporaryDir staging;
+    QTemporaryDir destination;
+    makeTree(staging.path(), {"f:a.txt", "t:big.txt", "c:b.gz", "e:empty", "d:folder", "l:link>a.txt"});
+    const Outcome tool =
+        runTool(staging.path(), destination.path(), {"--encryption=" + encryption}, "secret\n");
+    QVERIFY2(tool.exitCode == 0, tool.error.constData());
+    const QString archive = destination.filePath(QStringLiteral("out.zip"));
+
+    QCOMPARE(run("7zz", {"t", "-psecret", archive}).exitCode, 0);
+    QVERIFY(run("7zz", {"t", "-psecreT", archive}).exitCode != 0);
+    QCOMPARE(run("unzip", {"-tq", "-P", "secret", archive}).exitCode == 0, unzipOpens);
+    QVERIFY(run("unzip", {"-tq", "-P", "secreT", archive}).exitCode != 0);
+    QTemporaryDir extracted;
+    QCOMPARE(run("7zz", {"x", "-psecret", "-o" + extracted.path(), archive}).exitCode, 0);
+    QCOMPARE(describe(extracted.path()), describe(staging.path()));
+}
+
+void ZipWriterTest::write_failure_oneLineAndNothingLeft_data() {
+    QTest::addColumn<QByteArrayList>("entries");
+    QTest::addColumn<QByteArray>("unreadable");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("named");
+
+    QTest::newRow("unreadable file") << QByteArrayList{"f:a", "f:sub/secret"} << QByteArray("sub/secret")
+                                     << QStringList{} << QByteArray("sub/secret");
+    QTest::newRow("unreadable folder") << QByteArrayList{"f:a", "f:sub/x/secret"} << QByteArray("sub/x")
+                                       << QStringList{} << QByteArray("sub/x");
+    QTest::newRow("no password") << QByteArrayList{"f:a"} << QByteArray()
+                                 << QStringList{"--encryption=aes256"} << QByteArray("password");
+}
+
+void ZipWriterTest::write_failure_oneLineAndNothingLeft() {
+    QFETCH(QByteArrayList, entries);
+    QFETCH(QByteArray, unreadable);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, named);
+    if (::geteuid() == 0 && !unreadable.isEmpty())
+        QSKIP("Running as root, which reads every file; run as another user for this row");
+    QTemporaryDir staging;
+    QTemporaryDir destination;
+    makeTree(staging.path(), entries);
+    if (!unreadable.isEmpty())
+        QCOMPARE(::chmod(QFile::encodeName(staging.filePath(unreadable)).constData(), 0), 0);
+
+    const Outcome tool = runTool(staging.path(), destination.path(), options);
+    QCOMPARE(tool.exitCode, 1);
+    QVERIFY2(tool.error.startsWith("balewick-zip: ") && tool.error.count('\n') == 1 &&
+                 tool.error.endsWith('\n'),
+             tool.error.constData());
+    QVERIFY2(tool.error.contains(named), tool.error.constData());
+    QVERIFY(QDir(destination.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+    if (!unreadable.isEmpty())
+        ::chmod(QFile::encodeName(staging.filePath(unreadable)).constData(), 0755);
+}
+
+// The progress pipe is full before the tool starts, so its first report holds it, archive open,
+// until the signal comes.
+void ZipWriterTest::write_terminated_removesTheArchive() {
+    QTemporaryDir staging;
+    QTemporaryDir destination;
+    makeTree(staging.path(), {"t:big.txt"});
+    int progress[2];
+    QCOMPARE(::pipe2(progress, O_NONBLOCK), 0);
+    const QByteArray filler(4096, 'x');
+    while (::write(progress[1], filler.constData(), filler.size()) > 0) {
+    }
+    QCOMPARE(::fcntl(progress[1], F_SETFL, 0), 0);
+    const int folder = ::open(QFile::encodeName(destination.path()).constData(), O_RDONLY | O_DIRECTORY);
+    QProcess tool;
+    tool.setWorkingDirectory(staging.path());
+    tool.start(QStringLiteral(ZIP_TOOL), {"--progress-fd=" + QString::number(progress[1]),
+                                          "--folder-fd=" + QString::number(folder), "out.zip"});
+    ::close(folder);
+    ::close(progress[1]);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(destination.filePath("out.zip")), 60000);
+    tool.terminate();
+    QVERIFY(tool.waitForFinished(60000));
+    ::close(progress[0]);
+    QCOMPARE(tool.exitStatus(), QProcess::CrashExit);
+    QVERIFY(!QFile::exists(destination.filePath("out.zip")));
+}
+
+void ZipWriterTest::write_entryOver4GiB_readersAccept() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("Reading 4.5 GiB twice under the sanitizer takes too long; the default build checks it");
+#endif
+    QTemporaryDir staging;
+    QTemporaryDir destination;
+    constexpr qint64 size = 4500LL << 20;
+    QFile sparse(staging.filePath(QStringLiteral("sparse.img")));
+    QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(size));
+    sparse.close();
+    const Outcome tool = runTool(staging.path(), destination.path(), {});
+    QVERIFY2(tool.exitCode == 0, tool.error.constData());
+    const QString archive = destination.filePath(QStringLiteral("out.zip"));
+
+    QCOMPARE(run("unzip", {"-tq", archive}).exitCode, 0);
+    QCOMPARE(run("7zz", {"t", archive}).exitCode, 0);
+    const QByteArray zeros(1 << 20, '\0');
+    uLong piece = crc32(0, reinterpret_cast<const Bytef*>(zeros.constData()), uInt(zeros.size()));
+    uLong expected = 0;
+    for (qint64 done = 0; done < size; done += zeros.size())
+        expected = crc32_combine(expected, piece, zeros.size());
+    const Outcome listing =
+        run("python3", {"-c",
+                        "import sys, zipfile; print('%08x %d' % "
+                        "(lambda i: (i.CRC, i.file_size))(zipfile.ZipFile(sys.argv[1]).infolist()[0]))",
+                        archive});
+    QCOMPARE(listing.output.trimmed(), QByteArray::number(quint64(expected), 16).rightJustified(8, '0') +
+                                           ' ' + QByteArray::number(size));
 }
 
 int main(int argc, char** argv) {
