@@ -2,13 +2,29 @@
 
 #include "DiskImageError.h"
 
+#include <charconv>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-const char* const usage = "usage: balewick-diskimage create -srcfolder FOLDER -volname NAME -format UDZO "
-                          "[-encryption AES-256 -stdinpass] OUTPUT | verify [-stdinpass] IMAGE";
+const char* const usage =
+    "usage: balewick-diskimage create -srcfolder FOLDER -volname NAME -format UDZO "
+    "[-encryption AES-256 -stdinpass] [-progressfd N] OUTPUT | verify [-stdinpass] IMAGE";
+
+// Takes "-progressfd N" out of the arguments when it stands just before the output.
+int takeProgressDescriptor(std::vector<std::string_view>& arguments) {
+    const std::size_t size = arguments.size();
+    if (size < 3 || arguments[size - 3] != "-progressfd")
+        return -1;
+    const std::string_view value = arguments[size - 2];
+    int descriptor = -1;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), descriptor);
+    if (error != std::errc() || end != value.data() + value.size() || descriptor < 0)
+        throw DiskImageError("Not a descriptor number: \"" + std::string(value) + "\"");
+    arguments.erase(arguments.end() - 3, arguments.end() - 1);
+    return descriptor;
+}
 
 void expect(const std::vector<std::string_view>& arguments, std::size_t index, std::string_view word) {
     if (arguments[index] != word)
@@ -32,9 +48,10 @@ VerifyRequest parseVerify(const std::vector<std::string_view>& arguments) {
 } // namespace
 
 std::variant<CreateRequest, VerifyRequest> CommandLine::parse(int argc, const char* const* argv) {
-    const std::vector<std::string_view> arguments(argv + 1, argv + (argc > 1 ? argc : 1));
+    std::vector<std::string_view> arguments(argv + 1, argv + (argc > 1 ? argc : 1));
     if (!arguments.empty() && arguments.front() == "verify")
         return parseVerify(arguments);
+    const int progressDescriptor = takeProgressDescriptor(arguments);
     if (arguments.size() != 8 && arguments.size() != 11)
         throw DiskImageError(usage);
     expect(arguments, 0, "create");
@@ -46,6 +63,7 @@ std::variant<CreateRequest, VerifyRequest> CommandLine::parse(int argc, const ch
                              "\"; only UDZO is written");
 
     CreateRequest request;
+    request.progressDescriptor = progressDescriptor;
     request.sourceFolder = arguments[2];
     request.volumeName = arguments[4];
     if (arguments.size() == 11) {

@@ -9,6 +9,7 @@ struct CreateRequest {
     std::string volumeName;
     std::string outputPath;
     bool encrypted = false;
+    int progressDescriptor = -1; // where to report the bytes read, if anywhere
 };
 
 // What one `verify` invocation asks for.
@@ -18,7 +19,8 @@ struct VerifyRequest {
 };
 
 // Accepts exactly the command lines the archiving engine passes:
-//   create -srcfolder DIR -volname NAME -format UDZO [-encryption AES-256 -stdinpass] OUT
+//   create -srcfolder DIR -volname NAME -format UDZO [-encryption AES-256 -stdinpass]
+//          [-progressfd N] OUT
 //   verify [-stdinpass] IMAGE
 class CommandLine final {
 public:

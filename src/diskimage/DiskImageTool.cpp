@@ -11,10 +11,13 @@
 #include "UdifVerifier.h"
 #include "UdifWriter.h"
 #include "VolumeName.h"
+#include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -76,7 +79,11 @@ void create(const CreateRequest& request, int passwordDescriptor) {
     }
     FilesystemStream filesystem(request.sourceFolder,
                                 VolumeName::cut(request.volumeName, FilesystemStream::volumeNameLimit));
-    UdifWriter().write(filesystem, *sink);
+    // A progress reader that went away is no reason to stop.
+    if (request.progressDescriptor >= 0)
+        ::signal(SIGPIPE, SIG_IGN);
+    ProgressReport progress(request.progressDescriptor, [] { return std::chrono::steady_clock::now(); });
+    UdifWriter().write(filesystem, *sink, progress);
     output.complete();
 }
 

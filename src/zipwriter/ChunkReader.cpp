@@ -1,8 +1,8 @@
 #include "ChunkReader.h"
 
 #include "CompressedNames.h"
-#include "ProgressReport.h"
 #include "ZipError.h"
+#include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
 #include <cerrno>

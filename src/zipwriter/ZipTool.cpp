@@ -1,10 +1,10 @@
 #include "ZipTool.h"
 
-#include "ProgressReport.h"
 #include "ZipCommandLine.h"
 #include "ZipOutput.h"
 #include "ZipPassword.h"
 #include "ZipWriter.h"
+#include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
 #include <chrono>

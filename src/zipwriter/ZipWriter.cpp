@@ -3,12 +3,12 @@
 #include "AesZipCipher.h"
 #include "ChunkReader.h"
 #include "DeflatePool.h"
-#include "ProgressReport.h"
 #include "StagingWalk.h"
 #include "TraditionalZipCipher.h"
 #include "ZipError.h"
 #include "ZipOutput.h"
 #include "ZipRecords.h"
+#include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
 #include <thread>

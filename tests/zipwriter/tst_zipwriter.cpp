@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <csignal>
@@ -176,6 +177,7 @@ private slots:
     void write_failure_oneLineAndNothingLeft_data();
     void write_failure_oneLineAndNothingLeft();
     void write_terminated_removesTheArchive();
+    void write_progress_risesToTheBytesRead();
     void write_entryOver4GiB_readersAccept();
 };
 
@@ -297,6 +299,25 @@ void ZipWriterTest::write_failure_oneLineAndNothingLeft() {
     QVERIFY(QDir(destination.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
     if (!unreadable.isEmpty())
         ::chmod(QFile::encodeName(staging.filePath(unreadable)).constData(), 0755);
+}
+
+void ZipWriterTest::write_progress_risesToTheBytesRead() {
+    QTemporaryDir staging;
+    QTemporaryDir destination;
+    makeTree(staging.path(), {"t:big.txt", "f:a", "e:b", "l:c>a"});
+    QTemporaryFile report;
+    QVERIFY(report.open());
+    const int inherited = ::dup(report.handle()); // without close-on-exec
+    const Outcome tool =
+        runTool(staging.path(), destination.path(), {"--progress-fd=" + QString::number(inherited)});
+    ::close(inherited);
+    QVERIFY2(tool.exitCode == 0, tool.error.constData());
+    QVERIFY(report.seek(0));
+    const QByteArrayList lines = report.readAll().split('\n');
+    QVERIFY(lines.size() >= 2 && lines.last().isEmpty());
+    for (qsizetype index = 1; index + 1 < lines.size(); ++index)
+        QVERIFY(lines[index].toLongLong() >= lines[index - 1].toLongLong());
+    QCOMPARE(lines[lines.size() - 2].toLongLong(), QFileInfo(staging.filePath("big.txt")).size() + 13);
 }
 
 // The progress pipe is full before the tool starts, so its first report holds it, archive open,
