@@ -11,10 +11,10 @@
 #include "UdifVerifier.h"
 #include "UdifWriter.h"
 #include "VolumeName.h"
+#include "toolsupport/PasswordLine.h"
 #include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -26,48 +26,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <openssl/crypto.h>
-
 namespace {
-
-// A password read from a descriptor up to the first line feed or NUL; wiped when it goes.
-class Password final {
-public:
-    explicit Password(int descriptor) {
-        for (;;) {
-            char byte = 0;
-            const ssize_t got = ::read(descriptor, &byte, 1);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0 || byte == '\n' || byte == '\0')
-                break;
-            if (m_length == m_text.size())
-                throw DiskImageError("The password is too long");
-            m_text[m_length++] = byte;
-        }
-    }
-    ~Password() { OPENSSL_cleanse(m_text.data(), m_text.size()); }
-    Password(const Password&) = delete;
-    Password& operator=(const Password&) = delete;
-
-    std::string_view text() const { return {m_text.data(), m_length}; }
-
-private:
-    std::array<char, 4096> m_text{};
-    std::size_t m_length = 0;
-};
 
 void create(const CreateRequest& request, int passwordDescriptor) {
     struct stat status {};
     if (::stat(request.sourceFolder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
         throw DiskImageError("The source folder \"" + request.sourceFolder + "\" does not exist");
 
-    std::unique_ptr<Password> password;
-    if (request.encrypted) {
-        password = std::make_unique<Password>(passwordDescriptor);
-        if (password->text().empty())
-            throw DiskImageError("No password was given on standard input");
-    }
+    std::unique_ptr<PasswordLine> password;
+    if (request.encrypted)
+        password = std::make_unique<PasswordLine>(passwordDescriptor);
 
     OutputFile output(request.outputPath);
     std::unique_ptr<ImageSink> sink;
@@ -100,9 +68,7 @@ void verify(const VerifyRequest& request, int passwordDescriptor) {
     }
     std::optional<DecryptedSource> inside;
     {
-        const Password password(passwordDescriptor);
-        if (password.text().empty())
-            throw DiskImageError("No password was given on standard input");
+        const PasswordLine password(passwordDescriptor);
         inside.emplace(file, password.text());
     }
     UdifVerifier::verify(*inside);

@@ -2,8 +2,8 @@
 
 #include "ZipCommandLine.h"
 #include "ZipOutput.h"
-#include "ZipPassword.h"
 #include "ZipWriter.h"
+#include "toolsupport/PasswordLine.h"
 #include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ int ZipTool::run(int argc, const char* const* argv, int passwordDescriptor) {
     try {
         ZipOutput::removeOnTermination();
         const ZipRequest request = ZipCommandLine::parse(argc, argv);
-        std::optional<ZipPassword> password;
+        std::optional<PasswordLine> password;
         if (request.encryption != ZipEncryption::none)
             password.emplace(passwordDescriptor);
         ProgressReport progress(request.progressDescriptor, [] { return std::chrono::steady_clock::now(); });

@@ -1,13 +1,11 @@
-#include "ZipPassword.h"
-
-#include "ZipError.h"
+#include "PasswordLine.h"
 
 #include <cerrno>
+#include <cstring>
+#include <stdexcept>
 #include <unistd.h>
 
-#include <openssl/crypto.h>
-
-ZipPassword::ZipPassword(int descriptor) {
+PasswordLine::PasswordLine(int descriptor) {
     m_text.reserve(limit);
     try {
         readLine(descriptor);
@@ -17,11 +15,11 @@ ZipPassword::ZipPassword(int descriptor) {
     }
 }
 
-ZipPassword::~ZipPassword() {
+PasswordLine::~PasswordLine() {
     wipe();
 }
 
-void ZipPassword::readLine(int descriptor) {
+void PasswordLine::readLine(int descriptor) {
     for (;;) {
         char byte = 0;
         const ssize_t got = ::read(descriptor, &byte, 1);
@@ -30,15 +28,15 @@ void ZipPassword::readLine(int descriptor) {
         if (got <= 0 || byte == '\n')
             break;
         if (m_text.size() == limit)
-            throw ZipError("The password is too long");
+            throw std::runtime_error("The password is too long");
         m_text.push_back(byte);
     }
     if (m_text.empty())
-        throw ZipError("No password was given on standard input");
+        throw std::runtime_error("No password was given on standard input");
 }
 
-void ZipPassword::wipe() {
+void PasswordLine::wipe() {
     m_text.resize(m_text.capacity());
-    OPENSSL_cleanse(m_text.data(), m_text.size());
+    ::explicit_bzero(m_text.data(), m_text.size());
     m_text.clear();
 }
