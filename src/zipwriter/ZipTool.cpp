@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <optional>
@@ -15,7 +16,9 @@
 
 int ZipTool::run(int argc, const char* const* argv, int passwordDescriptor) {
     try {
-        ZipOutput::removeOnTermination();
+        CreatedFile::removeOnTermination();
+        // A progress reader that went away is no reason to stop.
+        ::signal(SIGPIPE, SIG_IGN);
         const ZipRequest request = ZipCommandLine::parse(argc, argv);
         std::optional<PasswordLine> password;
         if (request.encryption != ZipEncryption::none)
