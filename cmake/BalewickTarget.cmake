@@ -37,3 +37,24 @@ function(balewick_test name)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
     TIMEOUT 300)
 endfunction()
+
+# Fills a desktop-integration template with the texts of every catalogue (see FillTranslations.py)
+# at build time, so a translation is written once, in the catalogues. With C_ROWS, writes C
+# initializer rows of the given message ids instead.
+function(balewick_fill_translations output)
+  cmake_parse_arguments(ARG "" "TEMPLATE" "C_ROWS" ${ARGN})
+  set(script ${PROJECT_SOURCE_DIR}/cmake/FillTranslations.py)
+  set(catalogues ${PROJECT_SOURCE_DIR}/resources/translations)
+  file(GLOB ts_files CONFIGURE_DEPENDS ${catalogues}/balewick_*.ts)
+  if(ARG_C_ROWS)
+    set(arguments --c-rows ${catalogues} ${output} ${ARG_C_ROWS})
+  else()
+    set(arguments ${catalogues} ${ARG_TEMPLATE} ${output})
+  endif()
+  get_filename_component(folder ${output} DIRECTORY)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+    COMMAND Python3::Interpreter ${script} ${arguments}
+    DEPENDS ${script} ${ts_files} ${ARG_TEMPLATE}
+    VERBATIM)
+endfunction()

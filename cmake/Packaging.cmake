@@ -65,8 +65,8 @@ Formats are zip, tar, tar.gz, tar.bz2, password-protected zip and disk images.
 Balewick runs the system's own zip and tar, keeps a log of every archive it
 made, and can move the originals to the Trash.
 
-The context menus of Dolphin, Nemo and Caja (with caja-actions), and Thunar's
-Send To menu, offer to compress the selected items with Balewick.")
+The context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions),
+and Thunar's Send To menu, offer to compress the selected items with Balewick.")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
@@ -75,10 +75,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BALEWICK_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${BALEWICK_WEB_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The tools Balewick runs as child processes or hands e-mail to: no library link names them. tar
-# and gzip are essential packages, which Debian names only with a version (the ones tested).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, xdg-utils")
-# Qt's own texts in the user's language, and Wayland sessions without XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+# and gzip are essential packages, which Debian names only with a version (the ones tested). GIO
+# (in libglib2.0-0) is opened at run time, not linked, so no link names it either.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, xdg-utils, libglib2.0-0")
+# Qt's own texts in the user's language, Wayland sessions without XWayland, and GNOME Files, whose
+# context menu the package extends (the extension's own library comes in through its link).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland, nautilus")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "caja-actions")
 
 include(CPack)

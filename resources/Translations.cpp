@@ -39,11 +39,15 @@ void install(QCoreApplication& application) {
             return;
         if (QFile::exists(catalogue(language)) && installFile(application, catalogue(language))) {
             chosenLanguage = language;
-            installFile(application, QStringLiteral("qtbase_") + language,
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return;
         }
     }
+}
+
+void installQt(QCoreApplication& application) {
+    if (chosenLanguage != QLatin1String("en"))
+        installFile(application, QStringLiteral("qtbase_") + chosenLanguage,
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 QString loadedLanguage() {

@@ -759,5 +759,101 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>In „%1“ ist nicht genügend Speicherplatz frei: Das Archiv benötigt %2, es sind aber nur %3 frei. Geben Sie Speicherplatz frei oder wählen Sie ein anderes Ziel.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archivierer</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Dateien und Ordner zu Archiven machen</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;Archiv;archivieren;komprimieren;packen;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Mit Balewick komprimieren</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Archive der ausgewählten Elemente mit Balewick erstellen</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Dateien und Ordner zu Archiven machen</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick macht Archive aus den Dateien und Ordnern, die Sie auf sein Fenster ziehen, ihm aus dem Kontextmenü der Dateiverwaltung schicken oder aus einer Liste auswählen. Wählen Sie, was damit geschehen soll und in welchem Format, und Balewick erstellt die Archive mit zip und tar des Systems.
+
+- Neben den Elementen, auf dem Schreibtisch, in einem Archivordner oder an einem Ort Ihrer Wahl komprimieren
+- E-Mail: die Archive erstellen und an eine neue Nachricht anhängen
+- Archivieren: datierte Archive in einem Archivordner aufbewahren
+- Formate: zip, tar, tar.gz, tar.bz2, passwortgeschütztes Zip und Laufwerksabbilder
+- Finder-Dateien und macOS-Metadaten auslassen, Elemente überspringen, die schon Archive sind
+- Ein Protokoll jedes erstellten Archivs und, wenn Sie möchten, die Originale in den Papierkorb verschoben
+
+„Mit Balewick komprimieren“ erscheint in den Kontextmenüs von GNOME Dateien, Dolphin, Nemo und Caja (mit caja-actions) sowie im Menü „Senden an“ von Thunar.</translation>
+    </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Leertaste drücken, um Dateien und Ordner auszuwählen, statt sie abzulegen.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Dateien und Ordner auswählen und die gewählte Aktion damit starten.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Zuletzt erstellte Archive</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Öffnet ein Menü, um das letzte Archiv oder das Archivprotokoll anzuzeigen.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Die bisher erstellten Archive. In die letzte Spalte einer Zeile gehen und die Eingabetaste drücken, um das Archiv im Dateimanager anzuzeigen.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Danksagungen</translation>
+    </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>So viel an eine E-Mail anhängen?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Die Anhänge wären zusammen %1 groß. Viele E-Mail-Dienste lehnen Nachrichten über 20–25 MB ab, die Nachricht kommt also womöglich nie an. Sie können die Archive trotzdem anhängen oder sie im Dateimanager anzeigen und auf anderem Weg weitergeben.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Trotzdem anhängen</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Im Dateimanager anzeigen</translation>
+    </message>
 </context>
 </TS>

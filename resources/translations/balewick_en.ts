@@ -759,5 +759,101 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archiver</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Turn files and folders into archives</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archive;compress;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Compress with Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Make archives of the selected items with Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Turn files and folders into archives</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</translation>
+    </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Press Space to choose files and folders instead of dropping them.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Add files</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Choose files and folders and start the chosen action with them.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Recent archives</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Opens a menu to show the last archive or the archive log.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>Attach this much to an e-mail?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Attach Anyway</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Show in File Manager</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,101 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>No hay suficiente espacio libre en «%1»: el archivo comprimido necesita %2 y solo quedan %3 libres. Libere espacio o elija otro destino.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archivador</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Convierte archivos y carpetas en archivos comprimidos</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archivo comprimido;archivar;comprimir;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Comprimir con Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Crear archivos comprimidos de los elementos seleccionados con Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Convierte archivos y carpetas en archivos comprimidos</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick crea archivos comprimidos de los archivos y carpetas que suelta en su ventana, que le envía desde el menú contextual del gestor de archivos o que elige de una lista. Elija qué hacer con ellos y en qué formato, y Balewick crea los archivos comprimidos con zip y tar del propio sistema.
+
+- Comprimir junto a los elementos, en el escritorio, en una carpeta de archivo o donde usted elija
+- Correo: crear los archivos comprimidos y adjuntarlos a un mensaje nuevo
+- Archivar: guardar archivos comprimidos con fecha en una carpeta de archivo
+- Formatos: zip, tar, tar.gz, tar.bz2, zip protegido con contraseña e imágenes de disco
+- Omitir los archivos del Finder y los metadatos de macOS, saltar los elementos que ya son archivos comprimidos
+- Un registro de cada archivo comprimido creado y, si lo desea, los originales movidos a la Papelera
+
+«Comprimir con Balewick» aparece en los menús contextuales de GNOME Archivos, Dolphin, Nemo y Caja (con caja-actions), y en el menú «Enviar a» de Thunar.</translation>
+    </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Pulse Espacio para elegir archivos y carpetas en lugar de arrastrarlos.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Elija archivos y carpetas e inicie con ellos la acción seleccionada.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Archivos comprimidos recientes</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Abre un menú para mostrar el último archivo comprimido o el registro de archivos.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Los archivos comprimidos creados hasta ahora. Vaya a la última columna de una fila y pulse Intro para mostrar ese archivo en el gestor de archivos.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>¿Adjuntar tanto a un correo?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Los adjuntos sumarían %1. Muchos servicios de correo rechazan los mensajes de más de 20–25 MB, así que el mensaje podría no llegar nunca. Puede adjuntar los archivos comprimidos de todos modos, o mostrarlos en el gestor de archivos y compartirlos de otra forma.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Adjuntar de todos modos</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Mostrar en el gestor de archivos</translation>
+    </message>
 </context>
 </TS>

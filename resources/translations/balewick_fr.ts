@@ -759,5 +759,101 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>Espace libre insuffisant dans « %1 » : l’archive nécessite %2 et seuls %3 sont libres. Libérez de l’espace ou choisissez une autre destination.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archiveur</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Transformer des fichiers et des dossiers en archives</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archive;archiver;compresser;compression;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Compresser avec Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Créer des archives des éléments sélectionnés avec Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Transformer des fichiers et des dossiers en archives</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick crée des archives des fichiers et dossiers que vous déposez sur sa fenêtre, que vous lui envoyez depuis le menu contextuel du gestionnaire de fichiers ou que vous choisissez dans une liste. Choisissez ce qu’il faut en faire et dans quel format, et Balewick crée les archives avec zip et tar du système.
+
+- Compresser à côté des éléments, sur le bureau, dans un dossier d’archives ou à l’endroit de votre choix
+- Courriel : créer les archives et les joindre à un nouveau message
+- Archiver : conserver des archives datées dans un dossier d’archives
+- Formats : zip, tar, tar.gz, tar.bz2, zip protégé par mot de passe et images disque
+- Laisser de côté les fichiers du Finder et les métadonnées macOS, ignorer les éléments qui sont déjà des archives
+- Un historique de chaque archive créée et, si vous le souhaitez, les originaux mis à la Corbeille
+
+« Compresser avec Balewick » s’ajoute aux menus contextuels de GNOME Fichiers, Dolphin, Nemo et Caja (avec caja-actions), ainsi qu’au menu « Envoyer vers » de Thunar.</translation>
+    </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Appuyez sur Espace pour choisir des fichiers et des dossiers au lieu de les déposer.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Choisissez des fichiers et des dossiers et lancez l’action choisie sur eux.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Archives récentes</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Ouvre un menu pour afficher la dernière archive ou le journal des archives.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Les archives créées jusqu’ici. Placez-vous dans la dernière colonne d’une ligne et appuyez sur Entrée pour afficher cette archive dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Remerciements</translation>
+    </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>Joindre autant à un courriel ?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Les pièces jointes atteindraient %1. De nombreux services de messagerie refusent les messages de plus de 20 à 25 Mo : celui-ci risque de ne jamais arriver. Vous pouvez joindre les archives quand même, ou les afficher dans le gestionnaire de fichiers et les partager autrement.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Joindre quand même</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,101 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>Spazio libero insufficiente in «%1»: l’archivio richiede %2 e sono liberi solo %3. Libera spazio o scegli un’altra destinazione.</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>Archiviatore</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>Trasforma file e cartelle in archivi</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;archivio;archiviare;comprimere;compressione;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Comprimi con Balewick</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>Crea archivi degli elementi selezionati con Balewick</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>Trasforma file e cartelle in archivi</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick crea archivi dei file e delle cartelle che trascini sulla sua finestra, che gli invii dal menu contestuale del gestore di file o che scegli da un elenco. Scegli cosa farne e in quale formato, e Balewick crea gli archivi con zip e tar del sistema.
+
+- Comprimi accanto agli elementi, sulla scrivania, in una cartella di archivio o dove preferisci
+- Email: crea gli archivi e allegali a un nuovo messaggio
+- Archivia: conserva archivi datati in un'unica cartella di archivio
+- Formati: zip, tar, tar.gz, tar.bz2, zip protetto da password e immagini disco
+- Escludi i file del Finder e i metadati di macOS, salta gli elementi che sono già archivi
+- Un registro di ogni archivio creato e, se lo desideri, gli originali spostati nel Cestino
+
+«Comprimi con Balewick» compare nei menu contestuali di GNOME File, Dolphin, Nemo e Caja (con caja-actions) e nel menu «Invia a» di Thunar.</translation>
+    </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>Premi Spazio per scegliere file e cartelle invece di trascinarli.</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>Aggiungi file</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>Scegli file e cartelle e avvia con essi l’azione scelta.</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>Archivi recenti</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>Apre un menu per mostrare l’ultimo archivio o il registro degli archivi.</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>Gli archivi creati finora. Spostati nell’ultima colonna di una riga e premi Invio per mostrare l’archivio nel gestore file.</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>Riconoscimenti</translation>
+    </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>Allegare così tanto a un’email?</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>Gli allegati occuperebbero in tutto %1. Molti servizi di posta rifiutano i messaggi oltre 20–25 MB, quindi il messaggio potrebbe non arrivare mai. Puoi allegare comunque gli archivi, oppure mostrarli nel gestore file e condividerli in un altro modo.</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>Allega comunque</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>Mostra nel gestore file</translation>
+    </message>
 </context>
 </TS>

@@ -759,5 +759,101 @@
         <source>There is not enough free space in “%1”: the archive needs %2 and only %3 is free. Free some space or choose another destination.</source>
         <translation>「%1」に十分な空き容量がありません。アーカイブには %2 必要ですが、空き容量は %3 しかありません。空き容量を増やすか、別の保存先を選択してください。</translation>
     </message>
+    <message id="desktop.genericName">
+        <source>Archiver</source>
+        <translation>アーカイバー</translation>
+    </message>
+    <message id="desktop.comment">
+        <source>Turn files and folders into archives</source>
+        <translation>ファイルやフォルダーをアーカイブにまとめます</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>zip;tar;archive;compress;</source>
+        <extracomment>Search words, each followed by a semicolon.</extracomment>
+        <translation>zip;tar;アーカイブ;圧縮;書庫;</translation>
+    </message>
+    <message id="filemanager.compress">
+        <source>Compress with Balewick</source>
+        <translation>Balewick で圧縮</translation>
+    </message>
+    <message id="filemanager.compress.tooltip">
+        <source>Make archives of the selected items with Balewick</source>
+        <translation>選択した項目のアーカイブを Balewick で作成します</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn files and folders into archives</source>
+        <translation>ファイルやフォルダーをアーカイブにまとめます</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Balewick makes archives of the files and folders you drop on its window, send to it from the file manager's context menu, or pick from a list. Choose what to do with them and in which format, and Balewick builds the archives with the system's own zip and tar.
+
+- Compress next to the items, on the desktop, in an archive folder or wherever you choose
+- E-mail: make the archives and attach them to a new message
+- Archive: keep dated archives in one archive folder
+- Formats: zip, tar, tar.gz, tar.bz2, password-protected zip and disk images
+- Leave out Finder files and macOS metadata, skip items that are already archives
+- A log of every archive made, and the originals moved to the Trash if you wish
+
+“Compress with Balewick” is added to the context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions), and to Thunar's “Send To” menu.</source>
+        <extracomment>Keep the English layout: paragraphs separated by an empty line, list items on lines starting with &quot;- &quot;, as many of each as in English.</extracomment>
+        <translation>Balewick は、ウィンドウにドロップしたファイルやフォルダー、ファイルマネージャーのコンテキストメニューから送ったもの、一覧から選んだものをアーカイブにします。どう扱うかと形式を選ぶと、Balewick がシステムの zip と tar でアーカイブを作成します。
+
+- 項目の隣、デスクトップ、アーカイブフォルダー、または任意の場所に圧縮
+- メール: アーカイブを作成して新しいメッセージに添付
+- アーカイブ: 日付付きのアーカイブを 1 つのアーカイブフォルダーに保管
+- 形式: zip、tar、tar.gz、tar.bz2、パスワード付き zip、ディスクイメージ
+- Finder のファイルと macOS のメタデータを除外し、すでにアーカイブである項目はスキップ
+- 作成したすべてのアーカイブの記録と、必要に応じて元の項目をゴミ箱へ移動
+
+「Balewick で圧縮」は GNOME ファイル、Dolphin、Nemo、Caja (caja-actions 使用時) のコンテキストメニューと、Thunar の「送る」メニューに追加されます。</translation>
+    </message>
+    <message id="a11y.dropView">
+        <source>Press Space to choose files and folders instead of dropping them.</source>
+        <translation>ドロップする代わりに、スペースキーでファイルやフォルダーを選択できます。</translation>
+    </message>
+    <message id="a11y.main.add">
+        <source>Add files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+    <message id="a11y.main.add.description">
+        <source>Choose files and folders and start the chosen action with them.</source>
+        <translation>ファイルやフォルダーを選択し、選んだ操作を開始します。</translation>
+    </message>
+    <message id="a11y.preferences.title">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="a11y.menu.recents">
+        <source>Recent archives</source>
+        <translation>最近のアーカイブ</translation>
+    </message>
+    <message id="a11y.menu.recents.description">
+        <source>Opens a menu to show the last archive or the archive log.</source>
+        <translation>最後のアーカイブまたはアーカイブ履歴を表示するメニューを開きます。</translation>
+    </message>
+    <message id="a11y.log.table.description">
+        <source>The archives made so far. Move to the last column of a row and press Return to show that archive in the file manager.</source>
+        <translation>これまでに作成したアーカイブです。行の最後の列に移動して Enter キーを押すと、そのアーカイブをファイルマネージャーで表示します。</translation>
+    </message>
+    <message id="a11y.aboutCredits">
+        <source>Credits</source>
+        <translation>クレジット</translation>
+    </message>
+    <message id="email.tooLarge.title">
+        <source>Attach this much to an e-mail?</source>
+        <translation>この大きさのファイルをメールに添付しますか？</translation>
+    </message>
+    <message id="email.tooLarge.message">
+        <source>The attachments would come to %1. Many mail services refuse messages over 20–25 MB, so the message may never arrive. You can attach the archives anyway, or show them in the file manager and share them another way.</source>
+        <translation>添付ファイルの合計は %1 になります。多くのメールサービスは 20～25 MB を超えるメッセージを受け付けないため、このメッセージは届かない可能性があります。このままアーカイブを添付するか、ファイルマネージャーで表示して別の方法で共有してください。</translation>
+    </message>
+    <message id="email.tooLarge.attach">
+        <source>Attach Anyway</source>
+        <translation>このまま添付</translation>
+    </message>
+    <message id="email.tooLarge.reveal">
+        <source>Show in File Manager</source>
+        <translation>ファイルマネージャーで表示</translation>
+    </message>
 </context>
 </TS>

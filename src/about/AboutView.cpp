@@ -56,6 +56,7 @@ AboutView::AboutView(DesktopServices& desktop, const AppInfo& info, QWidget* par
     auto* credits =
         new AboutCreditsTextView(QStringLiteral(":/about/AboutText.html"), info.shortVersion, this);
     credits->setObjectName(QStringLiteral("aboutCredits"));
+    credits->setAccessibleName(qtTrId("a11y.aboutCredits"));
     credits->setMaximumHeight(200);
     auto* creditsBox = new QVBoxLayout;
     creditsBox->setContentsMargins(36, 16, 36, 16);

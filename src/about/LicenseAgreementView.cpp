@@ -13,6 +13,7 @@ LicenseAgreementView::LicenseAgreementView(const QString& resource, QWidget* par
     : QWidget(parent) {
     auto* text = new LicenseAgreementTextView(resource, this);
     text->setObjectName(QStringLiteral("licenseText"));
+    text->setAccessibleName(qtTrId("license.title"));
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Plain);

@@ -95,12 +95,13 @@ int run(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::reopenRequested, &delegate, &AppDelegate::reopen);
     FreedesktopNotifier notifier;
     RunNotice notice(model, notifier, desktop);
-    QTimer::singleShot(0, &delegate, [&delegate, &dialogs, &notice, files] {
+    QTimer::singleShot(0, &delegate, [&application, &delegate, &dialogs, &notice, files] {
         if (!delegate.applicationDidFinishLaunching())
             return;
         dialogs.setMainWindow(delegate.windowController());
         notice.setWindow(delegate.windowController());
         delegate.openUrls(files);
+        QTimer::singleShot(0, &application, [&application] { Translations::installQt(application); });
     });
     return QApplication::exec();
 }

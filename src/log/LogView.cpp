@@ -81,7 +81,11 @@ QWidget* LogView::makeSearchBar() {
 void LogView::makeTable() {
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("log.table"));
+    m_table->setAccessibleName(qtTrId("log.title"));
+    m_table->setAccessibleDescription(qtTrId("a11y.log.table.description"));
     m_table->setModel(m_rows);
+    // Tab leaves the table; the arrow keys move between its cells.
+    m_table->setTabKeyNavigation(false);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSortingEnabled(false);

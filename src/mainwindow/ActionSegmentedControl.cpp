@@ -52,6 +52,9 @@ void ActionSegmentedControl::setSelection(ArchiveAction action) {
         return;
     m_selection = action;
     m_segments.at(index)->setChecked(true);
+    // One stop for Tab, like a group of radio buttons; the arrow keys move between the segments.
+    for (ActionSegmentButton* segment : std::as_const(m_segments))
+        segment->setFocusPolicy(segment->isChecked() ? Qt::TabFocus : Qt::NoFocus);
     m_animation->stop();
     if (isVisible() && !qFuzzyCompare(m_capsulePosition + 1, qreal(index) + 1)) {
         m_animation->setStartValue(m_capsulePosition);

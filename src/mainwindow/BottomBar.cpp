@@ -3,12 +3,14 @@
 #include "RecentsMenu.h"
 #include "RecentsMenuActions.h"
 #include "widgets/Appearance.h"
+#include "widgets/ReturnActivation.h"
 #include "widgets/SymbolIcons.h"
 #include "workflow/MainModel.h"
 
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QToolButton>
 
 namespace {
@@ -23,12 +25,16 @@ BottomBar::BottomBar(MainModel& model, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    m_addButton = makeButton(QStringLiteral("main.add"), qtTrId("main.add"));
+    m_addButton = makeButton(QStringLiteral("main.add"), qtTrId("main.add"), qtTrId("a11y.main.add"));
+    m_addButton->setAccessibleDescription(qtTrId("a11y.main.add.description"));
     layout->addWidget(m_addButton);
-    m_settingsButton = makeButton(QStringLiteral("preferences.title"), qtTrId("preferences.title"));
+    m_settingsButton = makeButton(QStringLiteral("preferences.title"), qtTrId("preferences.title"),
+                                  qtTrId("a11y.preferences.title"));
     layout->addWidget(m_settingsButton);
     layout->addStretch(1);
-    m_recentsButton = makeButton(QStringLiteral("menu.recents"), qtTrId("menu.recents"));
+    m_recentsButton =
+        makeButton(QStringLiteral("menu.recents"), qtTrId("menu.recents"), qtTrId("a11y.menu.recents"));
+    m_recentsButton->setAccessibleDescription(qtTrId("a11y.menu.recents.description"));
     layout->addWidget(m_recentsButton);
     refreshIcons();
 
@@ -40,11 +46,13 @@ BottomBar::BottomBar(MainModel& model, QWidget* parent)
     m_addButton->setEnabled(!m_model.isBusy());
 }
 
-QToolButton* BottomBar::makeButton(const QString& name, const QString& toolTip) {
+QToolButton* BottomBar::makeButton(const QString& name, const QString& toolTip,
+                                   const QString& accessibleName) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setToolTip(toolTip);
-    button->setAccessibleName(toolTip);
+    button->setAccessibleName(accessibleName);
+    ReturnActivation::install(button);
     button->setAutoRaise(false);
     button->setFixedSize(buttonSize + 8, buttonSize);
     button->setIconSize(QSize(symbolSize, symbolSize));
@@ -71,5 +79,12 @@ void BottomBar::showRecents() {
         m_recentsActions = new RecentsMenuActions(m_model, this);
         connect(m_recentsActions, &RecentsMenuActions::logRequested, this, &BottomBar::logRequested);
     }
-    RecentsMenu::popUp(*m_recentsActions, this, QCursor::pos());
+    // Opened from the keyboard, the menu belongs under the button, not wherever the pointer rests,
+    // and its first item is ready for the arrow keys.
+    const bool fromKeyboard = m_recentsButton->hasFocus();
+    const QPoint position =
+        fromKeyboard ? m_recentsButton->mapToGlobal(QPoint(0, m_recentsButton->height())) : QCursor::pos();
+    QMenu* menu = RecentsMenu::popUp(*m_recentsActions, this, position);
+    if (fromKeyboard && !menu->actions().isEmpty())
+        menu->setActiveAction(menu->actions().constFirst());
 }

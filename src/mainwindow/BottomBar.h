@@ -14,7 +14,7 @@ public:
     explicit BottomBar(MainModel& model, QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(BottomBar)
 
-    // Pops up the recents menu at the mouse pointer.
+    // Pops up the recents menu at the mouse pointer, or under its button when that has the focus.
     void showRecents();
 
 signals:
@@ -26,7 +26,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QToolButton* makeButton(const QString& name, const QString& toolTip);
+    QToolButton* makeButton(const QString& name, const QString& toolTip, const QString& accessibleName);
     void refreshIcons();
 
     MainModel& m_model;

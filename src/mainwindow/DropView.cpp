@@ -1,13 +1,29 @@
 #include "DropView.h"
 
+#include "DropViewAccessible.h"
 #include "engine/LocalPath.h"
 
+#include <QAccessible>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 
 DropView::DropView(QWidget* parent)
     : QWidget(parent) {
     setAcceptDrops(true);
+    // Reached with Tab only: a click on the zone is not a wish to type into it.
+    setFocusPolicy(Qt::TabFocus);
+    static const bool accessible = [] {
+        QAccessible::installFactory(&DropViewAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessible)
+}
+
+void DropView::activate() {
+    if (m_dropEnabled && m_onActivate)
+        m_onActivate();
 }
 
 QList<QUrl> DropView::fileUrls(const QMimeData* mimeData) {
@@ -79,4 +95,36 @@ void DropView::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+void DropView::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        activate();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DropView::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void DropView::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void DropView::paintEvent(QPaintEvent*) {
+    // Like the style's own controls: the ring marks keyboard focus, not a click.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
 }

@@ -25,12 +25,17 @@ public:
     void setOnTarget(std::function<void(bool)> onTarget) { m_onTarget = std::move(onTarget); }
     // Told the dropped file URLs, in the order the drag carries them.
     void setOnDrop(std::function<void(const QList<QUrl>&)> onDrop) { m_onDrop = std::move(onDrop); }
+    // Told when Space or Return is pressed on the focused view while drops are enabled: the
+    // keyboard's way to hand over files.
+    void setOnActivate(std::function<void()> onActivate) { m_onActivate = std::move(onActivate); }
 
     // The three steps of a drag over this view; views laid over it call them to hand drags on.
     // True when the drag is accepted.
     bool enterDrag(const QMimeData* mimeData);
     void exitDrag();
     bool performDrop(const QMimeData* mimeData);
+    // What Space or Return does on the focused view, and a screen reader's press.
+    void activate();
 
     // The local file URLs a drag carries, in order; web addresses and other content are left out.
     static QList<QUrl> fileUrls(const QMimeData* mimeData);
@@ -40,6 +45,10 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void tellTarget(bool targeted) const;
@@ -47,4 +56,5 @@ private:
     bool m_dropEnabled = true;
     std::function<void(bool)> m_onTarget;
     std::function<void(const QList<QUrl>&)> m_onDrop;
+    std::function<void()> m_onActivate;
 };

@@ -3,6 +3,7 @@
 #include "DropSymbol.h"
 #include "DropView.h"
 #include "widgets/Appearance.h"
+#include "widgets/ReturnActivation.h"
 #include "workflow/MainModel.h"
 #include "workflow/ProgressPresenter.h"
 
@@ -25,6 +26,8 @@ DropZone::DropZone(MainModel& model, QWidget* parent)
     outer->addWidget(m_dropView);
 
     m_dropView->setObjectName(QStringLiteral("dropView"));
+    m_dropView->setAccessibleName(qtTrId("main.drop"));
+    m_dropView->setAccessibleDescription(qtTrId("a11y.dropView"));
     auto* content = new QVBoxLayout(m_dropView);
     content->setContentsMargins(0, 0, 0, 0);
     content->setSpacing(0);
@@ -34,6 +37,7 @@ DropZone::DropZone(MainModel& model, QWidget* parent)
 
     m_dropView->setOnTarget([this](bool targeted) { m_model.setTargeted(targeted); });
     m_dropView->setOnDrop([this](const QList<QUrl>& urls) { m_model.process(urls); });
+    m_dropView->setOnActivate([this] { m_model.addItems(); });
 
     connect(&m_model, &MainModel::isBusyChanged, this, &DropZone::refresh);
     connect(&m_model.progress(), &ProgressPresenter::showProgressChanged, this, &DropZone::refresh);
@@ -103,6 +107,7 @@ QWidget* DropZone::buildProgress() {
     m_stopButton = new QPushButton(qtTrId("progress.stop"), m_progress);
     m_stopButton->setObjectName(QStringLiteral("progress.stop"));
     m_stopButton->setAutoDefault(false);
+    ReturnActivation::install(m_stopButton);
     connect(m_stopButton, &QPushButton::clicked, this, [this] { m_model.stop(); });
     layout->addWidget(m_stopButton, 0, Qt::AlignHCenter);
     return m_progress;

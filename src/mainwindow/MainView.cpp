@@ -1,5 +1,6 @@
 #include "MainView.h"
 
+#include "ActionSegmentButton.h"
 #include "ActionSegmentedControl.h"
 #include "BottomBar.h"
 #include "DropZone.h"
@@ -100,6 +101,11 @@ void MainView::refreshDescription() {
     const ArchiveAction action = m_preferences.selectedAction();
     const QString key = descriptionKey(m_preferences.actionFormat(action), action);
     m_description->setText(qtTrId(key.toUtf8().constData()));
+    // A screen reader on a segment hears what that action would do, as the line shows it once chosen.
+    for (const ArchiveAction each : allArchiveActions()) {
+        const QString eachKey = descriptionKey(m_preferences.actionFormat(each), each);
+        m_chooser->segment(each)->setAccessibleDescription(qtTrId(eachKey.toUtf8().constData()));
+    }
 }
 
 void MainView::refreshBusy() {

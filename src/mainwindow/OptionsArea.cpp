@@ -2,6 +2,7 @@
 
 #include "persistence/AppPreferences.h"
 #include "widgets/OptionSwitch.h"
+#include "widgets/ReturnActivation.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/DestinationResolver.h"
 #include "workflow/Dialogs.h"
@@ -18,24 +19,23 @@
 
 namespace {
 
-struct ConfirmationKeys {
-    QString title;
-    QString message;
-    QString confirmButton;
-    QString suppression;
-};
-
-ConfirmationKeys confirmationKeys(OptionsArea::Option option) {
+AppPreferences::Confirmation confirmation(OptionsArea::Option option) {
     switch (option) {
     case OptionsArea::Option::omitFinderFiles:
-        return {QStringLiteral("confirm.omitFinder.title"), QStringLiteral("confirm.omitFinder.body"),
-                QStringLiteral("confirm.omit"), QStringLiteral("BWSuppressOmitFinder")};
+        return {.titleKey = QStringLiteral("confirm.omitFinder.title"),
+                .messageKey = QStringLiteral("confirm.omitFinder.body"),
+                .confirmButtonKey = QStringLiteral("confirm.omit"),
+                .suppressionKey = QStringLiteral("BWSuppressOmitFinder")};
     case OptionsArea::Option::omitMacMetadata:
-        return {QStringLiteral("confirm.omitMac.title"), QStringLiteral("confirm.omitMac.body"),
-                QStringLiteral("confirm.omit"), QStringLiteral("BWSuppressOmitMac")};
+        return {.titleKey = QStringLiteral("confirm.omitMac.title"),
+                .messageKey = QStringLiteral("confirm.omitMac.body"),
+                .confirmButtonKey = QStringLiteral("confirm.omit"),
+                .suppressionKey = QStringLiteral("BWSuppressOmitMac")};
     case OptionsArea::Option::trashOriginals:
-        return {QStringLiteral("confirm.trash.title"), QStringLiteral("confirm.trash.body"),
-                QStringLiteral("confirm.set"), QStringLiteral("BWSuppressTrash")};
+        return {.titleKey = QStringLiteral("confirm.trash.title"),
+                .messageKey = QStringLiteral("confirm.trash.body"),
+                .confirmButtonKey = QStringLiteral("confirm.set"),
+                .suppressionKey = QStringLiteral("BWSuppressTrash")};
     }
     return {};
 }
@@ -104,11 +104,13 @@ QWidget* OptionsArea::buildArchiveBlock() {
     auto* open = new QPushButton(qtTrId("archive.open"), block);
     open->setObjectName(QStringLiteral("archive.open"));
     open->setAutoDefault(false);
+    ReturnActivation::install(open);
     connect(open, &QPushButton::clicked, this, &OptionsArea::openArchiveFolder);
     row->addWidget(open);
     auto* change = new QPushButton(qtTrId("archive.change"), block);
     change->setObjectName(QStringLiteral("archive.change"));
     change->setAutoDefault(false);
+    ReturnActivation::install(change);
     connect(change, &QPushButton::clicked, this, [this] { changeArchiveFolder(); });
     row->addWidget(change);
     layout->addLayout(row);
@@ -152,9 +154,7 @@ QCoro::Task<> OptionsArea::turn(Option option, bool on) {
     m_asking = true;
     QPointer<OptionsArea> guard(this);
     AppPreferences& preferences = m_preferences;
-    const ConfirmationKeys keys = confirmationKeys(option);
-    const bool confirmed = co_await preferences.confirmUnlessSuppressed(m_dialogs, keys.title, keys.message,
-                                                                        keys.confirmButton, keys.suppression);
+    const bool confirmed = co_await preferences.confirmUnlessSuppressed(m_dialogs, confirmation(option));
     // The answer counts even if the window went away meanwhile.
     if (confirmed)
         assign(preferences, option, true);

@@ -3,6 +3,7 @@
 #include "DropView.h"
 #include "widgets/Appearance.h"
 #include "widgets/LineLimitedLabel.h"
+#include "widgets/ReturnActivation.h"
 #include "workflow/DesktopServices.h"
 #include "workflow/MainModel.h"
 
@@ -55,6 +56,7 @@ ResultBanner::ResultBanner(MainModel& model, DesktopServices& desktop, QWidget* 
     row->addWidget(m_text, 1, Qt::AlignVCenter);
     m_revealButton->setObjectName(QStringLiteral("banner.showInFinder"));
     m_revealButton->setAutoDefault(false);
+    ReturnActivation::install(m_revealButton);
     row->addWidget(m_revealButton, 0, Qt::AlignVCenter);
     // The originals that stayed, under both, so that the line has the panel's whole width.
     m_kept->setObjectName(QStringLiteral("bannerKept"));

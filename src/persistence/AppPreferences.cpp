@@ -27,9 +27,10 @@ const QString lastAutoCheckDateKey = QStringLiteral("BWAutoCheckLastDate");
 // Keys of an old build that kept a password; never read, removed at every start.
 const QStringList obsoleteKeys{QStringLiteral("BWSavedPassword"), QStringLiteral("BWRememberPassword")};
 
-const QStringList suppressionKeys{QStringLiteral("BWSuppressOmitFinder"), QStringLiteral("BWSuppressOmitMac"),
-                                  QStringLiteral("BWSuppressTrash"), QStringLiteral("BWSuppressEncryptedDMG"),
-                                  QStringLiteral("BWSuppressEncryptedZip")};
+const QStringList suppressionKeys{
+    QStringLiteral("BWSuppressOmitFinder"),   QStringLiteral("BWSuppressOmitMac"),
+    QStringLiteral("BWSuppressTrash"),        QStringLiteral("BWSuppressEncryptedDMG"),
+    QStringLiteral("BWSuppressEncryptedZip"), QStringLiteral("BWSuppressLargeMail")};
 
 constexpr int rememberedActionCount = 3;
 
@@ -198,24 +199,26 @@ void AppPreferences::resetDialogs() {
     m_settings->sync();
 }
 
-QCoro::Task<bool> AppPreferences::confirmUnlessSuppressed(ConfirmationAlert& alert, QString titleKey,
-                                                          std::optional<QString> messageKey,
-                                                          QString confirmButtonKey, QString suppressionKey) {
-    if (readBool(suppressionKey, false))
+QCoro::Task<bool> AppPreferences::confirmUnlessSuppressed(ConfirmationAlert& alert,
+                                                          Confirmation confirmation) {
+    if (readBool(confirmation.suppressionKey, false))
         co_return true;
 
     ConfirmationAlert::Request request;
-    request.title = qtTrId(titleKey.toUtf8().constData());
-    if (messageKey)
-        request.message = qtTrId(messageKey->toUtf8().constData());
-    request.confirmButton = qtTrId(confirmButtonKey.toUtf8().constData());
-    request.cancelButton = qtTrId("confirm.cancel");
+    request.title = qtTrId(confirmation.titleKey.toUtf8().constData());
+    if (confirmation.messageKey) {
+        request.message = qtTrId(confirmation.messageKey->toUtf8().constData());
+        if (confirmation.messageArgument)
+            request.message = request.message->arg(*confirmation.messageArgument);
+    }
+    request.confirmButton = qtTrId(confirmation.confirmButtonKey.toUtf8().constData());
+    request.cancelButton = qtTrId(confirmation.cancelButtonKey.toUtf8().constData());
     request.suppressionCheckBox = qtTrId("confirm.dontAsk");
 
     QPointer<AppPreferences> self(this);
     const ConfirmationAlert::Answer answer = co_await alert.askConfirmation(std::move(request));
     // The preferences may be gone by the time the user answers; the answer still counts.
     if (self && answer.confirmed && answer.suppressChecked)
-        store(suppressionKey, true);
+        store(confirmation.suppressionKey, true);
     co_return answer.confirmed;
 }

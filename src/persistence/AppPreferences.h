@@ -76,11 +76,18 @@ public:
     // Forgets every "don't ask again" choice.
     void resetDialogs();
 
-    // Asks unless the user chose never to be asked again; true means go ahead. The keys are
-    // localisation keys; suppressionKey is one of the "BWSuppress…" keys.
-    QCoro::Task<bool> confirmUnlessSuppressed(ConfirmationAlert& alert, QString titleKey,
-                                              std::optional<QString> messageKey, QString confirmButtonKey,
-                                              QString suppressionKey);
+    // A question the user may silence for good. The texts are localisation keys.
+    struct Confirmation {
+        QString titleKey;
+        std::optional<QString> messageKey;
+        QString confirmButtonKey;
+        QString suppressionKey; // one of the "BWSuppress…" keys
+        QString cancelButtonKey = QStringLiteral("confirm.cancel");
+        // Fills the message's %1, when there is one.
+        std::optional<QString> messageArgument = {};
+    };
+    // Asks unless the user chose never to be asked again; true means go ahead (the first button).
+    QCoro::Task<bool> confirmUnlessSuppressed(ConfirmationAlert& alert, Confirmation confirmation);
 
 signals:
     void autoCheckForUpdatesChanged();

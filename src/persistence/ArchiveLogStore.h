@@ -14,13 +14,14 @@ class ArchiveLogStore final : public QObject {
 public:
     static constexpr int limit = 200;
 
-    // Loads the log from the given store (not owned; it must outlive this object).
+    // Reads the log from the given store (not owned; it must outlive this object) when first asked,
+    // as nothing shows it at start.
     explicit ArchiveLogStore(QSettings* settings, QObject* parent = nullptr);
     Q_DISABLE_COPY_MOVE(ArchiveLogStore)
 
     static QString key() { return QStringLiteral("BWArchiveLog"); }
 
-    const QList<ArchiveLogEntry>& entries() const { return m_entries; }
+    const QList<ArchiveLogEntry>& entries() const;
 
     // Records an archive that now exists at path. Never fails outward.
     void append(const QString& path, ArchiveFormat format);
@@ -30,5 +31,6 @@ signals:
 
 private:
     QSettings* m_settings;
-    QList<ArchiveLogEntry> m_entries;
+    mutable QList<ArchiveLogEntry> m_entries;
+    mutable bool m_loaded = false;
 };

@@ -15,19 +15,25 @@ const QString defaultAction = QStringLiteral("default");
 
 } // namespace
 
-FreedesktopNotifier::FreedesktopNotifier(QDBusConnection bus, QObject* parent)
+FreedesktopNotifier::FreedesktopNotifier(BusSource bus, QObject* parent)
     : QObject(parent)
-    , m_bus(std::move(bus)) {
-    if (!m_bus.isConnected())
-        return;
-    m_bus.connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
-                  SLOT(actionInvoked(uint, QString)));
-    m_bus.connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
-                  SLOT(notificationClosed(uint, uint)));
+    , m_busSource(std::move(bus)) {}
+
+QDBusConnection& FreedesktopNotifier::bus() {
+    if (m_bus)
+        return *m_bus;
+    m_bus = m_busSource();
+    if (m_bus->isConnected()) {
+        m_bus->connect(service, path, interface, QStringLiteral("ActionInvoked"), this,
+                       SLOT(actionInvoked(uint, QString)));
+        m_bus->connect(service, path, interface, QStringLiteral("NotificationClosed"), this,
+                       SLOT(notificationClosed(uint, uint)));
+    }
+    return *m_bus;
 }
 
 void FreedesktopNotifier::notify(const QString& title, const QString& body, std::function<void()> show) {
-    if (!m_bus.isConnected())
+    if (!bus().isConnected())
         return;
     QStringList actions;
     if (show) // the default action is a click on the notification itself
@@ -36,7 +42,7 @@ void FreedesktopNotifier::notify(const QString& title, const QString& body, std:
     call.setArguments({QStringLiteral("Balewick"), uint(0), QStringLiteral("balewick"), title, body, actions,
                        QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("balewick")}}, int(-1)});
     // Asynchronous, so a missing or slow service never holds up the window.
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto* watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, show = std::move(show)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();

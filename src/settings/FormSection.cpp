@@ -91,6 +91,7 @@ OptionSwitch* FormSection::addOptionRow(const QString& name, const QString& titl
     auto* toggle = new OptionSwitch(QString(), row);
     toggle->setObjectName(name);
     toggle->setAccessibleName(title);
+    toggle->setAccessibleDescription(subtitle);
     layout->addWidget(toggle, 0, Qt::AlignVCenter);
     addRow(row, spacing.padding);
     return toggle;

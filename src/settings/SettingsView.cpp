@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,6 +38,8 @@ SettingsView::SettingsView(SettingsModel& model, AppPreferences& preferences, QW
     layout->setContentsMargins(margin, margin, margin, margin);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("settingsTabs"));
+    m_tabs->tabBar()->setObjectName(QStringLiteral("settingsTabBar"));
+    m_tabs->tabBar()->setAccessibleName(qtTrId("preferences.title"));
     m_tabs->setFixedWidth(tabWidth);
     m_tabs->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     m_general = new GeneralSettingsView(preferences);

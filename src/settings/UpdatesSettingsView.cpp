@@ -43,6 +43,8 @@ UpdatesSettingsView::UpdatesSettingsView(AppPreferences& preferences, QWidget* p
     rowLayout->addLayout(texts, 1);
     m_check = new QPushButton(qtTrId("updates.manual.button"), row);
     m_check->setObjectName(QStringLiteral("updates.manual.button"));
+    // Its text gives way to the busy indicator; the name stays.
+    m_check->setAccessibleName(qtTrId("updates.manual.button"));
     m_check->setAutoDefault(false);
     // The busy indicator takes the text's place, so the button keeps its size.
     m_check->setMinimumWidth(m_check->sizeHint().width());

@@ -24,6 +24,8 @@ VersionCheckUpdateView::VersionCheckUpdateView(AppPreferences& preferences, cons
     , m_preferences(preferences) {
     setObjectName(QStringLiteral("updateWindow"));
     setWindowTitle(title);
+    // The focus starts on a button; a screen reader reads this out with the window.
+    setAccessibleDescription(info.isEmpty() ? versionLine : versionLine + u'\n' + info);
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);

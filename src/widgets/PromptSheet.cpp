@@ -2,13 +2,16 @@
 
 #include "Appearance.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 PromptSheet::PromptSheet(int width, QWidget* parent)
-    : QDialog(parent, Qt::Sheet | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    // A dialog of the main window with a title and a close button only, and a fixed size (below):
+    // window managers then offer no maximise, and most no minimise either.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_title(new QLabel(this))
     , m_content(new QVBoxLayout(this)) {
     setWindowModality(Qt::WindowModal);
@@ -28,6 +31,7 @@ void PromptSheet::addButtons(QPushButton* cancel, QPushButton* confirm) {
     row->setSpacing(8);
     row->addStretch(1);
     cancel->setAutoDefault(false);
+    m_cancel = cancel;
     row->addWidget(cancel);
     confirm->setDefault(true);
     row->addWidget(confirm);
@@ -44,4 +48,8 @@ void PromptSheet::setPresented(bool presented) {
     }
 }
 
-void PromptSheet::reject() {}
+void PromptSheet::reject() {
+    // Answered like the button, so the model closes the sheet; never closed behind its back.
+    if (m_cancel && m_cancel->isEnabled())
+        m_cancel->click();
+}

@@ -7,8 +7,8 @@ class QPushButton;
 class QVBoxLayout;
 
 // The frame shared by the name and password sheets: a window-modal dialog over the main window
-// that only the model closes. Escape and the window's close button do nothing, because closing
-// without answering would leave the waiting run suspended.
+// that only the model closes. Escape and the window's close button press the cancel button, so
+// the waiting run always hears an answer.
 class PromptSheet : public QDialog {
     Q_OBJECT
 
@@ -33,4 +33,5 @@ protected:
 private:
     QLabel* m_title;
     QVBoxLayout* m_content;
+    QPushButton* m_cancel = nullptr;
 };

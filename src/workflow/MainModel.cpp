@@ -237,7 +237,11 @@ QCoro::Task<> MainModel::performRun(QList<QUrl> urls) {
         if (!guard || !made)
             co_return;
     }
-    setResult(d->followUp.runCompleted(plan->action, d->desktop));
+    std::optional<ArchiveResult> result =
+        co_await d->followUp.runCompleted(plan->action, d->dialogs, d->desktop, cancellation);
+    if (!guard)
+        co_return;
+    setResult(result);
 }
 
 QCoro::Task<std::optional<RunPlan>> MainModel::prepareRun(QList<QUrl> urls) {

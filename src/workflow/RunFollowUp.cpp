@@ -9,6 +9,43 @@
 #include "persistence/ArchiveLogStore.h"
 
 #include <QFileInfo>
+#include <QLocale>
+
+#include <sys/stat.h>
+
+namespace {
+
+// Many mail services refuse messages over 20 to 25 MB.
+constexpr qint64 largeMailBytes = 20'000'000;
+
+qint64 totalSize(const QList<QUrl>& files) {
+    qint64 total = 0;
+    for (const QUrl& file : files) {
+        struct stat status {};
+        if (::stat(LocalPath::fromUrl(file).constData(), &status) == 0)
+            total += status.st_size;
+    }
+    return total;
+}
+
+// True to attach the archives, false to show them in the file manager instead.
+QCoro::Task<bool> attachLargeMail(AppPreferences& preferences, Dialogs& dialogs, QList<QUrl> archives) {
+    const qint64 size = totalSize(archives);
+    if (size <= largeMailBytes)
+        co_return true;
+    AppPreferences::Confirmation confirmation{
+        .titleKey = QString::fromLatin1(QT_TRID_NOOP("email.tooLarge.title")),
+        .messageKey = QString::fromLatin1(QT_TRID_NOOP("email.tooLarge.message")),
+        .confirmButtonKey = QString::fromLatin1(QT_TRID_NOOP("email.tooLarge.attach")),
+        .suppressionKey = QStringLiteral("BWSuppressLargeMail"),
+        .cancelButtonKey = QString::fromLatin1(QT_TRID_NOOP("email.tooLarge.reveal")),
+        // Kept on one line with its unit.
+        .messageArgument =
+            QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat).replace(u' ', QChar::Nbsp)};
+    co_return co_await preferences.confirmUnlessSuppressed(dialogs, std::move(confirmation));
+}
+
+} // namespace
 
 RunFollowUp::RunFollowUp(AppPreferences& preferences, ArchiveLogStore& log)
     : m_preferences(preferences)
@@ -47,12 +84,24 @@ void RunFollowUp::trashOriginals(const QUrl& archiveURL, const QList<QUrl>& item
     }
 }
 
-std::optional<ArchiveResult> RunFollowUp::runCompleted(ArchiveAction action, DesktopServices& desktop) const {
-    if (action == ArchiveAction::email)
-        desktop.composeEmail(m_archives);
-    if (m_archives.isEmpty())
-        return std::nullopt;
-    return ArchiveResult{m_archives, m_kept};
+QCoro::Task<std::optional<ArchiveResult>> RunFollowUp::runCompleted(ArchiveAction action, Dialogs& dialogs,
+                                                                    DesktopServices& desktop,
+                                                                    CancellationToken cancellation) const {
+    // Copied before asking: the model that owns this object may be gone once the user answers.
+    std::optional<ArchiveResult> result;
+    if (!m_archives.isEmpty())
+        result = ArchiveResult{m_archives, m_kept};
+    const QList<QUrl> archives = m_archives;
+    if (action != ArchiveAction::email)
+        co_return result;
+    const bool attach = co_await attachLargeMail(m_preferences, dialogs, archives);
+    if (cancellation.isCancelled())
+        co_return result;
+    if (attach)
+        desktop.composeEmail(archives);
+    else
+        desktop.revealInFileManager(archives);
+    co_return result;
 }
 
 QCoro::Task<> RunFollowUp::showLastArchive(Dialogs& dialogs, DesktopServices& desktop) const {

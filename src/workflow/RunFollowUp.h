@@ -3,6 +3,7 @@
 #include "ArchiveResult.h"
 #include "engine/ArchiveAction.h"
 #include "engine/ArchiveFormat.h"
+#include "engine/CancellationToken.h"
 
 #include <QCoroTask>
 #include <QList>
@@ -32,8 +33,12 @@ public:
     // staged for it (`staged` tells, item by item, what staging took).
     void trashOriginals(const QUrl& archiveURL, const QList<QUrl>& items, const QList<StagedItem>& staged,
                         DesktopServices& desktop);
-    // Every archive is made: the e-mail action hands them over; the run's result, none without any.
-    std::optional<ArchiveResult> runCompleted(ArchiveAction action, DesktopServices& desktop) const;
+    // Every archive is made: the e-mail action hands them over, asking first when they are larger
+    // than most mail services take; the run's result, none without any. A stop while asking hands
+    // nothing over. The ports must outlive the task.
+    QCoro::Task<std::optional<ArchiveResult>> runCompleted(ArchiveAction action, Dialogs& dialogs,
+                                                           DesktopServices& desktop,
+                                                           CancellationToken cancellation) const;
 
     // Reveals the newest archive made, or explains why it can't. The ports must outlive the task.
     QCoro::Task<> showLastArchive(Dialogs& dialogs, DesktopServices& desktop) const;

@@ -14,11 +14,12 @@ QCoro::Task<bool> confirmFormat(AppPreferences& preferences, Dialogs& dialogs, A
     const FormatDescription& description = formatDescription(format);
     if (!description.confirmTitleKey)
         co_return true;
-    const QString title = QString::fromLatin1(description.confirmTitleKey);
-    const QString message = QString::fromLatin1(description.confirmMessageKey);
-    const QString button = QString::fromLatin1(description.confirmButtonKey);
-    const QString suppressionKey = QString::fromLatin1(description.confirmSuppressionKey);
-    co_return co_await preferences.confirmUnlessSuppressed(dialogs, title, message, button, suppressionKey);
+    AppPreferences::Confirmation confirmation{
+        .titleKey = QString::fromLatin1(description.confirmTitleKey),
+        .messageKey = QString::fromLatin1(description.confirmMessageKey),
+        .confirmButtonKey = QString::fromLatin1(description.confirmButtonKey),
+        .suppressionKey = QString::fromLatin1(description.confirmSuppressionKey)};
+    co_return co_await preferences.confirmUnlessSuppressed(dialogs, std::move(confirmation));
 }
 
 } // namespace

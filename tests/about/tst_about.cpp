@@ -4,6 +4,7 @@
 #include "about/LicenseAgreementView.h"
 #include "about/LicenseAgreementWindow.h"
 #include "support/FakeDesktopServices.h"
+#include "support/FocusChain.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -58,6 +59,7 @@ private slots:
         std::unique_ptr<AboutWindow> kept;
         AboutWindow* window = AboutWindow::showAboutWindow(m_desktop, &kept);
         QCOMPARE(window->size(), QSize(500, 600));
+        QCOMPARE(FocusChain::unnamedStops(window), QStringList());
         QTest::keyClick(window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(window->isVisible(), !closes);
     }
@@ -70,6 +72,7 @@ private slots:
         QVERIFY(text->isReadOnly());
         QVERIFY(text->toPlainText().contains("TERMS AND CONDITIONS"));
         QVERIFY(window->view()->closeButton()->isDefault());
+        QCOMPARE(FocusChain::unnamedStops(window), QStringList());
         QTest::keyClick(text, Qt::Key_Return);
         QVERIFY(!window->isVisible());
     }

@@ -6,6 +6,7 @@
 #include "persistence/ArchiveLogStore.h"
 #include "persistence/TemporarySettings.h"
 #include "support/FakeDesktopServices.h"
+#include "support/FocusChain.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -160,6 +161,30 @@ private slots:
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(button).center());
         const QList<QList<QUrl>> expected{{QUrl::fromLocalFile(searchSeeds.at(2).path)}};
         QCOMPARE(m_desktop.revealed, expected);
+    }
+
+    // Tab reaches the table and leaves it again; Return on a row's button cell reveals that row.
+    void keyboard_everyStopNamed_returnOnTheButtonCellReveals() {
+        LogView& view = seededView();
+        m_kept->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_kept.get()));
+        QCOMPARE(FocusChain::names(FocusChain::tabStops(m_kept.get())),
+                 QStringList({"log.searchField", "log.clear", "log.table"}));
+        QCOMPARE(FocusChain::unnamedStops(m_kept.get()), QStringList());
+        view.findChild<QLineEdit*>("log.searchField")->setFocus(Qt::TabFocusReason);
+        FocusChain::press(Qt::Key_Tab);
+        FocusChain::press(Qt::Key_Tab);
+        auto* table = view.findChild<QTableView*>("log.table");
+        QCOMPARE(QApplication::focusWidget(), table);
+        FocusChain::press(Qt::Key_Down);
+        FocusChain::press(Qt::Key_End);
+        QCOMPARE(table->currentIndex().column(), int(LogTableModel::revealColumn));
+        m_desktop.revealed.clear();
+        FocusChain::press(Qt::Key_Return);
+        const QList<QList<QUrl>> expected{{QUrl::fromLocalFile(searchSeeds.at(1).path)}};
+        QCOMPARE(m_desktop.revealed, expected);
+        FocusChain::press(Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != table);
     }
 };
 

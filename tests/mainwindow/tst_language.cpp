@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     Translations::install(application);
+    Translations::installQt(application);
     LanguageTest test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -9,9 +9,11 @@
 #include "mainwindow/ResultBanner.h"
 #include "platform/DesktopNotifier.h"
 #include "support/ArchiveReading.h"
+#include "support/FocusChain.h"
 #include "widgets/LineLimitedLabel.h"
 #include "widgets/OptionSwitch.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -161,17 +163,126 @@ private slots:
         QTest::mouseClick(compress, Qt::LeftButton);
         QCOMPARE(harness.preferences.selectedAction(), ArchiveAction::compress);
         pick(ArchiveFormat::bzip2);
-        // The chooser takes arrow keys: right of compress is email, then archive.
-        compress->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(compress, Qt::Key_Right);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::mouseClick(harness.find("action.archive"), Qt::LeftButton);
         QCOMPARE(harness.preferences.selectedAction(), ArchiveAction::archive);
         pick(ArchiveFormat::tar);
 
         QTest::mouseClick(compress, Qt::LeftButton);
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::bzip2));
+        // Read out on each segment: what it would do with the format it remembers.
+        const QString archiveDescription =
+            qtTrId(descriptionKey(ArchiveFormat::tar, ArchiveAction::archive).toUtf8());
+        QCOMPARE(QAccessible::queryAccessibleInterface(harness.find("action.archive"))
+                     ->text(QAccessible::Description),
+                 archiveDescription);
         harness.preferences.setSelectedAction(ArchiveAction::archive); // as the settings would
         QCOMPARE(picker->currentData().toInt(), rawValue(ArchiveFormat::tar));
+    }
+
+    // What Tab meets, in order, and a name for a screen reader to read at each stop.
+    void tabStops_inOrder_eachNamed_data() {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<bool>("banner");
+        QTest::addColumn<QStringList>("stops");
+        const QStringList bar{"formatPicker", "main.add", "preferences.title", "menu.recents"};
+        QTest::newRow("compress") << int(ArchiveAction::compress) << false
+                                  << QStringList{"action.compress", "dropView", "general.omitFinder",
+                                                 "general.omitMac", "general.trashOriginals"} +
+                                         bar;
+        QTest::newRow("archive, banner up")
+            << int(ArchiveAction::archive) << true
+            << QStringList{"action.archive", "dropView",       "archive.folder",
+                           "archive.open",   "archive.change", "general.trashOriginals"} +
+                   bar + QStringList{"banner.showInFinder"};
+    }
+    void tabStops_inOrder_eachNamed() {
+        QFETCH(int, action);
+        QFETCH(bool, banner);
+        QFETCH(QStringList, stops);
+        MainViewHarness harness;
+        harness.preferences.setSelectedAction(ArchiveAction(action));
+        if (banner)
+            harness.model.setResult(ArchiveResult{{QUrl::fromLocalFile(QStringLiteral("/tmp/a.zip"))}});
+        QVERIFY(harness.show());
+        QCOMPARE(FocusChain::names(FocusChain::tabStops(&harness.view)), stops);
+        QCOMPARE(FocusChain::unnamedStops(&harness.view), QStringList());
+    }
+
+    // To a screen reader the drop zone is a button; pressing it asks for files, as Space does.
+    void dropZone_screenReaderPress_choosesFilesAndRuns() {
+        MainViewHarness harness;
+        harness.dialogs.itemAnswers.append({harness.makeFile("a.txt")});
+        QAccessibleInterface* zone = QAccessible::queryAccessibleInterface(harness.find("dropView"));
+        QCOMPARE(zone->role(), QAccessible::Button);
+        zone->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(harness.waitForEnd(0));
+        QCOMPARE(harness.outFiles(), QStringList{"a.zip"});
+    }
+
+    // A whole run with keys alone: chooser, a switch, the format menu, the add button, the name
+    // sheet, the banner's button and the recents menu.
+    void keyboardOnly_tarGzRun_readsTheBannerAndReveals() {
+        using FocusChain::press;
+        MainViewHarness harness;
+        harness.preferences.setPromptForName(true);
+        harness.dialogs.itemAnswers.append({harness.makeFile("Holiday.txt")});
+        harness.dialogs.confirmationAnswers.append({true, false});
+        QVERIFY(harness.show());
+        harness.view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&harness.view));
+        const auto tabTo = [](const QString& name) {
+            for (int presses = 0; presses < 20; ++presses) {
+                press(Qt::Key_Tab);
+                if (QApplication::focusWidget() && QApplication::focusWidget()->objectName() == name)
+                    return true;
+            }
+            return false;
+        };
+
+        QVERIFY(tabTo("action.compress"));
+        press(Qt::Key_Right);
+        QCOMPARE(harness.preferences.selectedAction(), ArchiveAction::email);
+        press(Qt::Key_Left);
+        QCOMPARE(harness.preferences.selectedAction(), ArchiveAction::compress);
+        QVERIFY(tabTo("general.omitFinder"));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(harness.preferences.omitFinderFiles());
+
+        QVERIFY(tabTo("formatPicker"));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        auto* picker = harness.find<QComboBox>("formatPicker");
+        const int steps = picker->findData(rawValue(ArchiveFormat::gzip)) - picker->currentIndex();
+        QVERIFY(steps > 0);
+        for (int step = 0; step < steps; ++step)
+            press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QTRY_COMPARE(harness.preferences.actionFormat(ArchiveAction::compress), ArchiveFormat::gzip);
+
+        QVERIFY(tabTo("main.add"));
+        press(Qt::Key_Space);
+        auto* sheet = harness.find<QWidget>("nameSheet");
+        QTRY_VERIFY(sheet->isVisible() && QApplication::focusWidget() &&
+                    QApplication::focusWidget()->objectName() == QLatin1String("name.field"));
+        press(Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(harness.find("resultBanner")->isVisible(), 30000);
+        QCOMPARE(harness.find<LineLimitedLabel>("bannerText")->text(),
+                 qtTrId("banner.created").arg(u"Holiday.tar.gz"));
+        const QString archive = harness.path(QStringLiteral("out/Holiday.tar.gz"));
+        QCOMPARE(archiveMembers(archive), QByteArrayList{"Holiday.txt"});
+
+        const QList<QUrl> made{QUrl::fromLocalFile(archive)};
+        // What a window manager does when a sheet closes; the offscreen platform leaves it undone.
+        harness.view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&harness.view));
+        QVERIFY(tabTo("banner.showInFinder"));
+        press(Qt::Key_Return);
+        QCOMPARE(harness.desktop.revealed, QList<QList<QUrl>>{made});
+        QVERIFY(tabTo("menu.recents"));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        press(Qt::Key_Return); // its first item, the last archive
+        QTRY_COMPARE(harness.desktop.revealed, (QList<QList<QUrl>>{made, made}));
     }
 
     void banner_clickDismissesOrReveals_data() {
@@ -358,7 +469,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(relative));
     }
 
-    // A sheet closes only through the model: Escape and close() leave it up.
     static QWidget* openSheet(MainViewHarness& harness, ArchiveFormat format) {
         harness.preferences.setActionFormat(format, harness.preferences.selectedAction());
         harness.preferences.setPromptForName(!isEncrypted(format));
@@ -367,11 +477,10 @@ private slots:
             return nullptr;
         harness.model.process({harness.makeFile("Holiday.txt")});
         QWidget* sheet = harness.find(isEncrypted(format) ? "passwordSheet" : "nameSheet");
-        if (!QTest::qWaitFor([sheet] { return sheet->isVisible(); }, 5000))
+        if (!QTest::qWaitFor([sheet] { return sheet->isVisible(); }, 5000) ||
+            !FocusChain::unnamedStops(sheet).isEmpty())
             return nullptr;
-        QTest::keyClick(sheet, Qt::Key_Escape);
-        sheet->close();
-        return sheet->isVisible() ? sheet : nullptr;
+        return sheet;
     }
 
     static QString archiveMade(MainViewHarness& harness, QWidget* sheet) {
@@ -410,11 +519,25 @@ private slots:
         QVERIFY(password->text().isEmpty() && confirmation->text().isEmpty()); // nothing lingers
     }
 
-    void passwordSheetForADiskImage_cancelEndsTheRunWithoutArchive() {
+    // Escape, the window's close button and the cancel button all answer like cancel, so the model,
+    // not the view, closes the sheet.
+    void passwordSheetForADiskImage_eachWayOut_endsTheRunWithoutArchive_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("escape") << 0;
+        QTest::newRow("close button") << 1;
+        QTest::newRow("cancel") << 2;
+    }
+    void passwordSheetForADiskImage_eachWayOut_endsTheRunWithoutArchive() {
+        QFETCH(int, way);
         MainViewHarness harness;
         QWidget* sheet = openSheet(harness, ArchiveFormat::encryptedDiskImage);
         QVERIFY(sheet);
-        QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
+        if (way == 0)
+            QTest::keyClick(sheet->findChild<QLineEdit*>("password.enter"), Qt::Key_Escape);
+        else if (way == 1)
+            sheet->close();
+        else
+            QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
         QCOMPARE(archiveMade(harness, sheet), QString());
     }
 

@@ -55,17 +55,17 @@ private slots:
         AppPreferences fresh(empty.settings());
         QCOMPARE(empty.reopenFromDisk()->allKeys(), QStringList{"BWAutoCheckUpdates"});
 
-        // Start-up drops the password keys; resetDialogs then exactly the five suppression keys.
+        // Start-up drops the password keys; resetDialogs then exactly the six suppression keys.
         TemporarySettings file;
         QVariantMap stored{
             {"BWSavedPassword", "x"}, {"BWRememberPassword", true}, {"BWAutoCheckUpdates", false}};
         for (const char* key :
              {"BWSuppressOmitFinder", "BWSuppressOmitMac", "BWSuppressTrash", "BWSuppressEncryptedDMG",
-              "BWSuppressEncryptedZip", "BWSuppressSomethingElse"})
+              "BWSuppressEncryptedZip", "BWSuppressLargeMail", "BWSuppressSomethingElse"})
             stored.insert(key, true);
         file.seed(stored);
         AppPreferences preferences(file.settings());
-        QCOMPARE(file.reopenFromDisk()->allKeys().size(), 7);
+        QCOMPARE(file.reopenFromDisk()->allKeys().size(), 8);
         preferences.resetDialogs();
         auto onDisk = file.reopenFromDisk();
         QCOMPARE(onDisk->allKeys(), (QStringList{"BWAutoCheckUpdates", "BWSuppressSomethingElse"}));
@@ -241,10 +241,12 @@ private slots:
         ScriptedConfirmationAlert alert;
         alert.enqueue(confirmed, boxTicked);
 
-        QCOMPARE(QCoro::waitFor(preferences.confirmUnlessSuppressed(alert, "confirm.trash.title",
-                                                                    QStringLiteral("confirm.trash.body"),
-                                                                    "confirm.set", "BWSuppressTrash")),
-                 result);
+        AppPreferences::Confirmation confirmation{.titleKey = "confirm.trash.title",
+                                                  .messageKey = "confirm.trash.body",
+                                                  .confirmButtonKey = "confirm.set",
+                                                  .suppressionKey = "BWSuppressTrash"};
+
+        QCOMPARE(QCoro::waitFor(preferences.confirmUnlessSuppressed(alert, confirmation)), result);
         QCOMPARE(alert.requests().size(), asked ? 1 : 0);
         QCOMPARE(file.reopenFromDisk()->value("BWSuppressTrash").toString(), storedAfter);
         if (!asked)

@@ -175,7 +175,8 @@ private slots:
         QVERIFY(bus.registerObject(u"/org/freedesktop/Notifications"_s, &fake,
                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals) &&
                 bus.registerService(u"org.freedesktop.Notifications"_s));
-        FreedesktopNotifier notifier(QDBusConnection::connectToBus(m_busAddress, u"notifier"_s));
+        FreedesktopNotifier notifier(
+            [this] { return QDBusConnection::connectToBus(m_busAddress, u"notifier"_s); });
         int shows = 0;
         notifier.notify(u"Done"_s, u"a.zip was made"_s, [&shows] { ++shows; });
         QTRY_COMPARE(fake.shown.mid(0, 2), (QStringList{"Done", "a.zip was made"}));

@@ -4,6 +4,7 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsView.h"
 #include "settings/UpdatesSettingsView.h"
+#include "support/FocusChain.h"
 #include "widgets/OptionSwitch.h"
 
 #include <QAccessible>
@@ -48,6 +49,26 @@ private slots:
 
     void cleanup() { m_window.reset(); }
 
+    // Each pane, and the tabs that switch panes, can be read out stop by stop.
+    void everyTabStopOfEachPane_isNamed_data() {
+        QTest::addColumn<QString>("pane");
+        QTest::addColumn<QStringList>("stops");
+        QTest::newRow("general") << "GeneralPane"
+                                 << QStringList{"settingsTabBar",        "general.destination",
+                                                "general.promptForName", "general.skipArchives",
+                                                "general.individual",    "general.resetDialogs"};
+        QTest::newRow("updates") << "UpdatesPane"
+                                 << QStringList{"settingsTabBar", "updates.automatic",
+                                                "updates.manual.button"};
+    }
+    void everyTabStopOfEachPane_isNamed() {
+        QFETCH(QString, pane);
+        QFETCH(QStringList, stops);
+        open({{"BWSelectedPane", pane}});
+        QCOMPARE(FocusChain::names(FocusChain::tabStops(m_window.get())), stops);
+        QCOMPARE(FocusChain::unnamedStops(m_window.get()), QStringList());
+    }
+
     void switchingPanes_storesAtOnceAndRefitsWithTheTopEdgeKept() {
         open();
         QTRY_COMPARE(m_window->minimumHeight(), SettingsView::minimumContentHeight);
@@ -87,6 +108,8 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(requested.size(), 1);
         QVERIFY(pane->isChecking() && !button->isEnabled());
+        // Only the busy indicator shows on the button now; it keeps its name.
+        QCOMPARE(FocusChain::unnamedStops(m_window.get()), QStringList());
 
         // A check from the menu finishing, after a successful read of the document.
         const QDateTime when(QDate(2026, 3, 14), QTime(9, 26));

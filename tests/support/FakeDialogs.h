@@ -10,8 +10,7 @@
 #include <functional>
 
 // Dialogs answered from a script, with every call recorded. Each answer is consumed once; when
-// the script runs dry the fallback answer is given (refuse, cancel, empty). Choosing items always
-// cancels.
+// the script runs dry the fallback answer is given (refuse, cancel, empty).
 class FakeDialogs final : public Dialogs {
 public:
     struct ShownError {
@@ -42,7 +41,11 @@ public:
         co_return;
     }
 
-    QCoro::Task<QList<QUrl>> chooseItems(QString) override { co_return {}; }
+    QList<QList<QUrl>> itemAnswers;
+
+    QCoro::Task<QList<QUrl>> chooseItems(QString) override {
+        co_return itemAnswers.isEmpty() ? QList<QUrl>{} : itemAnswers.takeFirst();
+    }
 
     QCoro::Task<QUrl> chooseFolder(QString prompt) override {
         folderPrompts.append(prompt);

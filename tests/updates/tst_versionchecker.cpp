@@ -3,6 +3,7 @@
 #include "persistence/AppPreferences.h"
 #include "persistence/TemporarySettings.h"
 #include "support/FakeDesktopServices.h"
+#include "support/FocusChain.h"
 #include "updates/VersionCheckError.h"
 #include "updates/VersionCheckResult.h"
 #include "updates/VersionCheckUpdateView.h"
@@ -241,6 +242,7 @@ private slots:
         subject->showUpdateWindow({.latestVersion = "3.0", .downloadUrl = downloadUrl});
         QPointer<VersionCheckUpdateView> window = subject->updateWindow();
         QVERIFY(window && window->isVisible());
+        QCOMPARE(FocusChain::unnamedStops(window), QStringList());
         QTest::keyClick(window, Qt::Key(key));
         QTRY_VERIFY(!window);
         QVERIFY(!subject->updateWindow());

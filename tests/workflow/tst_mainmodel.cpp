@@ -3,6 +3,7 @@
 #include "support/ArchiveReading.h"
 #include "support/ModelFixture.h"
 #include "workflow/DestinationResolver.h"
+#include "workflow/RunFollowUp.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -192,6 +193,64 @@ private slots:
                  error.isEmpty() ? QStringList{} : QStringList{qtTrId(error.toUtf8().constData())});
         const QList<QList<QUrl>> revealed{{QUrl::fromLocalFile(fixture.path(recorded))}};
         QCOMPARE(fixture.desktop.revealed, error.isEmpty() ? revealed : QList<QList<QUrl>>{});
+    }
+
+    // Two archives of a run, sparse files of the given total; over 20,000,000 bytes the e-mail
+    // action asks before attaching them.
+    void email_largeArchives_askToAttachOrReveal_data() {
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<bool>("suppressed");
+        QTest::addColumn<bool>("attach"); // the answer, when asked
+        QTest::addColumn<bool>("boxTicked");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("attached"); // else revealed
+        QTest::addColumn<bool>("storedAfter");
+        QTest::newRow("at the limit") << 20'000'000LL << false << false << false << false << true << false;
+        QTest::newRow("over, attach") << 20'000'001LL << false << true << false << true << true << false;
+        QTest::newRow("over, attach, never again")
+            << 20'000'001LL << false << true << true << true << true << true;
+        QTest::newRow("over, reveal, box ticked")
+            << 20'000'001LL << false << false << true << true << false << false;
+        QTest::newRow("suppressed") << 20'000'001LL << true << false << false << false << true << true;
+    }
+
+    void email_largeArchives_askToAttachOrReveal() {
+        QFETCH(qint64, total);
+        QFETCH(bool, suppressed);
+        QFETCH(bool, attach);
+        QFETCH(bool, boxTicked);
+        QFETCH(bool, asked);
+        QFETCH(bool, attached);
+        QFETCH(bool, storedAfter);
+        ModelFixture fixture;
+        if (suppressed)
+            fixture.settings.setValue(u"BWSuppressLargeMail"_s, true);
+        fixture.dialogs.confirmationAnswers = {{attach, boxTicked}};
+        RunFollowUp followUp(fixture.preferences, fixture.log);
+        followUp.begin();
+        QList<QUrl> archives;
+        for (const qint64 size : {total / 2, total - total / 2}) {
+            QFile archive(fixture.path(u"out/%1.zip"_s.arg(archives.size())));
+            QVERIFY(archive.open(QIODevice::WriteOnly) && archive.resize(size));
+            archives.append(QUrl::fromLocalFile(archive.fileName()));
+            followUp.archiveCompleted(archives.last(), ArchiveFormat::zip);
+        }
+
+        const std::optional<ArchiveResult> result = QCoro::waitFor(followUp.runCompleted(
+            ArchiveAction::email, fixture.dialogs, fixture.desktop, CancellationToken()));
+
+        QCOMPARE(result, std::optional(ArchiveResult{archives}));
+        QCOMPARE(fixture.dialogs.confirmationRequests.size(), asked ? 1 : 0);
+        const QList<QList<QUrl>> handedOver{archives};
+        QCOMPARE(fixture.desktop.emails, attached ? handedOver : QList<QList<QUrl>>{});
+        QCOMPARE(fixture.desktop.revealed, attached ? QList<QList<QUrl>>{} : handedOver);
+        QCOMPARE(fixture.settings.value(u"BWSuppressLargeMail"_s).toBool(), storedAfter);
+        if (!asked)
+            return;
+        const ConfirmationAlert::Request& request = fixture.dialogs.confirmationRequests.first();
+        QVERIFY2(request.message->contains(u"20.0\u00a0MB"_s), qPrintable(*request.message)); // both archives
+        QCOMPARE(request.confirmButton, qtTrId("email.tooLarge.attach"));
+        QCOMPARE(request.cancelButton, qtTrId("email.tooLarge.reveal"));
     }
 
     void prompts_validateThenCloseOrEnd_data() {
