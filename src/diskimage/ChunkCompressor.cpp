@@ -6,64 +6,8 @@
 #include <zlib.h>
 
 ChunkCompressor::ChunkCompressor(unsigned workers, int level)
-    : m_level(level)
-    , m_window(2 * std::max(workers, 1u)) {
-    for (unsigned index = 0; index < std::max(workers, 1u); ++index)
-        m_threads.emplace_back([this] { work(); });
-}
-
-ChunkCompressor::~ChunkCompressor() {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_workAvailable.notify_all();
-    for (std::thread& thread : m_threads)
-        thread.join();
-}
-
-std::size_t ChunkCompressor::inFlight() const {
-    const std::lock_guard lock(m_mutex);
-    return m_inOrder.size();
-}
-
-void ChunkCompressor::submit(std::unique_ptr<Chunk> chunk) {
-    chunk->done = false;
-    {
-        const std::lock_guard lock(m_mutex);
-        m_waiting.push_back(chunk.get());
-        m_inOrder.push_back(std::move(chunk));
-    }
-    m_workAvailable.notify_one();
-}
-
-std::unique_ptr<Chunk> ChunkCompressor::takeOldest() {
-    std::unique_lock lock(m_mutex);
-    m_chunkDone.wait(lock, [this] { return m_inOrder.front()->done; });
-    std::unique_ptr<Chunk> chunk = std::move(m_inOrder.front());
-    m_inOrder.pop_front();
-    return chunk;
-}
-
-void ChunkCompressor::work() {
-    for (;;) {
-        Chunk* chunk = nullptr;
-        {
-            std::unique_lock lock(m_mutex);
-            m_workAvailable.wait(lock, [this] { return m_stopping || !m_waiting.empty(); });
-            if (m_waiting.empty())
-                return;
-            chunk = m_waiting.front();
-            m_waiting.pop_front();
-        }
-        process(*chunk, m_level);
-        {
-            const std::lock_guard lock(m_mutex);
-            chunk->done = true;
-        }
-        m_chunkDone.notify_all();
-    }
-}
+    : m_window(2 * std::max(workers, 1u))
+    , m_pool(workers, [level] { return [level](Chunk& chunk) { process(chunk, level); }; }) {}
 
 void ChunkCompressor::process(Chunk& chunk, int level) {
     const unsigned char* input = chunk.input.data();

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <condition_variable>
+#include "toolsupport/OrderedWorkPool.h"
+
 #include <cstdint>
-#include <deque>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 // One piece of the filesystem image and what became of it.
@@ -26,10 +24,6 @@ struct Chunk {
     std::size_t storedSize() const {
         return kind == Kind::compressed ? outputSize : kind == Kind::stored ? inputSize : 0;
     }
-
-private:
-    friend class ChunkCompressor;
-    bool done = false;
 };
 
 // Compresses chunks on a small pool of threads. Chunks come back in the order they went in, and
@@ -37,30 +31,18 @@ private:
 class ChunkCompressor final {
 public:
     ChunkCompressor(unsigned workers, int level);
-    ~ChunkCompressor();
-    ChunkCompressor(const ChunkCompressor&) = delete;
-    ChunkCompressor& operator=(const ChunkCompressor&) = delete;
 
     std::size_t window() const { return m_window; }
-    std::size_t inFlight() const;
+    std::size_t inFlight() const { return m_pool.inFlight(); }
 
-    void submit(std::unique_ptr<Chunk> chunk);
+    void submit(std::unique_ptr<Chunk> chunk) { m_pool.submit(std::move(chunk)); }
     // The oldest submitted chunk, once it is done. Only when inFlight() > 0.
-    std::unique_ptr<Chunk> takeOldest();
+    std::unique_ptr<Chunk> takeOldest() { return m_pool.takeOldest(); }
 
     // Compresses one chunk in place; what every worker does.
     static void process(Chunk& chunk, int level);
 
 private:
-    void work();
-
-    const int m_level;
     const std::size_t m_window;
-    mutable std::mutex m_mutex;
-    std::condition_variable m_workAvailable;
-    std::condition_variable m_chunkDone;
-    std::deque<std::unique_ptr<Chunk>> m_inOrder; // every chunk in flight, oldest first
-    std::deque<Chunk*> m_waiting;                 // not yet picked up by a worker
-    bool m_stopping = false;
-    std::vector<std::thread> m_threads;
+    OrderedWorkPool<Chunk> m_pool;
 };

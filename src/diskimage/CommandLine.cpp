@@ -13,6 +13,23 @@ const char* const usage =
     "usage: balewick-diskimage create -srcfolder FOLDER -volname NAME -format UDZO "
     "[-encryption AES-256 -stdinpass] [-progressfd N] OUTPUT | verify [-stdinpass] IMAGE";
 
+// Takes "-progressfd N" out of the arguments when it stands just before the output.
+int takeProgressDescriptor(std::vector<std::string_view>& arguments) {
+    const std::size_t size = arguments.size();
+    if (size < 3 || arguments[size - 3] != "-progressfd")
+        return -1;
+    const std::string_view value = arguments[size - 2];
+    int descriptor = -1;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), descriptor);
+    if (error != std::errc() || end != value.data() + value.size() || descriptor < 0)
+        throw DiskImageError("Not a descriptor number: \"" + std::string(value) + "\"");
+    // Refused at once rather than found out after the whole image was written.
+    if (::fcntl(descriptor, F_GETFD) == -1)
+        throw DiskImageError("The progress descriptor " + std::string(value) + " is not open");
+    arguments.erase(arguments.end() - 3, arguments.end() - 1);
+    return descriptor;
+}
+
 void expect(const std::vector<std::string_view>& arguments, std::size_t index, std::string_view word) {
     if (arguments[index] != word)
         throw DiskImageError("Unexpected argument \"" + std::string(arguments[index]) + "\"; " + usage);
@@ -32,27 +49,13 @@ VerifyRequest parseVerify(const std::vector<std::string_view>& arguments) {
     return request;
 }
 
-// The descriptor of "-progressfd N"; a number that names no open descriptor is refused.
-int progressDescriptor(std::string_view number) {
-    int descriptor = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), descriptor);
-    if (error != std::errc() || end != number.data() + number.size() || descriptor < 3 ||
-        ::fcntl(descriptor, F_GETFD) < 0)
-        throw DiskImageError("The progress descriptor \"" + std::string(number) + "\" is not open");
-    return descriptor;
-}
-
 } // namespace
 
 std::variant<CreateRequest, VerifyRequest> CommandLine::parse(int argc, const char* const* argv) {
     std::vector<std::string_view> arguments(argv + 1, argv + (argc > 1 ? argc : 1));
     if (!arguments.empty() && arguments.front() == "verify")
         return parseVerify(arguments);
-    int progress = -1;
-    if (arguments.size() >= 3 && arguments[arguments.size() - 3] == "-progressfd") {
-        progress = progressDescriptor(arguments[arguments.size() - 2]);
-        arguments.erase(arguments.end() - 3, arguments.end() - 1);
-    }
+    const int progressDescriptor = takeProgressDescriptor(arguments);
     if (arguments.size() != 8 && arguments.size() != 11)
         throw DiskImageError(usage);
     expect(arguments, 0, "create");
@@ -64,7 +67,7 @@ std::variant<CreateRequest, VerifyRequest> CommandLine::parse(int argc, const ch
                              "\"; only UDZO is written");
 
     CreateRequest request;
-    request.progressDescriptor = progress;
+    request.progressDescriptor = progressDescriptor;
     request.sourceFolder = arguments[2];
     request.volumeName = arguments[4];
     if (arguments.size() == 11) {

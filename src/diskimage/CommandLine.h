@@ -9,8 +9,7 @@ struct CreateRequest {
     std::string volumeName;
     std::string outputPath;
     bool encrypted = false;
-    // Where the source bytes read so far are reported; -1: nowhere.
-    int progressDescriptor = -1;
+    int progressDescriptor = -1; // where to report the bytes read, if anywhere
 };
 
 // What one `verify` invocation asks for.

@@ -8,14 +8,16 @@
 #include "FileSource.h"
 #include "FilesystemStream.h"
 #include "OutputFile.h"
-#include "ProgressReport.h"
 #include "UdifVerifier.h"
 #include "UdifWriter.h"
 #include "VolumeName.h"
+#include "toolsupport/PasswordLine.h"
+#include "toolsupport/ProgressReport.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -25,38 +27,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <openssl/crypto.h>
-
 namespace {
 
-// A password read from a descriptor up to the first line feed or NUL; wiped when it goes.
-class Password final {
-public:
-    explicit Password(int descriptor) {
-        for (;;) {
-            char byte = 0;
-            const ssize_t got = ::read(descriptor, &byte, 1);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0 || byte == '\n' || byte == '\0')
-                break;
-            if (m_length == m_text.size())
-                throw DiskImageError("The password is too long");
-            m_text[m_length++] = byte;
-        }
-    }
-    ~Password() { OPENSSL_cleanse(m_text.data(), m_text.size()); }
-    Password(const Password&) = delete;
-    Password& operator=(const Password&) = delete;
-
-    std::string_view text() const { return {m_text.data(), m_length}; }
-
-private:
-    std::array<char, 4096> m_text{};
-    std::size_t m_length = 0;
-};
-
-// The bytes of the regular files under `folder`, links not followed: what a run reads of them.
+// The bytes of the regular files under `folder`, links not followed: what the engine counts a run by.
 std::uint64_t sourceBytes(const std::string& folder) {
     namespace fs = std::filesystem;
     std::uint64_t total = 0;
@@ -71,27 +44,14 @@ std::uint64_t sourceBytes(const std::string& folder) {
     return total;
 }
 
-// Reports the source bytes read as the image's share of them: the files' data is most of the
-// image, and the report ends exactly at what the engine counted.
-void reportProgress(FilesystemStream& filesystem, ProgressReport& report, std::uint64_t source) {
-    const std::uint64_t imageSize = filesystem.size();
-    filesystem.onRead([&report, source, imageSize](std::uint64_t delivered) {
-        const long double share = imageSize == 0 ? 1.0L : static_cast<long double>(delivered) / imageSize;
-        report.update(static_cast<std::uint64_t>(share * static_cast<long double>(source)));
-    });
-}
-
 void create(const CreateRequest& request, int passwordDescriptor) {
     struct stat status {};
     if (::stat(request.sourceFolder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
         throw DiskImageError("The source folder \"" + request.sourceFolder + "\" does not exist");
 
-    std::unique_ptr<Password> password;
-    if (request.encrypted) {
-        password = std::make_unique<Password>(passwordDescriptor);
-        if (password->text().empty())
-            throw DiskImageError("No password was given on standard input");
-    }
+    std::unique_ptr<PasswordLine> password;
+    if (request.encrypted)
+        password = std::make_unique<PasswordLine>(passwordDescriptor);
 
     OutputFile output(request.outputPath);
     std::unique_ptr<ImageSink> sink;
@@ -103,13 +63,15 @@ void create(const CreateRequest& request, int passwordDescriptor) {
     }
     FilesystemStream filesystem(request.sourceFolder,
                                 VolumeName::cut(request.volumeName, FilesystemStream::volumeNameLimit));
-    ProgressReport report(request.progressDescriptor);
-    const std::uint64_t source = request.progressDescriptor >= 0 ? sourceBytes(request.sourceFolder) : 0;
+    // A progress reader that went away is no reason to stop.
     if (request.progressDescriptor >= 0)
-        reportProgress(filesystem, report, source);
-    UdifWriter().write(filesystem, *sink);
+        ::signal(SIGPIPE, SIG_IGN);
+    ProgressReport progress(request.progressDescriptor, [] { return std::chrono::steady_clock::now(); });
+    // The image is the files' data plus its own structure; the report ends at the files' bytes.
+    if (request.progressDescriptor >= 0)
+        progress.scale(filesystem.size(), sourceBytes(request.sourceFolder));
+    UdifWriter().write(filesystem, *sink, progress);
     output.complete();
-    report.finish(source);
 }
 
 void verify(const VerifyRequest& request, int passwordDescriptor) {
@@ -125,9 +87,7 @@ void verify(const VerifyRequest& request, int passwordDescriptor) {
     }
     std::optional<DecryptedSource> inside;
     {
-        const Password password(passwordDescriptor);
-        if (password.text().empty())
-            throw DiskImageError("No password was given on standard input");
+        const PasswordLine password(passwordDescriptor);
         inside.emplace(file, password.text());
     }
     UdifVerifier::verify(*inside);

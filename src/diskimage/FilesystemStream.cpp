@@ -110,6 +110,4 @@ void FilesystemStream::read(unsigned char* buffer, std::size_t size) {
             throw DiskImageError(libraryMessage("The folder's files could not be read"));
     }
     m_delivered += size;
-    if (m_onRead)
-        m_onRead(m_delivered);
 }

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 struct burn_source;
@@ -24,9 +23,6 @@ public:
     // Fills `buffer` with the next `size` bytes (a multiple of 2048). Throws DiskImageError.
     void read(unsigned char* buffer, std::size_t size);
 
-    // Called after each read with the bytes of the image delivered so far.
-    void onRead(std::function<void(std::uint64_t delivered)> observer) { m_onRead = std::move(observer); }
-
     // The longest volume label in bytes that the primary descriptor holds.
     static constexpr std::size_t volumeNameLimit = 32;
 
@@ -35,5 +31,4 @@ private:
     burn_source* m_source = nullptr;
     std::uint64_t m_size = 0;
     std::uint64_t m_delivered = 0;
-    std::function<void(std::uint64_t)> m_onRead;
 };

@@ -6,6 +6,7 @@
 #include "FilesystemStream.h"
 #include "ImageSink.h"
 #include "UdifLayout.h"
+#include "toolsupport/ProgressReport.h"
 
 #include <QByteArray>
 
@@ -64,15 +65,16 @@ UdifWriter::UdifWriter(unsigned workers, int level)
     : m_workers(workers ? workers : std::clamp(std::thread::hardware_concurrency(), 1u, 8u))
     , m_level(level) {}
 
-void UdifWriter::write(FilesystemStream& filesystem, ImageSink& sink) {
-    writeChunks(filesystem, sink);
+void UdifWriter::write(FilesystemStream& filesystem, ImageSink& sink, ProgressReport& progress) {
+    writeChunks(filesystem, sink, progress);
     const std::string plist = propertyList(blockTable());
     sink.write(reinterpret_cast<const unsigned char*>(plist.data()), plist.size());
     writeTrailer(plist.size(), sink);
     sink.finish();
+    progress.finish();
 }
 
-void UdifWriter::writeChunks(FilesystemStream& filesystem, ImageSink& sink) {
+void UdifWriter::writeChunks(FilesystemStream& filesystem, ImageSink& sink, ProgressReport& progress) {
     const std::uint64_t totalBytes = filesystem.size();
     const std::size_t chunkBytes = sectorSize * sectorsPerChunk;
     ChunkCompressor compressor(m_workers, m_level);
@@ -94,6 +96,7 @@ void UdifWriter::writeChunks(FilesystemStream& filesystem, ImageSink& sink) {
         chunk->inputSize = static_cast<std::size_t>(std::min<std::uint64_t>(chunkBytes, totalBytes - read));
         filesystem.read(chunk->input.data(), chunk->inputSize);
         read += chunk->inputSize;
+        progress.add(chunk->inputSize);
         compressor.submit(std::move(chunk));
     }
     while (compressor.inFlight() > 0)

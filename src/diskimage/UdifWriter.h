@@ -7,6 +7,7 @@
 
 class ImageSink;
 class FilesystemStream;
+class ProgressReport;
 struct Chunk;
 
 // Wraps a filesystem image as a compressed, whole-disk UDIF image (UDZO): independent zlib
@@ -17,8 +18,8 @@ public:
     // Threads compressing at once; 0 means one per processor.
     explicit UdifWriter(unsigned workers = 0, int level = defaultLevel);
 
-    // Throws DiskImageError.
-    void write(FilesystemStream& filesystem, ImageSink& sink);
+    // Reports the filesystem's bytes as they are read. Throws DiskImageError.
+    void write(FilesystemStream& filesystem, ImageSink& sink, ProgressReport& progress);
 
     static constexpr std::uint64_t sectorSize = UdifLayout::sectorSize;
     static constexpr std::uint64_t sectorsPerChunk = 2048;
@@ -35,7 +36,7 @@ private:
     };
 
     // Compresses the filesystem chunk by chunk, several at once, and stores them in order.
-    void writeChunks(FilesystemStream& filesystem, ImageSink& sink);
+    void writeChunks(FilesystemStream& filesystem, ImageSink& sink, ProgressReport& progress);
     // The "koly" block that ends the image: where the parts are and their checksums.
     void writeTrailer(std::uint64_t plistSize, ImageSink& sink) const;
     void store(const Chunk& chunk, ImageSink& sink);

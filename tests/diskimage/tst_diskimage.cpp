@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
 
@@ -258,6 +259,25 @@ private slots:
         QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write(decrypted(contents, password.toUtf8())) > 0);
         plain.close();
         checkImage(plain.fileName(), "Zürich ✓ Quartalsbericht Q");
+    }
+
+    void create_progress_risesToTheImageSize() {
+        makeTree(m_stage, {"z:zeros.bin", "f:small.txt"});
+        QTemporaryFile report;
+        QVERIFY(report.open());
+        QStringList arguments = createArguments(m_stage, false);
+        arguments.insert(arguments.size() - 1, "-progressfd");
+        const int inherited = ::dup(report.handle()); // without close-on-exec
+        arguments.insert(arguments.size() - 1, QString::number(inherited));
+        const Outcome outcome = run(DISK_IMAGE_TOOL, arguments);
+        ::close(inherited);
+        QVERIFY2(outcome.exitCode == 0, outcome.standardError.constData());
+        QVERIFY(report.seek(0));
+        const QByteArrayList lines = report.readAll().split('\n');
+        QVERIFY(lines.size() >= 2 && lines.last().isEmpty());
+        for (qsizetype index = 1; index + 1 < lines.size(); ++index)
+            QVERIFY(lines[index].toLongLong() >= lines[index - 1].toLongLong());
+        QVERIFY(lines[lines.size() - 2].toLongLong() >= (3 << 20));
     }
 
     void create_refused_failsWithOneLineAndLeavesNothing_data() {

@@ -1,0 +1,5 @@
+#include "zipwriter/ZipTool.h"
+
+int main(int argc, char** argv) {
+    return ZipTool::run(argc, argv);
+}
