@@ -62,9 +62,9 @@ on the desktop or in an archive folder, attach the archives to a new e-mail,
 or keep dated archives in one place.
 
 Formats are zip, tar, tar.gz, tar.bz2, tar.xz, tar.zst, password-protected zip
-and disk images. Balewick runs the system's own zip and tar, compresses on
-every core, keeps a log of every archive it made, and can move the originals
-to the Trash.
+and disk images. Balewick runs the system's own tar and its own zip writer,
+compresses on every core, keeps a log of every archive it made, and can move
+the originals to the Trash.
 
 The context menus of GNOME Files, Dolphin, Nemo and Caja (with caja-actions),
 and Thunar's Send To menu, offer to compress the selected items with Balewick.")
@@ -80,7 +80,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # compresses with pigz, lbzip2, xz and zstd on every core. GIO (in libglib2.0-0) is opened at run
 # time, not linked, so no link names it either.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "zip, tar (>= 1.34), gzip (>= 1.12), bzip2, pigz, lbzip2, xz-utils, zstd, xdg-utils, libglib2.0-0")
+    "tar (>= 1.34), gzip (>= 1.12), bzip2, pigz, lbzip2, xz-utils, zstd, xdg-utils, libglib2.0-0")
 # Qt's own texts in the user's language, Wayland sessions without XWayland, and GNOME Files, whose
 # context menu the package extends (the extension's own library comes in through its link).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland, nautilus")

@@ -4,7 +4,6 @@
 #include "FormatDescription.h"
 #include "ItemCopier.h"
 #include "LocalPath.h"
-#include "PasswordTerminal.h"
 #include "PendingArchive.h"
 #include "PendingJournalEntry.h"
 #include "PlatformError.h"
@@ -88,15 +87,15 @@ void requireUsablePassword(const ArchiveRequest& request) {
     // Both tools take the password up to the first line feed: the rest would be dropped silently.
     if (!ArchiveBuilder::isOneLinePassword(*password))
         throw CompressionError::toolFailed(qtTrId("password.invalidCharacter"));
-    // zip reads at most this much from its terminal.
-    if (formatDescription(request.format).password == PasswordInput::terminal) {
-        QByteArray bytes = password->toUtf8();
-        const bool tooLong = bytes.size() > PasswordTerminal::longestPassword;
-        wipe(bytes);
-        if (tooLong)
-            throw CompressionError::toolFailed(
-                qtTrId("error.zipPasswordTooLong").arg(PasswordTerminal::longestPassword));
-    }
+    // The zip writer reads at most this much of the line (the disk-image tool says so itself).
+    if (request.format != ArchiveFormat::encryptedZip)
+        return;
+    QByteArray bytes = password->toUtf8();
+    const bool tooLong = bytes.size() > ArchiveBuilder::longestPassword;
+    wipe(bytes);
+    if (tooLong)
+        throw CompressionError::toolFailed(
+            qtTrId("error.zipPasswordTooLong").arg(ArchiveBuilder::longestPassword));
 }
 
 // The output's path as text, refused when the text would name another place than the bytes.
@@ -281,9 +280,6 @@ void ArchiveBuilder::runArchiver(const ArchiveRequest& request, const StagingFol
     if (reports)
         setup.progressArguments = progressArguments(progressOption, reports->toolDescriptor());
     const ToolInvocation call = invocation(request, staging.pathString(), std::move(setup));
-    std::optional<PasswordTerminal> terminal;
-    if (call.terminalPassword)
-        terminal.emplace(*call.terminalPassword);
     // The tool reads the staging folder and writes into the hidden one through their descriptors,
     // so that neither can be swapped for another user's folder under it.
     const ToolRunner::Context context{stop,
@@ -291,8 +287,7 @@ void ArchiveBuilder::runArchiver(const ArchiveRequest& request, const StagingFol
                                       progress,
                                       reports ? &*reports : nullptr};
     try {
-        ToolRunner().run(call.executable, call.arguments, std::nullopt, call.input, context,
-                         terminal ? &*terminal : nullptr);
+        ToolRunner().run(call.executable, call.arguments, std::nullopt, call.input, context);
     } catch (const CompressionError& error) {
         if (error.kind() != CompressionError::Kind::toolFailed)
             throw;
@@ -312,8 +307,6 @@ QString ArchiveBuilder::defaultArchiveName(const QList<QUrl>& items, ArchiveActi
 
 const QString& ArchiveBuilder::toolPath(ArchiveFormat format) const {
     switch (formatDescription(format).tool) {
-    case FormatTool::zip:
-        return m_tools.zip;
     case FormatTool::zipWriter:
         return m_tools.zipWriter;
     case FormatTool::tar:
@@ -335,9 +328,7 @@ ToolInvocation ArchiveBuilder::invocation(const ArchiveRequest& request, const Q
         call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.
     QByteArray passwordBytes = request.password.value_or(QString()).toUtf8();
-    if (description.password == PasswordInput::terminal)
-        call.terminalPassword = passwordBytes;
-    else if (description.password == PasswordInput::standardInput)
+    if (description.password == PasswordInput::standardInput)
         call.input = passwordBytes + '\n';
     wipe(passwordBytes);
     return call;

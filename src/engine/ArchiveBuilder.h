@@ -27,7 +27,6 @@ QString bundledZipTool();
 
 // The executables the builder runs; tests substitute slow, failing or missing stand-ins.
 struct ArchiveTools {
-    QString zip = QStringLiteral("/usr/bin/zip");
     QString tar = QStringLiteral("/usr/bin/tar");
     QString diskImage = bundledDiskImageTool();
     QString zipWriter = bundledZipTool();
@@ -47,16 +46,12 @@ struct ToolInvocation {
     QString executable;
     QStringList arguments;
     std::optional<QByteArray> input;
-    // Typed at the tool's password prompts on a terminal of its own.
-    std::optional<QByteArray> terminalPassword;
 
     // The input may hold the password too.
     ~ToolInvocation() {
         // The values only: resetting the optionals here trips GCC 12's uninitialised-use warning at -O3.
         if (input)
             wipe(*input);
-        if (terminalPassword)
-            wipe(*terminalPassword);
     }
 };
 
@@ -80,6 +75,9 @@ public:
     // naming it, and that folder is left as it is.
     CreatedArchive createArchive(const ArchiveRequest& request, std::stop_token stop,
                                  RunProgress* progress = nullptr) const;
+
+    // The longest password, in UTF-8 bytes, that the tools take.
+    static constexpr int longestPassword = 4096;
 
     // True when the password is one line that reaches the tools whole: no line feed (where they
     // stop reading), carriage return or NUL.

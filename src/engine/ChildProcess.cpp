@@ -42,11 +42,7 @@ bool moveTo(int descriptor, int target) {
 
 // Sets up the child's descriptors and folder; the errno of what failed, or 0.
 int prepareChild(const ChildProcess::Plan& plan) {
-    int terminal = -1;
-    if (plan.terminal && (::setsid() < 0 || (terminal = ::open(plan.terminal, O_RDWR)) < 0))
-        return errno;
-    if ((terminal >= 0 && !moveTo(terminal, STDIN_FILENO)) ||
-        (plan.input >= 0 && !moveTo(plan.input, STDIN_FILENO)) || !moveTo(plan.output, STDOUT_FILENO) ||
+    if ((plan.input >= 0 && !moveTo(plan.input, STDIN_FILENO)) || !moveTo(plan.output, STDOUT_FILENO) ||
         !moveTo(plan.error, STDERR_FILENO) ||
         (plan.directoryDescriptor >= 0 && ::fchdir(plan.directoryDescriptor) != 0) ||
         (plan.directoryDescriptor < 0 && plan.directory && ::chdir(plan.directory) != 0) ||

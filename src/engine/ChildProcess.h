@@ -21,10 +21,9 @@ public:
         int output = -1;
         int error = -1;
         const char* directory = nullptr;
-        int directoryDescriptor = -1;   // started in, instead of `directory`, when set
-        int keptDescriptor = -1;        // left open across exec at its number, when set
-        int progressDescriptor = -1;    // the same, for the tool's progress reports
-        const char* terminal = nullptr; // opened in a new session, it becomes the controlling terminal
+        int directoryDescriptor = -1; // started in, instead of `directory`, when set
+        int keptDescriptor = -1;      // left open across exec at its number, when set
+        int progressDescriptor = -1;  // the same, for the tool's progress reports
     };
 
     // How the child ended, as waitid tells.

@@ -8,22 +8,24 @@
 
 namespace {
 
-// zip reads the staging folder from inside: "-y" always stores links as links (followed from the
-// staging folder, a relative link would lead somewhere else), "-X" leaves out extra attributes,
-// and the exclusion list drops the Finder files.
+// The zip writer reads the staging folder from inside, storing links as links, and creates the
+// archive through the destination folder's descriptor, which it inherits.
 QStringList zipArguments(const ArchiveRequest& request, const ToolSetup& setup) {
-    QStringList arguments{QStringLiteral("-r"), QStringLiteral("-y")};
+    QStringList arguments;
     if (request.omitMacMetadata)
-        arguments << QStringLiteral("-X");
-    arguments << setup.output << QStringLiteral(".");
+        arguments << QStringLiteral("--omit-metadata");
     if (request.omitFinderFiles)
-        arguments << QStringLiteral("-x") << QStringLiteral("*.DS_Store") << QStringLiteral("*/.DS_Store")
-                  << QStringLiteral(".DS_Store") << QStringLiteral("*/._*") << QStringLiteral("._*");
-    return arguments;
+        arguments << QStringLiteral("--omit-finder-files");
+    return arguments << setup.progressArguments << QStringLiteral("--folder-fd=%1").arg(setup.outputFolder)
+                     << setup.outputName;
 }
 
+// The password comes as one line on standard input; AES-256 only when the user chose it, as the
+// traditional encryption is the one every unzip program opens.
 QStringList encryptedZipArguments(const ArchiveRequest& request, const ToolSetup& setup) {
-    return QStringList{QStringLiteral("-e")} + zipArguments(request, setup);
+    return QStringList{request.strongZipEncryption ? QStringLiteral("--encryption=aes256")
+                                                   : QStringLiteral("--encryption=traditional")} +
+           zipArguments(request, setup);
 }
 
 // tar archives the names it reads, exactly as given, rather than "." (whose entry would carry the
@@ -56,11 +58,12 @@ constexpr std::array<FormatDescription, 9> descriptions{{
     {.format = ArchiveFormat::zip,
      .stem = "zip",
      .extension = "zip",
-     .tool = FormatTool::zip,
+     .tool = FormatTool::zipWriter,
      .arguments = zipArguments,
      .namesOnStandardInput = false,
      .password = PasswordInput::none,
      .compressed = true,
+     .progressOption = "--progress-fd=",
      .nameTitleKey = QT_TRID_NOOP("name.archive")},
     {.format = ArchiveFormat::tar,
      .stem = "tar",
@@ -121,11 +124,12 @@ constexpr std::array<FormatDescription, 9> descriptions{{
     {.format = ArchiveFormat::encryptedZip,
      .stem = "zipEncrypted",
      .extension = "zip",
-     .tool = FormatTool::zip,
+     .tool = FormatTool::zipWriter,
      .arguments = encryptedZipArguments,
      .namesOnStandardInput = false,
-     .password = PasswordInput::terminal,
+     .password = PasswordInput::standardInput,
      .compressed = true,
+     .progressOption = "--progress-fd=",
      .nameTitleKey = QT_TRID_NOOP("name.archive"),
      .passwordTitleKey = QT_TRID_NOOP("password.title.zip"),
      .confirmTitleKey = QT_TRID_NOOP("confirm.encryptedZip.title"),

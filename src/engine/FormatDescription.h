@@ -9,11 +9,11 @@ struct ArchiveRequest;
 
 // The tools Balewick runs; which executable each is comes from ArchiveTools. zipWriter is
 // Balewick's own zip tool, which writes what zip -r -y would on every core.
-enum class FormatTool { zip, tar, diskImage, zipWriter };
+enum class FormatTool { tar, diskImage, zipWriter };
 
-// Both write zip archives of the staging folder, and leave out what zip leaves out.
+// Writes zip archives of the staging folder, and leaves out what zip leaves out.
 inline bool writesZip(FormatTool tool) {
-    return tool == FormatTool::zip || tool == FormatTool::zipWriter;
+    return tool == FormatTool::zipWriter;
 }
 
 // The program tar compresses with, one that uses every core; ArchiveTools says where it is.
@@ -22,9 +22,7 @@ enum class Compressor { none, pigz, lbzip2, xz, zstd };
 // How a format's password reaches its tool.
 enum class PasswordInput {
     none,
-    // Typed at the tool's prompts on a terminal of its own (zip -e).
-    terminal,
-    // One line on standard input (the disk-image tool's -stdinpass).
+    // One line on standard input.
     standardInput,
 };
 

@@ -3,7 +3,6 @@
 #include "ChildProcess.h"
 #include "CompressionError.h"
 #include "FileDescriptor.h"
-#include "PasswordTerminal.h"
 #include "ProgressPipe.h"
 #include "RunProgress.h"
 #include "SystemError.h"
@@ -213,14 +212,13 @@ struct Pipe {
 // What a tool left behind once it ended.
 struct ToolReport {
     ChildProcess::Outcome outcome;
-    bool answered = true; // its password prompts, when it had a terminal
     QString errorText;
     QByteArray outputTail;
 };
 
 // Answers the prompts, feeds the input, keeps the output and waits for the started child.
 ToolReport superviseTool(ChildProcess& child, FileDescriptor& errorFile, Pipe& input, const QByteArray& bytes,
-                         Pipe& output, PasswordTerminal* terminal, const ToolRunner::Context& context) {
+                         Pipe& output, const ToolRunner::Context& context) {
     RunProgress* progress = context.progress;
     output.writeEnd.close();
     input.readEnd.close();
@@ -229,12 +227,6 @@ ToolReport superviseTool(ChildProcess& child, FileDescriptor& errorFile, Pipe& i
     if (progress)
         progress->processId = child.processId();
     ToolReport report;
-    report.answered =
-        !terminal ||
-        terminal->answerPrompts(QStringLiteral("/proc/self/fd/%1").arg(errorFile.get()), child.processFd());
-    // The tool refused the answer or went silent; it would wait on its terminal for ever.
-    if (!report.answered)
-        child.kill();
     const ProgressReports reports{context.progressPipe, progress ? &progress->done : nullptr};
     report.outputTail = exchangeWithTool(input.writeEnd, bytes, output.readEnd.get(), child.processFd(),
                                          reports, ToolRunner::outputTailSize);
@@ -244,14 +236,10 @@ ToolReport superviseTool(ChildProcess& child, FileDescriptor& errorFile, Pipe& i
     report.outcome = child.wait();
     report.errorText = decodedOrEmpty(readAll(errorFile.get()));
     errorFile.close();
-    if (terminal) // the prompts are no message
-        report.errorText = PasswordTerminal::withoutPrompts(report.errorText);
     return report;
 }
 
 void throwOnFailure(const ToolReport& report, bool stopAsked, const QString& toolName) {
-    if (!report.answered && !stopAsked)
-        throw CompressionError::toolFailed(report.errorText);
     // zip catches SIGTERM, removes its temporary file and exits with status 9: still a stop. A
     // tool killed by anyone else (the out-of-memory killer, a user) failed, and says so.
     const ChildProcess::Outcome& outcome = report.outcome;
@@ -291,7 +279,7 @@ QString ToolRunner::messageFromOutput(const QString& toolName, const QByteArray&
 
 void ToolRunner::run(const QString& executable, const QStringList& arguments,
                      const std::optional<QString>& currentDirectory, const std::optional<QByteArray>& input,
-                     const Context& context, PasswordTerminal* terminal) const {
+                     const Context& context) const {
     if (context.stop.stop_requested())
         throw CompressionError::cancelled();
     const QByteArray executablePath = QFile::encodeName(executable);
@@ -319,12 +307,11 @@ void ToolRunner::run(const QString& executable, const QStringList& arguments,
     plan.directoryDescriptor = context.folders.working;
     plan.keptDescriptor = context.folders.output;
     plan.progressDescriptor = context.progressPipe ? context.progressPipe->toolDescriptor() : -1;
-    plan.terminal = terminal ? terminal->devicePath().constData() : nullptr;
 
     ChildProcess child;
     const std::stop_callback stopping(context.stop, [&child] { child.stop(); });
     child.start(plan, toolName);
-    const ToolReport report = superviseTool(child, errorFile, inputPipe, input.value_or(QByteArray()),
-                                            outputPipe, terminal, context);
+    const ToolReport report =
+        superviseTool(child, errorFile, inputPipe, input.value_or(QByteArray()), outputPipe, context);
     throwOnFailure(report, context.stop.stop_requested(), toolName);
 }

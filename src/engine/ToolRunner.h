@@ -7,7 +7,6 @@
 #include <optional>
 #include <stop_token>
 
-class PasswordTerminal;
 class ProgressPipe;
 struct RunProgress;
 
@@ -38,14 +37,12 @@ public:
     using Context = ToolRunContext;
 
     // Blocks until the tool exits. Throws CompressionError (toolFailed, cancelled) or PlatformError.
-    // The tool is killed should this process end first, however it ends. With a terminal, the tool
-    // runs in a session of its own with it as its controlling terminal, which answers its prompts.
+    // The tool is killed should this process end first, however it ends.
     // The tool sees toolEnvironment() only. Its standard error goes to a file in the temporary
     // folder that has no name, so that nothing is left there whatever happens to this process.
     void run(const QString& executable, const QStringList& arguments,
              const std::optional<QString>& currentDirectory = std::nullopt,
-             const std::optional<QByteArray>& input = std::nullopt, const Context& context = {},
-             PasswordTerminal* terminal = nullptr) const;
+             const std::optional<QByteArray>& input = std::nullopt, const Context& context = {}) const;
 
     // How much of a tool's standard output is kept for its message.
     static constexpr qsizetype outputTailSize = 64 * 1024;

@@ -242,7 +242,7 @@ private slots:
         makeTree(m_stage, {"f:Report/summary.txt", "x:Report/tools/run.sh", "l:Report/latest>summary.txt"});
         const QString image = m_output + "/Report.dmg";
         RunProgress progress;
-        ArchiveBuilder(ArchiveTools{"/usr/bin/zip", "/usr/bin/tar", DISK_IMAGE_TOOL})
+        ArchiveBuilder(ArchiveTools{.diskImage = DISK_IMAGE_TOOL})
             .createArchive({.items = {QUrl::fromLocalFile(m_stage + "/Report")},
                             .output = QUrl::fromLocalFile(image),
                             .volumeName = "Zürich ✓ Quartalsbericht Q — 2026",

@@ -316,21 +316,21 @@ private slots:
         QTest::addColumn<bool>("omitMacMetadata");
         QTest::addColumn<bool>("compressorsMissing");
         QTest::addColumn<QStringList>("arguments");
-        const QStringList finderFiles{"-x", "*.DS_Store", "*/.DS_Store", ".DS_Store", "*/._*", "._*"};
         const QStringList namesRead{"--null", "--no-unquote", "--verbatim-files-from", "-T", "-"};
         const QStringList image{"create", "-srcfolder", "stage", "-volname", "Vol", "-format", "UDZO"};
         const QStringList tar{"-C", "stage"};
-        QTest::newRow("zip") << ArchiveFormat::zip << false << false << false
-                             << QStringList{"-r", "-y", "out", "."};
+        const QStringList zipOutput{"--folder-fd=7", "out"};
+        QTest::newRow("zip") << ArchiveFormat::zip << false << false << false << zipOutput;
         QTest::newRow("zip, metadata omitted")
-            << ArchiveFormat::zip << false << true << false << QStringList{"-r", "-y", "-X", "out", "."};
-        QTest::newRow("zip, Finder files omitted") << ArchiveFormat::zip << true << false << false
-                                                   << QStringList{"-r", "-y", "out", "."} + finderFiles;
-        QTest::newRow("zip, both omitted") << ArchiveFormat::zip << true << true << false
-                                           << QStringList{"-r", "-y", "-X", "out", "."} + finderFiles;
-        QTest::newRow("encrypted zip, no password on it")
-            << ArchiveFormat::encryptedZip << false << true << false
-            << QStringList{"-e", "-r", "-y", "-X", "out", "."};
+            << ArchiveFormat::zip << false << true << false << QStringList{"--omit-metadata"} + zipOutput;
+        QTest::newRow("zip, both omitted")
+            << ArchiveFormat::zip << true << true << false
+            << QStringList{"--omit-metadata", "--omit-finder-files"} + zipOutput;
+        QTest::newRow("encrypted zip, password not on it")
+            << ArchiveFormat::encryptedZip << true << false << false
+            << QStringList{"--encryption=traditional", "--omit-finder-files"} + zipOutput;
+        QTest::newRow("encrypted zip, AES chosen") << ArchiveFormat::encryptedZip << false << false << false
+                                                   << QStringList{"--encryption=aes256"} + zipOutput;
         QTest::newRow("tar") << ArchiveFormat::tar << true << true << false
                              << QStringList{"-cf", "out"} + tar + namesRead;
         const std::tuple<const char*, ArchiveFormat, QString, QString> compressed[] = {
@@ -360,10 +360,15 @@ private slots:
                                      .format = format,
                                      .password = "secret",
                                      .omitFinderFiles = omitFinderFiles,
-                                     .omitMacMetadata = omitMacMetadata};
+                                     .omitMacMetadata = omitMacMetadata,
+                                     .strongZipEncryption =
+                                         QByteArray(QTest::currentDataTag()).contains("AES")};
         const ArchiveTools tools = compressorsMissing ? missingCompressors() : ArchiveTools();
-        const ToolSetup setup{
-            .stagingFolder = "stage", .output = "out", .compressor = tools.compressorCommand(format)};
+        const ToolSetup setup{.stagingFolder = "stage",
+                              .output = "out",
+                              .outputFolder = 7,
+                              .outputName = "out",
+                              .compressor = tools.compressorCommand(format)};
         QTEST(formatDescription(format).arguments(request, setup), "arguments");
     }
 
@@ -517,9 +522,9 @@ private slots:
         const QStringList one{"a.txt"};
         QTest::newRow("encrypted zip with an empty password")
             << one << ArchiveFormat::encryptedZip << "" << failed;
-        QTest::newRow("encrypted zip with a password longer than zip reads")
-            << one << ArchiveFormat::encryptedZip << QString(27, u'\u20ac')
-            << qtTrId("error.zipPasswordTooLong").arg(80);
+        QTest::newRow("encrypted zip with a password longer than the zip writer reads")
+            << one << ArchiveFormat::encryptedZip << QString(1366, u'\u20ac')
+            << qtTrId("error.zipPasswordTooLong").arg(ArchiveBuilder::longestPassword);
         // The disk-image tool reads its password up to the line feed: the image would open with "abc".
         QTest::newRow("encrypted disk image with a line feed in its password")
             << one << ArchiveFormat::encryptedDiskImage << QStringLiteral("abc\ndefgh")
@@ -544,8 +549,7 @@ private slots:
         ArchiveRequest refused = request(items, "a.zip", format);
         if (!password.isNull())
             refused.password = password;
-        QCOMPARE(attempt(refused, ArchiveBuilder({tool, tool, ArchiveTools().diskImage}), cancellation),
-                 failure);
+        QCOMPARE(attempt(refused, ArchiveBuilder({.tar = tool, .zipWriter = tool}), cancellation), failure);
         QCOMPARE(entries(m_destination), QStringList()); // neither an archive nor the tool's mark
     }
 
@@ -716,10 +720,10 @@ private slots:
         QTest::newRow("tar.gz, killed while writing")
             << ArchiveFormat::gzip
             << QByteArray("exec /usr/bin/tar \"$@\" --checkpoint=1 --checkpoint-action=sleep=60");
-        // The real zip catches SIGTERM, cleans up and exits with status 9.
         QTest::newRow("zip, exiting on the stop instead of dying")
             << ArchiveFormat::zip
-            << QByteArray("/usr/bin/zip \"$@\" || exit $?\ntrap 'exit 9' TERM\nsleep 60 & wait");
+            << "'" + QFile::encodeName(ArchiveTools().zipWriter) +
+                   "' \"$@\" || exit $?\ntrap 'exit 9' TERM\nsleep 60 & wait";
     }
     void createArchive_terminatedTool_leavesNothingBehind() {
         QFETCH(ArchiveFormat, format);
@@ -827,8 +831,9 @@ private slots:
             QSKIP("no tmpfs could be mounted (that needs root)");
         writeFile(m_items + "/big.bin", QByteArray(3 << 20, 'x'));
         const auto temporaryGuard = temporaryDirectoryAt(QFile::encodeName(disk));
-        const QString tool = script("zip-in", "pwd > '" + QFile::encodeName(m_work.filePath("staged-in")) +
-                                                  "'\nexec /usr/bin/zip \"$@\"");
+        const QString tool =
+            script("zip-in", "pwd > '" + QFile::encodeName(m_work.filePath("staged-in")) + "'\nexec '" +
+                                 QFile::encodeName(ArchiveTools().zipWriter) + "' \"$@\"");
         QCOMPARE(attempt(request({"big.bin"}, "big.zip"), ArchiveBuilder({tool, tool, tool})), QString());
         QFile staged(m_work.filePath("staged-in"));
         QVERIFY(staged.open(QIODevice::ReadOnly));

@@ -100,9 +100,9 @@ private:
             return tools;
         QFile script(path(QStringLiteral("zip")));
         if (script.open(QIODevice::WriteOnly))
-            script.write("#!/bin/sh\n" + zipSnippet + "\nexec " + tools.zip.toUtf8() + " \"$@\"\n");
+            script.write("#!/bin/sh\n" + zipSnippet + "\nexec " + tools.zipWriter.toUtf8() + " \"$@\"\n");
         script.setPermissions(script.permissions() | QFile::ExeOwner);
-        tools.zip = script.fileName();
+        tools.zipWriter = script.fileName();
         return tools;
     }
 };
