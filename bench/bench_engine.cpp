@@ -100,6 +100,8 @@ bool generateMixedDataSet(const QString& root) {
             return false;
     }
     qint64 programBytes = 0;
+    if (!QDir().mkpath(root + QStringLiteral("/programs")))
+        return false;
     const QFileInfoList programs = QDir(QStringLiteral("/usr/bin")).entryInfoList(QDir::Files, QDir::Name);
     for (const QFileInfo& program : programs) {
         if (programBytes > (100 << 20))
