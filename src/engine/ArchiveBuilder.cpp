@@ -129,8 +129,8 @@ QString writableOutputPath(const QUrl& output) {
 StagedManifest stageItems(const ArchiveRequest& request, const StagingFolder& staging,
                           const std::stop_token& stop, RunProgress* progress, qint64 bytesToCopy) {
     ItemCopier copier(ItemCopier::Method::linkWhenPossible, stop);
-    // zip would only warn and go on without them.
-    copier.leaveOutPipes(writesZip(formatDescription(request.format).tool));
+    // A zip holds no pipes; left out here, the manifest lists only what the archive holds.
+    copier.leaveOutPipes(formatDescription(request.format).tool == FormatTool::zipWriter);
     if (progress) {
         progress->begin(bytesToCopy, 0);
         copier.countCopiedBytes(&progress->done);
@@ -328,7 +328,7 @@ ToolInvocation ArchiveBuilder::invocation(const ArchiveRequest& request, const Q
         call.input = stagedNames(stagingFolder);
     // Never on the command line, where every program could read it.
     QByteArray passwordBytes = request.password.value_or(QString()).toUtf8();
-    if (description.password == PasswordInput::standardInput)
+    if (description.encrypted)
         call.input = passwordBytes + '\n';
     wipe(passwordBytes);
     return call;

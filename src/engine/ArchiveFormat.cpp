@@ -44,7 +44,7 @@ QString fileExtension(ArchiveFormat format) {
 }
 
 bool isEncrypted(ArchiveFormat format) {
-    return formatDescription(format).password != PasswordInput::none;
+    return formatDescription(format).encrypted;
 }
 
 ArchiveFormat inferredFormat(const QString& path) {

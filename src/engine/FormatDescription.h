@@ -11,20 +11,8 @@ struct ArchiveRequest;
 // Balewick's own zip tool, which writes what zip -r -y would on every core.
 enum class FormatTool { tar, diskImage, zipWriter };
 
-// Writes zip archives of the staging folder, and leaves out what zip leaves out.
-inline bool writesZip(FormatTool tool) {
-    return tool == FormatTool::zipWriter;
-}
-
 // The program tar compresses with, one that uses every core; ArchiveTools says where it is.
 enum class Compressor { none, pigz, lbzip2, xz, zstd };
-
-// How a format's password reaches its tool.
-enum class PasswordInput {
-    none,
-    // One line on standard input.
-    standardInput,
-};
 
 // What a format's argument list is built from besides the request, resolved for one run.
 struct ToolSetup {
@@ -56,7 +44,9 @@ struct FormatDescription {
     // Whether the tool reads the names of the staged top-level items, each ended by a NUL, on its
     // standard input.
     bool namesOnStandardInput;
-    PasswordInput password;
+    // Whether the format asks for a password, which reaches the tool as one line on its standard
+    // input.
+    bool encrypted;
     // False when the archive is at least as large as what it holds.
     bool compressed;
     // tar's all-core compressor with its options, and tar's own option for the single-core

@@ -34,7 +34,7 @@ void list(const fs::path& folder, const QByteArray& prefix, bool zipExclusions, 
 } // namespace
 
 StagedManifest StagedManifest::ofFolder(const fs::path& folder, ArchiveFormat format, bool omitFinderFiles) {
-    const bool zip = writesZip(formatDescription(format).tool);
+    const bool zip = formatDescription(format).tool == FormatTool::zipWriter;
     StagedManifest manifest;
     list(folder, {}, zip && omitFinderFiles, manifest);
     return manifest;
