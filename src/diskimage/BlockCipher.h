@@ -1,9 +1,10 @@
 #pragma once
 
+#include "toolsupport/HmacSha1.h"
+
 #include <cstdint>
 
 struct evp_cipher_ctx_st;
-struct evp_mac_ctx_st;
 
 // AES-256-CBC over one container block at a time, each block's IV the first bytes of the
 // HMAC-SHA1 of its number: the same for writing and for reading back.
@@ -26,5 +27,5 @@ private:
 
     Direction m_direction;
     evp_cipher_ctx_st* m_cipher = nullptr;
-    evp_mac_ctx_st* m_mac = nullptr;
+    HmacSha1 m_mac;
 };

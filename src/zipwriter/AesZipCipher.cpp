@@ -1,8 +1,9 @@
 #include "AesZipCipher.h"
 
+#include "toolsupport/HmacSha1.h"
+
 #include <stdexcept>
 
-#include <openssl/core_names.h>
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 #include <string.h>
@@ -29,28 +30,19 @@ AesZipCipher::AesZipCipher(const std::string& password) {
     memcpy(m_verifier, derived + 2 * keySize, verifierSize);
 
     m_cipher = EVP_CIPHER_CTX_new();
-    EVP_MAC* hmac = EVP_MAC_fetch(nullptr, "HMAC", nullptr);
-    m_mac = hmac ? EVP_MAC_CTX_new(hmac) : nullptr;
-    EVP_MAC_free(hmac);
-    char digest[] = "SHA1";
-    const OSSL_PARAM parameters[] = {OSSL_PARAM_construct_utf8_string(OSSL_MAC_PARAM_DIGEST, digest, 0),
-                                     OSSL_PARAM_construct_end()};
+    m_mac = std::make_unique<HmacSha1>(derived + keySize, keySize);
     // Counter mode is built on ECB because the zip form counts little-endian, OpenSSL's CTR big-endian.
-    const bool ready = m_cipher && m_mac &&
+    const bool ready = m_cipher && m_mac->ready() &&
                        EVP_EncryptInit_ex(m_cipher, EVP_aes_256_ecb(), nullptr, derived, nullptr) == 1 &&
-                       EVP_CIPHER_CTX_set_padding(m_cipher, 0) == 1 &&
-                       EVP_MAC_init(m_mac, derived + keySize, keySize, parameters) == 1;
+                       EVP_CIPHER_CTX_set_padding(m_cipher, 0) == 1;
     explicit_bzero(derived, sizeof derived);
-    if (!ready) {
+    if (!ready)
         EVP_CIPHER_CTX_free(m_cipher);
-        EVP_MAC_CTX_free(m_mac);
-    }
     require(ready, "cipher unavailable");
 }
 
 AesZipCipher::~AesZipCipher() {
     EVP_CIPHER_CTX_free(m_cipher);
-    EVP_MAC_CTX_free(m_mac);
     explicit_bzero(m_keystream, sizeof m_keystream);
 }
 
@@ -66,15 +58,13 @@ void AesZipCipher::encrypt(unsigned char* data, std::size_t size) {
             refillKeystream();
         data[i] ^= m_keystream[m_used++];
     }
-    require(EVP_MAC_update(m_mac, data, size) == 1, "authentication code");
+    require(m_mac->update(data, size), "authentication code");
 }
 
 std::vector<unsigned char> AesZipCipher::trailer() {
-    unsigned char code[EVP_MAX_MD_SIZE];
-    std::size_t length = 0;
-    require(EVP_MAC_final(m_mac, code, &length, sizeof code) == 1 && length >= codeSize,
-            "authentication code");
-    return std::vector<unsigned char>(code, code + codeSize);
+    std::vector<unsigned char> code(codeSize);
+    require(m_mac->finish(code.data(), code.size()), "authentication code");
+    return code;
 }
 
 std::vector<unsigned char> AesZipCipher::extraField(std::uint16_t actualMethod) {

@@ -3,10 +3,11 @@
 #include "ZipEntryCipher.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
+class HmacSha1;
 struct evp_cipher_ctx_st;
-struct evp_mac_ctx_st;
 
 // AES-256 in the zip form that 7-Zip and libarchive read (AE-2): a key per entry from the password
 // and a random salt, counter mode, and an authentication code over the encrypted data. An AE-2
@@ -36,7 +37,7 @@ private:
     void refillKeystream();
 
     evp_cipher_ctx_st* m_cipher = nullptr;
-    evp_mac_ctx_st* m_mac = nullptr;
+    std::unique_ptr<HmacSha1> m_mac;
     unsigned char m_salt[saltSize];
     unsigned char m_verifier[verifierSize];
     unsigned char m_counter[16] = {};
