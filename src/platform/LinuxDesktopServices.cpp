@@ -13,14 +13,30 @@
 
 namespace {
 
+// What the desktop's helpers print is not Balewick's to show: xdg-email without a mail program
+// falls back to xdg-open, which complains on the terminal Balewick was started from.
+bool startSilently(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
+}
+
+// xdg-open is what Qt runs outside a sandbox too, but there it inherits the terminal.
+bool openSilently(const QUrl& url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return QDesktopServices::openUrl(url);
+    return startSilently(opener, {url.toString(QUrl::FullyEncoded)});
+}
+
 LinuxDesktopServices::Environment completed(LinuxDesktopServices::Environment environment) {
     if (!environment.openUrl)
-        environment.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    if (!environment.startDetached) {
-        environment.startDetached = [](const QString& program, const QStringList& arguments) {
-            return QProcess::startDetached(program, arguments);
-        };
-    }
+        environment.openUrl = openSilently;
+    if (!environment.startDetached)
+        environment.startDetached = startSilently;
     return environment;
 }
 
