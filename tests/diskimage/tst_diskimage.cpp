@@ -390,6 +390,8 @@ private slots:
         big.close();
         QProcess tool;
         tool.start(DISK_IMAGE_TOOL, createArguments(m_stage, false));
+        // The image can appear before the event loop has seen the start.
+        QVERIFY(tool.waitForStarted(30000));
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(m_output + "/image.dmg"); }, 30000));
         QCOMPARE(tool.state(), QProcess::Running);
         ::kill(pid_t(tool.processId()), SIGTERM);
