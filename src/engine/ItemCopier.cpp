@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -140,26 +141,22 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
     if (!S_ISREG(opened.st_mode))
         throwCopyError(EINVAL, source);
 
-    FileDescriptor output(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!output.isValid())
-        throwCopyError(errno, source);
-
-    int failure = 0;
-    if (::ioctl(output.get(), FICLONE, input.get()) != 0) {
-        if (linkAllowed) {
+    FileDescriptor output;
+    const bool cloned = cloneFile(input.get(), opened.st_dev, source, target, output);
+    if (!cloned && linkAllowed) {
+        if (output.isValid()) {
             output.close();
             ::unlink(target.c_str());
-            if (::link(source.c_str(), target.c_str()) == 0)
-                return;
-            if (errno == EEXIST)
-                throwCopyError(errno, source);
-            // Another filesystem, a link limit or the kernel's link protection: copy instead.
-            output = FileDescriptor(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-            if (!output.isValid())
-                throwCopyError(errno, source);
         }
-        failure = copyBytes(input.get(), output.get(), m_stop, m_copiedBytes);
+        if (::link(source.c_str(), target.c_str()) == 0)
+            return;
+        if (errno == EEXIST)
+            throwCopyError(errno, source);
+        // Another filesystem, a link limit or the kernel's link protection: copy instead.
     }
+    if (!output.isValid())
+        output = createTarget(source, target);
+    int failure = cloned ? 0 : copyBytes(input.get(), output.get(), m_stop, m_copiedBytes);
     if (failure == 0 && ::fchmod(output.get(), info.st_mode & 07777) != 0)
         failure = errno;
     if (failure == 0) {
@@ -176,6 +173,27 @@ void ItemCopier::copyFile(const fs::path& source, const fs::path& target, const 
             throw CompressionError::cancelled();
         throwCopyError(failure, source);
     }
+}
+
+FileDescriptor ItemCopier::createTarget(const fs::path& source, const fs::path& target) {
+    FileDescriptor output(::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!output.isValid())
+        throwCopyError(errno, source);
+    return output;
+}
+
+bool ItemCopier::cloneFile(int input, dev_t device, const fs::path& source, const fs::path& target,
+                           FileDescriptor& output) const {
+    // Trying costs a file made and removed again, which adds up over thousands of small files.
+    if (std::find(m_devicesWithoutClones.begin(), m_devicesWithoutClones.end(), device) !=
+        m_devicesWithoutClones.end())
+        return false;
+    output = createTarget(source, target);
+    if (::ioctl(output.get(), FICLONE, input) == 0)
+        return true;
+    if (errno == EOPNOTSUPP || errno == EXDEV || errno == EINVAL || errno == ENOTTY || errno == ENOSYS)
+        m_devicesWithoutClones.push_back(device);
+    return false;
 }
 
 bool ItemCopier::copyFolderContents(const fs::path& source, const fs::path& target,

@@ -5,9 +5,11 @@
 #include <atomic>
 #include <filesystem>
 #include <stop_token>
+#include <vector>
 
 #include <sys/types.h>
 
+class FileDescriptor;
 struct stat;
 
 // Copies the user's items into the staging folder. Paths are byte paths, so names that are not
@@ -57,6 +59,12 @@ public:
 private:
     void copyFile(const std::filesystem::path& source, const std::filesystem::path& target,
                   const struct stat& info) const;
+    // A reflink of `input` at `target`, which it creates into `output`. False, `output` perhaps
+    // still open, when the filesystem would not; then it is not asked again for that device.
+    bool cloneFile(int input, dev_t device, const std::filesystem::path& source,
+                   const std::filesystem::path& target, FileDescriptor& output) const;
+    static FileDescriptor createTarget(const std::filesystem::path& source,
+                                       const std::filesystem::path& target);
 
     Method m_method;
     std::stop_token m_stop;
@@ -64,4 +72,5 @@ private:
     bool m_leavesOutPipes = false;
     dev_t m_skippedDevice = 0;
     ino_t m_skippedInode = 0;
+    mutable std::vector<dev_t> m_devicesWithoutClones;
 };
