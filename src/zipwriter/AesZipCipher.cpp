@@ -5,13 +5,9 @@
 #include <stdexcept>
 
 #include <openssl/evp.h>
-#include <openssl/rand.h>
 #include <string.h>
 
 namespace {
-
-constexpr std::size_t keySize = 32;
-constexpr int iterations = 1000;
 
 void require(bool succeeded, const char* what) {
     if (!succeeded)
@@ -20,22 +16,17 @@ void require(bool succeeded, const char* what) {
 
 } // namespace
 
-AesZipCipher::AesZipCipher(const std::string& password) {
-    require(RAND_bytes(m_salt, int(saltSize)) == 1, "no random bytes");
-    // The AES key, the authentication key and the password verifier, in that order.
-    unsigned char derived[2 * keySize + verifierSize];
-    require(PKCS5_PBKDF2_HMAC_SHA1(password.data(), int(password.size()), m_salt, int(saltSize), iterations,
-                                   int(sizeof derived), derived) == 1,
-            "key derivation");
-    memcpy(m_verifier, derived + 2 * keySize, verifierSize);
+AesZipCipher::AesZipCipher(const AesZipKeys& keys) {
+    memcpy(m_salt, keys.salt(), saltSize);
+    memcpy(m_verifier, keys.verifier(), verifierSize);
 
     m_cipher = EVP_CIPHER_CTX_new();
-    m_mac = std::make_unique<HmacSha1>(derived + keySize, keySize);
+    m_mac = std::make_unique<HmacSha1>(keys.authenticationKey(), AesZipKeys::keySize);
     // Counter mode is built on ECB because the zip form counts little-endian, OpenSSL's CTR big-endian.
-    const bool ready = m_cipher && m_mac->ready() &&
-                       EVP_EncryptInit_ex(m_cipher, EVP_aes_256_ecb(), nullptr, derived, nullptr) == 1 &&
-                       EVP_CIPHER_CTX_set_padding(m_cipher, 0) == 1;
-    explicit_bzero(derived, sizeof derived);
+    const bool ready =
+        m_cipher && m_mac->ready() &&
+        EVP_EncryptInit_ex(m_cipher, EVP_aes_256_ecb(), nullptr, keys.encryptionKey(), nullptr) == 1 &&
+        EVP_CIPHER_CTX_set_padding(m_cipher, 0) == 1;
     if (!ready)
         EVP_CIPHER_CTX_free(m_cipher);
     require(ready, "cipher unavailable");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AesZipKeys.h"
 #include "ZipEntryCipher.h"
 
 #include <cstdint>
@@ -15,7 +16,7 @@ struct evp_cipher_ctx_st;
 class AesZipCipher final : public ZipEntryCipher {
 public:
     // Throws std::runtime_error when OpenSSL cannot provide what it needs.
-    explicit AesZipCipher(const std::string& password);
+    explicit AesZipCipher(const AesZipKeys& keys);
     ~AesZipCipher() override;
     AesZipCipher(const AesZipCipher&) = delete;
     AesZipCipher& operator=(const AesZipCipher&) = delete;
@@ -29,8 +30,8 @@ public:
     static std::vector<unsigned char> extraField(std::uint16_t method);
     static constexpr std::uint16_t method = 99;
 
-    static constexpr std::size_t saltSize = 16;
-    static constexpr std::size_t verifierSize = 2;
+    static constexpr std::size_t saltSize = AesZipKeys::saltSize;
+    static constexpr std::size_t verifierSize = AesZipKeys::verifierSize;
     static constexpr std::size_t codeSize = 10;
 
 private:

@@ -2,8 +2,8 @@
 
 #include "RawDeflater.h"
 
-DeflatePool::DeflatePool(unsigned workers, int level)
-    : m_pool(workers, [level] { return makeJob(level); }) {}
+DeflatePool::DeflatePool(unsigned workers, int level, std::function<void(ZipChunk&)> prepare)
+    : m_pool(workers, [level, prepare = std::move(prepare)] { return makeJob(level, prepare); }) {}
 
 void DeflatePool::submit(std::unique_ptr<ZipChunk> chunk) {
     m_inFlightBytes += chunk->input.size();
@@ -16,14 +16,15 @@ std::unique_ptr<ZipChunk> DeflatePool::takeOldest() {
     return chunk;
 }
 
-OrderedWorkPool<ZipChunk>::Job DeflatePool::makeJob(int level) {
+OrderedWorkPool<ZipChunk>::Job DeflatePool::makeJob(int level,
+                                                    const std::function<void(ZipChunk&)>& prepare) {
     // zlib fails only for want of memory; the writer reports that when the piece comes back.
     std::shared_ptr<RawDeflater> deflater;
     try {
         deflater = std::make_shared<RawDeflater>(level);
     } catch (const std::exception&) {
     }
-    return [deflater](ZipChunk& chunk) {
+    return [deflater, prepare](ZipChunk& chunk) {
         try {
             if (!deflater)
                 throw std::bad_alloc();
@@ -31,5 +32,7 @@ OrderedWorkPool<ZipChunk>::Job DeflatePool::makeJob(int level) {
         } catch (const std::exception&) {
             chunk.failed = true;
         }
+        if (prepare)
+            prepare(chunk);
     };
 }

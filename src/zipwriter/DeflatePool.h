@@ -3,6 +3,7 @@
 #include "ZipChunk.h"
 #include "toolsupport/OrderedWorkPool.h"
 
+#include <functional>
 #include <memory>
 
 // Compresses pieces on a pool of threads and hands them back in the order they went in. A large
@@ -10,7 +11,8 @@
 // make one raw deflate stream.
 class DeflatePool final {
 public:
-    DeflatePool(unsigned workers, int level);
+    // `prepare`, when given, runs on the worker for every piece after its compression.
+    DeflatePool(unsigned workers, int level, std::function<void(ZipChunk&)> prepare = {});
 
     std::size_t inFlight() const { return m_pool.inFlight(); }
     std::size_t inFlightBytes() const { return m_inFlightBytes; }
@@ -20,7 +22,7 @@ public:
     std::unique_ptr<ZipChunk> takeOldest();
 
 private:
-    static OrderedWorkPool<ZipChunk>::Job makeJob(int level);
+    static OrderedWorkPool<ZipChunk>::Job makeJob(int level, const std::function<void(ZipChunk&)>& prepare);
 
     std::size_t m_inFlightBytes = 0;
     OrderedWorkPool<ZipChunk> m_pool;

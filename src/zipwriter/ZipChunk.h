@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AesZipKeys.h"
 #include "StagedEntry.h"
 
 #include <cstdint>
@@ -15,12 +16,15 @@ struct ZipChunk {
     bool deflate = false; // whether compression is tried at all
     std::vector<unsigned char> input;
     std::vector<unsigned char> dictionary; // the input's predecessor's end, within the same file
+    bool wantsKeys = false;                // the first piece of an entry encrypted with AES
 
     // Set by the compressor.
     std::vector<unsigned char> output; // raw deflate data when `compressed`
     bool compressed = false;
     std::uint32_t checksum = 0; // CRC-32 of the input
     bool failed = false;        // the compressor ran out of memory
+    // For `wantsKeys`, unless deriving them failed; the writer then tries again, to report why.
+    std::unique_ptr<AesZipKeys> keys;
 
     const std::vector<unsigned char>& stored() const { return compressed ? output : input; }
 };

@@ -39,14 +39,23 @@ void ZipWriter::write() {
     // Enough pieces in flight to keep every worker busy, few enough to keep memory bounded.
     const std::size_t maxPieces = 64 * workers;
     const std::size_t maxBytes = (workers + 2) * ChunkReader::pieceSize * 2;
-    DeflatePool pool(workers, deflateLevel);
+    const bool aes = m_request.encryption == ZipEncryption::aes256;
+    DeflatePool pool(workers, deflateLevel, [this](ZipChunk& chunk) {
+        try {
+            if (chunk.wantsKeys)
+                chunk.keys = std::make_unique<AesZipKeys>(m_password);
+        } catch (const std::exception&) {
+        }
+    });
     bool more = true;
     for (;;) {
         while (more && pool.inFlight() < maxPieces && pool.inFlightBytes() < maxBytes) {
             std::unique_ptr<ZipChunk> chunk = reader.next();
             more = chunk != nullptr;
-            if (more)
-                pool.submit(std::move(chunk));
+            if (!more)
+                break;
+            chunk->wantsKeys = aes && chunk->first && !S_ISDIR(chunk->entry->status.st_mode);
+            pool.submit(std::move(chunk));
         }
         if (pool.inFlight() == 0)
             break;
@@ -56,7 +65,7 @@ void ZipWriter::write() {
     m_progress.finish();
 }
 
-void ZipWriter::accept(const ZipChunk& chunk) {
+void ZipWriter::accept(ZipChunk& chunk) {
     if (chunk.failed)
         throw ZipError("Not enough memory to compress \"" + chunk.entry->name + "\"");
     if (chunk.first)
@@ -71,7 +80,7 @@ void ZipWriter::accept(const ZipChunk& chunk) {
         finish(chunk);
 }
 
-void ZipWriter::begin(const ZipChunk& chunk) {
+void ZipWriter::begin(ZipChunk& chunk) {
     const StagedEntry& staged = *chunk.entry;
     m_entry = ZipEntryRecord{};
     m_entry.name = staged.name;
@@ -104,17 +113,20 @@ void ZipWriter::begin(const ZipChunk& chunk) {
     m_output.write(ZipRecords::localHeader(m_entry));
     m_dataStart = m_output.position();
     m_storedBytes = 0;
-    startData();
+    startData(std::move(chunk.keys));
 }
 
-// A fresh cipher for the entry's data, whose header goes first.
-void ZipWriter::startData() {
+// A fresh cipher for the entry's data, whose header goes first. AES uses the keys derived ahead,
+// or derives its own.
+void ZipWriter::startData(std::unique_ptr<AesZipKeys> keys) {
     if (!(m_entry.flags & ZipRecords::flagEncrypted)) {
         m_cipher.reset();
         return;
     }
     if (m_request.encryption == ZipEncryption::aes256) {
-        m_cipher = std::make_unique<AesZipCipher>(m_password);
+        if (!keys)
+            keys = std::make_unique<AesZipKeys>(m_password);
+        m_cipher = std::make_unique<AesZipCipher>(*keys);
     } else {
         // The sizes and CRC follow the data, so the check byte comes from the time instead.
         const auto checkByte = static_cast<unsigned char>(ZipRecords::dosTime(m_entry.modified) >> 8);
@@ -148,7 +160,7 @@ void ZipWriter::finish(const ZipChunk& chunk) {
 void ZipWriter::storeInstead(const StagedEntry& entry) {
     m_output.rewind(m_dataStart);
     m_method = methodStored;
-    startData();
+    startData({});
     std::vector<unsigned char> piece(ChunkReader::pieceSize);
     std::uint32_t checksum = 0;
     for (std::uint64_t offset = 0; offset < m_entry.size; offset += piece.size()) {

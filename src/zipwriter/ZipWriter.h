@@ -27,10 +27,10 @@ public:
     void write();
 
 private:
-    void accept(const ZipChunk& chunk);
-    void begin(const ZipChunk& chunk);
+    void accept(ZipChunk& chunk);
+    void begin(ZipChunk& chunk);
     void finish(const ZipChunk& chunk);
-    void startData();
+    void startData(std::unique_ptr<AesZipKeys> keys);
     void storeInstead(const StagedEntry& entry);
     void writeData(const unsigned char* data, std::size_t size);
     void writeDirectory();
