@@ -191,7 +191,8 @@ bool ItemCopier::cloneFile(int input, dev_t device, const fs::path& source, cons
     output = createTarget(source, target);
     if (::ioctl(output.get(), FICLONE, input) == 0)
         return true;
-    if (errno == EOPNOTSUPP || errno == EXDEV || errno == EINVAL || errno == ENOTTY || errno == ENOSYS)
+    // Not EINVAL: btrfs gives it for one file kept out of copy-on-write, not for the filesystem.
+    if (errno == EOPNOTSUPP || errno == EXDEV || errno == ENOTTY || errno == ENOSYS)
         m_devicesWithoutClones.push_back(device);
     return false;
 }
