@@ -20,8 +20,9 @@ AesZipCipher::AesZipCipher(const AesZipKeys& keys) {
     memcpy(m_salt, keys.salt(), saltSize);
     memcpy(m_verifier, keys.verifier(), verifierSize);
 
-    m_cipher = EVP_CIPHER_CTX_new();
+    // The HMAC first: it may throw, and nothing would free a cipher context made before it.
     m_mac = std::make_unique<HmacSha1>(keys.authenticationKey(), AesZipKeys::keySize);
+    m_cipher = EVP_CIPHER_CTX_new();
     // Counter mode is built on ECB because the zip form counts little-endian, OpenSSL's CTR big-endian.
     const bool ready =
         m_cipher && m_mac->ready() &&
