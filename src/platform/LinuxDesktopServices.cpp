@@ -24,17 +24,9 @@ bool startSilently(const QString& program, const QStringList& arguments) {
     return process.startDetached();
 }
 
-// xdg-open is what Qt runs outside a sandbox too, but there it inherits the terminal.
-bool openSilently(const QUrl& url) {
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty())
-        return QDesktopServices::openUrl(url);
-    return startSilently(opener, {url.toString(QUrl::FullyEncoded)});
-}
-
 LinuxDesktopServices::Environment completed(LinuxDesktopServices::Environment environment) {
     if (!environment.openUrl)
-        environment.openUrl = openSilently;
+        environment.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     if (!environment.startDetached)
         environment.startDetached = startSilently;
     return environment;

@@ -167,45 +167,6 @@ private slots:
         bus.unregisterService(u"org.freedesktop.FileManager1"_s);
     }
 
-    // The helpers run, and what they print goes nowhere near Balewick's own terminal.
-    void helpers_runWithoutPrinting_data() {
-        QTest::addColumn<QString>("helper");
-        QTest::newRow("mail") << u"xdg-email"_s;
-        QTest::newRow("open") << u"xdg-open"_s;
-    }
-    void helpers_runWithoutPrinting() {
-        QFETCH(QString, helper);
-        QTemporaryDir folder;
-        const QString ran = folder.filePath(u"ran"_s);
-        QFile script(folder.filePath(helper));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\necho out; echo err >&2; touch '" + QFile::encodeName(ran) + "'\n");
-        script.close();
-        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
-        QFile terminal(folder.filePath(u"terminal"_s));
-        QVERIFY(terminal.open(QIODevice::ReadWrite));
-        const int savedOut = ::dup(1);
-        const int savedErr = ::dup(2);
-        ::dup2(terminal.handle(), 1);
-        ::dup2(terminal.handle(), 2);
-        const auto restore = qScopeGuard([&] {
-            ::dup2(savedOut, 1);
-            ::dup2(savedErr, 2);
-            ::close(savedOut);
-            ::close(savedErr);
-            qputenv("PATH", path);
-        });
-        LinuxDesktopServices services;
-        if (helper == u"xdg-email"_s)
-            services.composeEmail({QUrl::fromLocalFile(folder.filePath(u"a.zip"_s))});
-        else
-            services.openUrl(QUrl(u"https://example.org/"_s));
-        QTRY_VERIFY(QFile::exists(ran));
-        QCOMPARE(terminal.size(), 0);
-    }
-
     void notify_offersShow_andRunsItWhenChosen() {
         if (m_busAddress.isEmpty())
             QSKIP("no dbus-daemon to run a private session bus");
