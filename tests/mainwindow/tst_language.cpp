@@ -1,7 +1,7 @@
 // Balewick started with the user's UI language set to French speaks French, Qt's own buttons
 // included, and asks the version document for French texts.
-#include "MainViewHarness.h"
 #include "Translations.h"
+#include "support/MainViewHarness.h"
 #include "updates/VersionChecker.h"
 
 #include <QDialogButtonBox>

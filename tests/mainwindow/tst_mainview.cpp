@@ -1,15 +1,10 @@
-#include "MainViewHarness.h"
 #include "Translations.h"
-#include "app/CommandLineFiles.h"
-#include "app/RunNotice.h"
-#include "app/SingleInstance.h"
-#include "engine/LocalPath.h"
 #include "mainwindow/DropView.h"
 #include "mainwindow/MainWindowController.h"
 #include "mainwindow/ResultBanner.h"
-#include "platform/DesktopNotifier.h"
 #include "support/ArchiveReading.h"
 #include "support/FocusChain.h"
+#include "support/MainViewHarness.h"
 #include "widgets/LineLimitedLabel.h"
 #include "widgets/OptionSwitch.h"
 
@@ -19,12 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -45,25 +36,6 @@ QStringList fileNames(const QList<QUrl>& urls) {
         names.append(url.fileName());
     return names;
 }
-
-// A file whose name is these exact bytes.
-QUrl makeRawFile(const QByteArray& path, const QByteArray& contents) {
-    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    const bool written =
-        file >= 0 && ::write(file, contents.constData(), size_t(contents.size())) == contents.size();
-    return file >= 0 && ::close(file) == 0 && written ? LocalPath::toUrl(path) : QUrl();
-}
-
-// Records the notifications at the end of a run.
-class FakeNotifier final : public DesktopNotifier {
-public:
-    QStringList notes; // "title: body", "+show" when it offers the action
-    std::function<void()> lastShow;
-    void notify(const QString& title, const QString& body, std::function<void()> show) override {
-        notes.append(title + ": " + body + (show ? "+show" : ""));
-        lastShow = std::move(show);
-    }
-};
 
 } // namespace
 
@@ -349,50 +321,6 @@ private slots:
         QVERIFY(!harness.model.isTargeted() && harness.model.isBusy());
     }
 
-    // A name that is not UTF-8 reaches the archive and the Trash as its bytes, whichever way it came
-    // in; decoded as text it would name the look-alike beside it.
-    void nameNotUtf8_fromEachEntryPoint_archivesAndTrashesThatFileOnly_data() {
-        QTest::addColumn<QString>("entry");
-        for (const char* entry : {"drop", "command line", "second launch"})
-            QTest::newRow(entry) << entry;
-    }
-    void nameNotUtf8_fromEachEntryPoint_archivesAndTrashesThatFileOnly() {
-        QFETCH(QString, entry);
-        MainViewHarness harness;
-        QVERIFY(harness.show());
-        harness.preferences.setTrashOriginals(true);
-        QVERIFY(QDir().mkpath(harness.item({})));
-        const QByteArray folder = QFile::encodeName(harness.item({}));
-        const QByteArray name = "bad\xFFname.txt";
-        const QUrl item = makeRawFile(folder + name, "right");
-        // QDir cannot see a name that is not UTF-8, so the fixture's folder could not remove it.
-        const auto remove = qScopeGuard([&] { ::unlink((folder + name).constData()); });
-        // What "bad\xFFname.txt" reads as: U+FFFD in its place.
-        QVERIFY(!makeRawFile(folder + "bad\xEF\xBF\xBDname.txt", "look-alike").isEmpty());
-        SingleInstance running(harness.path("instance"));
-        SingleInstance second(harness.path("instance"));
-        if (entry == "drop") {
-            QMimeData data;
-            data.setData("text/uri-list", item.toEncoded() + "\r\n");
-            auto* dropView = harness.find<DropView>("dropView");
-            QVERIFY(sendDrag(dropView, QEvent::DragEnter, &data) && sendDrag(dropView, QEvent::Drop, &data));
-        } else if (entry == "command line") {
-            harness.model.process(CommandLineFiles::fileUrls({name}, folder));
-        } else {
-            QCOMPARE(running.claim({}), SingleInstance::Role::Primary);
-            connect(&running, &SingleInstance::filesOpened, &harness.model, &MainModel::processWhenIdle);
-            second.setReplyTimeout(300); // the running instance answers only once this returns
-            QCOMPARE(second.claim(CommandLineFiles::fileUrls({name}, folder)),
-                     SingleInstance::Role::HandedOff);
-        }
-        QVERIFY(harness.waitForEnd(0));
-        QCOMPARE(harness.dialogs.errorMessages(), QStringList());
-        const QString archive = harness.path(QStringLiteral("out/bad\uFFFDname.zip"));
-        QCOMPARE(archiveMembers(archive), QByteArrayList{name});
-        QCOMPARE(zipMember(archive, "*"), QByteArray("right"));
-        QCOMPARE(harness.desktop.trashed, QByteArrayList{folder + name});
-    }
-
     // The rule itself is the preferences' own; here each switch shows its answer, writes its
     // preference once and keeps its own suppression key.
     void switchClick_asksOnlyWhenTurningOnUnsuppressed_data() {
@@ -539,43 +467,6 @@ private slots:
         else
             QTest::mouseClick(sheet->findChild<QPushButton*>("confirm.cancel"), Qt::LeftButton);
         QCOMPARE(archiveMade(harness, sheet), QString());
-    }
-
-    // The notification at the end of a run: only while the main window is not in front.
-    void runEnd_isAnnouncedOnlyWhileTheWindowIsInactive_data() {
-        QTest::addColumn<bool>("active");
-        QTest::addColumn<bool>("fails");
-        QTest::addColumn<QStringList>("notes");
-        const QString done = qtTrId("notification.done") + ": " + qtTrId("banner.created").arg(u"a.zip");
-        QTest::newRow("made, window in front") << true << false << QStringList();
-        QTest::newRow("made, window behind") << false << false << QStringList{done + "+show"};
-        QTest::newRow("failed, window behind")
-            << false << true << QStringList{qtTrId("error.title") + ": disk full"};
-    }
-    void runEnd_isAnnouncedOnlyWhileTheWindowIsInactive() {
-        QFETCH(bool, active);
-        QFETCH(bool, fails);
-        MainViewHarness harness;
-        FakeNotifier notifier;
-        RunNotice notice(harness.model, notifier, harness.desktop);
-        QWidget window;
-        notice.setWindow(&window);
-        if (active) {
-            window.show();
-            window.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-        }
-        const QList<QUrl> archives{QUrl::fromLocalFile("/srv/a.zip")};
-        if (fails)
-            emit harness.model.runFailed("disk full");
-        else
-            harness.model.setResult(ArchiveResult{archives});
-        emit harness.model.runFinished();
-        QTEST(notifier.notes, "notes");
-        if (notifier.lastShow) {
-            notifier.lastShow();
-            QCOMPARE(harness.desktop.revealed, QList<QList<QUrl>>{archives});
-        }
     }
 };
 
