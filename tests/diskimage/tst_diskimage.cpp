@@ -8,6 +8,7 @@
 #include "engine/CompressionError.h"
 #include "engine/RunProgress.h"
 #include "support/ArchiveReading.h"
+#include "support/ProgramRun.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
@@ -29,22 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    bool crashed = false;
-    QByteArray standardOutput;
-    QByteArray standardError;
-};
-
-Outcome run(const QString& program, const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess process;
-    process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(120000);
-    return {process.exitCode(), process.exitStatus() == QProcess::CrashExit, process.readAllStandardOutput(),
-            process.readAllStandardError()};
-}
+using Outcome = ProgramOutcome;
 
 // Creates entries described as "kind:path": d folder, f file, e empty file, x executable script,
 // z 3 MiB of zeros, r 2 MiB of random bytes, l symbolic link ("l:path>target").
@@ -63,7 +49,7 @@ void makeTree(const QString& root, const QStringList& entries) {
                        : kind == QLatin1Char('x') ? QByteArray("#!/bin/sh\necho hello\n")
                        : kind == QLatin1Char('z') ? QByteArray(3 << 20, '\0')
                        : kind == QLatin1Char('r')
-                           ? run("head", {"-c", "2097152", "/dev/urandom"}).standardOutput
+                           ? runProgram("head", {"-c", "2097152", "/dev/urandom"}).output
                            : QByteArray());
             if (kind == QLatin1Char('x'))
                 file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
@@ -161,19 +147,19 @@ class DiskImageTest final : public QObject {
     // What every reader must agree on: checksums, the files listed, and the expanded filesystem
     // holding the staged tree under the volume's name.
     void checkImage(const QString& image, const QString& volumeName) {
-        QCOMPARE(run("7zz", {"t", "-tdmg", image}).exitCode, 0);
-        const Outcome listing = run("7zz", {"l", "-slt", "-ba", image});
+        QCOMPARE(runProgram("7zz", {"t", "-tdmg", image}).exitCode, 0);
+        const Outcome listing = runProgram("7zz", {"l", "-slt", "-ba", image});
         QCOMPARE(listing.exitCode, 0);
         const QStringList staged = describe(m_stage).filter(QRegularExpression("^(?!.* -> )"));
-        QCOMPARE(listing.standardOutput.count("\nPath = ") + listing.standardOutput.startsWith("Path = "),
-                 staged.size());
+        QCOMPARE(listing.output.count("\nPath = ") + listing.output.startsWith("Path = "), staged.size());
 
         const QString expanded = image + ".iso";
-        QCOMPARE(run("dmg2img", {"-s", image, expanded}).exitCode, 0);
-        QVERIFY(run("isoinfo", {"-d", "-i", expanded})
-                    .standardOutput.contains("\nVolume id: " + volumeName.toUtf8() + '\n'));
+        QCOMPARE(runProgram("dmg2img", {"-s", image, expanded}).exitCode, 0);
+        QVERIFY(runProgram("isoinfo", {"-d", "-i", expanded})
+                    .output.contains("\nVolume id: " + volumeName.toUtf8() + '\n'));
         const QString extracted = image + ".files";
-        QCOMPARE(run("xorriso", {"-osirrox", "on", "-indev", expanded, "-extract", "/", extracted}).exitCode,
+        QCOMPARE(runProgram("xorriso", {"-osirrox", "on", "-indev", expanded, "-extract", "/", extracted})
+                     .exitCode,
                  0);
         QCOMPARE(describe(extracted), describe(m_stage));
     }
@@ -228,8 +214,8 @@ private slots:
     void create_tree_readersSeeItAsStaged() {
         QFETCH(QStringList, tree);
         makeTree(m_stage, tree);
-        const Outcome outcome = run(DISK_IMAGE_TOOL, createArguments(m_stage, false));
-        QCOMPARE(outcome.standardError, QByteArray());
+        const Outcome outcome = runProgram(DISK_IMAGE_TOOL, createArguments(m_stage, false));
+        QCOMPARE(outcome.error, QByteArray());
         QCOMPARE(outcome.exitCode, 0);
         checkImage(m_output + "/image.dmg", "Vol");
     }
@@ -269,15 +255,12 @@ private slots:
         arguments.insert(arguments.size() - 1, "-progressfd");
         const int inherited = ::dup(report.handle()); // without close-on-exec
         arguments.insert(arguments.size() - 1, QString::number(inherited));
-        const Outcome outcome = run(DISK_IMAGE_TOOL, arguments);
+        const Outcome outcome = runProgram(DISK_IMAGE_TOOL, arguments);
         ::close(inherited);
-        QVERIFY2(outcome.exitCode == 0, outcome.standardError.constData());
-        QVERIFY(report.seek(0));
-        const QByteArrayList lines = report.readAll().split('\n');
-        QVERIFY(lines.size() >= 2 && lines.last().isEmpty());
-        for (qsizetype index = 1; index + 1 < lines.size(); ++index)
-            QVERIFY(lines[index].toLongLong() >= lines[index - 1].toLongLong());
-        QVERIFY(lines[lines.size() - 2].toLongLong() >= (3 << 20));
+        QVERIFY2(outcome.exitCode == 0, outcome.error.constData());
+        const QList<qint64> counts = progressReports(report);
+        QVERIFY(!counts.isEmpty());
+        QVERIFY(counts.last() >= (3 << 20));
     }
 
     void create_refused_failsWithOneLineAndLeavesNothing_data() {
@@ -306,10 +289,10 @@ private slots:
         arguments.replaceInStrings("SRC", m_stage)
             .replaceInStrings("OUT", m_output + "/image.dmg")
             .replaceInStrings("TAKEN", m_output + "/taken.dmg");
-        const Outcome outcome = run(DISK_IMAGE_TOOL, arguments, input);
+        const Outcome outcome = runProgram(DISK_IMAGE_TOOL, arguments, {}, input);
         QVERIFY(outcome.exitCode != 0 && !outcome.crashed);
-        QCOMPARE(outcome.standardError.count('\n'), 1);
-        QVERIFY(outcome.standardError.size() > 1 && outcome.standardError.endsWith('\n'));
+        QCOMPARE(outcome.error.count('\n'), 1);
+        QVERIFY(outcome.error.size() > 1 && outcome.error.endsWith('\n'));
         QCOMPARE(
             describe(m_output),
             QStringList{"taken.dmg 644 " +
@@ -334,23 +317,24 @@ private slots:
         QFETCH(QByteArray, password);
         QFETCH(bool, passes);
         makeTree(m_stage, {"f:notes.txt", "r:random.bin", "z:zeros.bin"});
-        QCOMPARE(run(DISK_IMAGE_TOOL, createArguments(m_stage, encrypted), "pässwort\n").exitCode, 0);
+        QCOMPARE(runProgram(DISK_IMAGE_TOOL, createArguments(m_stage, encrypted), {}, "pässwort\n").exitCode,
+                 0);
         const QString image = m_output + "/image.dmg";
         if (flipped != 0)
             QVERIFY(flipByte(image, flipped));
-        const Outcome outcome =
-            run(DISK_IMAGE_TOOL,
-                QStringList{"verify"} + (password.isEmpty() ? QStringList() : QStringList{"-stdinpass"}) +
-                    QStringList{image},
-                password);
+        const Outcome outcome = runProgram(
+            DISK_IMAGE_TOOL,
+            QStringList{"verify"} + (password.isEmpty() ? QStringList() : QStringList{"-stdinpass"}) +
+                QStringList{image},
+            {}, password);
         QCOMPARE(outcome.exitCode == 0, passes);
-        QCOMPARE(outcome.standardError.count('\n'), passes ? 0 : 1);
+        QCOMPARE(outcome.error.count('\n'), passes ? 0 : 1);
     }
 
     // As the read-back runs it: a damaged image fails with the tool's own line.
     void readBack_diskImage_passesIntact_failsDamagedWithTheToolsReason() {
         makeTree(m_stage, {"f:notes.txt"});
-        QCOMPARE(run(DISK_IMAGE_TOOL, createArguments(m_stage, false)).exitCode, 0);
+        QCOMPARE(runProgram(DISK_IMAGE_TOOL, createArguments(m_stage, false)).exitCode, 0);
         const QString image = m_output + "/image.dmg";
         const ArchiveVerifier verifier({}, nullptr, ArchiveVerifier::diskImageTool(DISK_IMAGE_TOOL));
         QCOMPARE(verifier.verify(image, ArchiveFormat::diskImage, {}, std::nullopt).result,

@@ -1,5 +1,7 @@
 // Tests of src/zipwriter: archives made by the real balewick-zip, read back by unzip, 7-Zip, bsdtar
 // and Python's zipfile, never by a reader of our own.
+#include "support/ProgramRun.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
@@ -23,31 +25,14 @@ namespace {
 // An even second, which the two-second DOS time holds exactly.
 constexpr std::time_t stagedTime = 1617253208;
 
-struct Outcome {
-    int exitCode = -1;
-    bool crashed = false;
-    QByteArray output;
-    QByteArray error;
-};
-
-Outcome run(const QString& program, const QStringList& arguments, const QString& folder = {},
-            const QByteArray& input = {}) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(program, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(600000);
-    return {process.exitCode(), process.exitStatus() == QProcess::CrashExit, process.readAllStandardOutput(),
-            process.readAllStandardError()};
-}
+using Outcome = ProgramOutcome;
 
 // The tool run in `staging`, writing "out.zip" into `destination` through an inherited descriptor.
 Outcome runTool(const QString& staging, const QString& destination, const QStringList& options,
                 const QByteArray& input = {}) {
     const int folder = ::open(QFile::encodeName(destination).constData(), O_RDONLY | O_DIRECTORY);
     const QStringList arguments = options + QStringList{"--folder-fd=" + QString::number(folder), "out.zip"};
-    Outcome outcome = run(QStringLiteral(ZIP_TOOL), arguments, staging, input);
+    Outcome outcome = runProgram(QStringLiteral(ZIP_TOOL), arguments, staging, input);
     ::close(folder);
     return outcome;
 }
@@ -219,15 +204,15 @@ void ZipWriterTest::write_realReadersAgree() {
     QVERIFY(tool.error.isEmpty());
     const QString archive = destination.filePath(QStringLiteral("out.zip"));
 
-    QCOMPARE(run("unzip", {"-tq", archive}).exitCode, 0);
-    QCOMPARE(run("7zz", {"t", archive}).exitCode, 0);
-    QCOMPARE(run("bsdtar", {"-tf", archive}).exitCode, 0);
+    QCOMPARE(runProgram("unzip", {"-tq", archive}).exitCode, 0);
+    QCOMPARE(runProgram("7zz", {"t", archive}).exitCode, 0);
+    QCOMPARE(runProgram("bsdtar", {"-tf", archive}).exitCode, 0);
     const QByteArrayList expected = describe(staging.path(), options.contains("--omit-finder-files"));
     QTemporaryDir extracted;
-    QCOMPARE(run("unzip", {"-q", archive, "-d", extracted.path()}).exitCode, 0);
+    QCOMPARE(runProgram("unzip", {"-q", archive, "-d", extracted.path()}).exitCode, 0);
     QCOMPARE(describe(extracted.path()), expected);
 
-    const Outcome python = run("python3", {"-c", pythonReader, archive});
+    const Outcome python = runProgram("python3", {"-c", pythonReader, archive});
     QVERIFY2(python.exitCode == 0, python.error.constData());
     const QByteArray fields = options.contains("--omit-metadata") ? "fields" : "fields 5455 7875";
     QByteArrayList storedLines;
@@ -254,12 +239,12 @@ void ZipWriterTest::write_encrypted_opensOnlyWithThePassword() {
     QVERIFY2(tool.exitCode == 0, tool.error.constData());
     const QString archive = destination.filePath(QStringLiteral("out.zip"));
 
-    QCOMPARE(run("7zz", {"t", "-psecret", archive}).exitCode, 0);
-    QVERIFY(run("7zz", {"t", "-psecreT", archive}).exitCode != 0);
-    QCOMPARE(run("unzip", {"-tq", "-P", "secret", archive}).exitCode == 0, unzipOpens);
-    QVERIFY(run("unzip", {"-tq", "-P", "secreT", archive}).exitCode != 0);
+    QCOMPARE(runProgram("7zz", {"t", "-psecret", archive}).exitCode, 0);
+    QVERIFY(runProgram("7zz", {"t", "-psecreT", archive}).exitCode != 0);
+    QCOMPARE(runProgram("unzip", {"-tq", "-P", "secret", archive}).exitCode == 0, unzipOpens);
+    QVERIFY(runProgram("unzip", {"-tq", "-P", "secreT", archive}).exitCode != 0);
     QTemporaryDir extracted;
-    QCOMPARE(run("7zz", {"x", "-psecret", "-o" + extracted.path(), archive}).exitCode, 0);
+    QCOMPARE(runProgram("7zz", {"x", "-psecret", "-o" + extracted.path(), archive}).exitCode, 0);
     QCOMPARE(describe(extracted.path()), describe(staging.path()));
 }
 
@@ -312,12 +297,9 @@ void ZipWriterTest::write_progress_risesToTheBytesRead() {
         runTool(staging.path(), destination.path(), {"--progress-fd=" + QString::number(inherited)});
     ::close(inherited);
     QVERIFY2(tool.exitCode == 0, tool.error.constData());
-    QVERIFY(report.seek(0));
-    const QByteArrayList lines = report.readAll().split('\n');
-    QVERIFY(lines.size() >= 2 && lines.last().isEmpty());
-    for (qsizetype index = 1; index + 1 < lines.size(); ++index)
-        QVERIFY(lines[index].toLongLong() >= lines[index - 1].toLongLong());
-    QCOMPARE(lines[lines.size() - 2].toLongLong(), QFileInfo(staging.filePath("big.txt")).size() + 13);
+    const QList<qint64> counts = progressReports(report);
+    QVERIFY(!counts.isEmpty());
+    QCOMPARE(counts.last(), QFileInfo(staging.filePath("big.txt")).size() + 13);
 }
 
 // The progress pipe is full before the tool starts, so its first report holds it, archive open,
@@ -361,18 +343,18 @@ void ZipWriterTest::write_entryOver4GiB_readersAccept() {
     QVERIFY2(tool.exitCode == 0, tool.error.constData());
     const QString archive = destination.filePath(QStringLiteral("out.zip"));
 
-    QCOMPARE(run("unzip", {"-tq", archive}).exitCode, 0);
-    QCOMPARE(run("7zz", {"t", archive}).exitCode, 0);
+    QCOMPARE(runProgram("unzip", {"-tq", archive}).exitCode, 0);
+    QCOMPARE(runProgram("7zz", {"t", archive}).exitCode, 0);
     const QByteArray zeros(1 << 20, '\0');
     uLong piece = crc32(0, reinterpret_cast<const Bytef*>(zeros.constData()), uInt(zeros.size()));
     uLong expected = 0;
     for (qint64 done = 0; done < size; done += zeros.size())
         expected = crc32_combine(expected, piece, zeros.size());
-    const Outcome listing =
-        run("python3", {"-c",
-                        "import sys, zipfile; print('%08x %d' % "
-                        "(lambda i: (i.CRC, i.file_size))(zipfile.ZipFile(sys.argv[1]).infolist()[0]))",
-                        archive});
+    const Outcome listing = runProgram(
+        "python3", {"-c",
+                    "import sys, zipfile; print('%08x %d' % "
+                    "(lambda i: (i.CRC, i.file_size))(zipfile.ZipFile(sys.argv[1]).infolist()[0]))",
+                    archive});
     QCOMPARE(listing.output.trimmed(), QByteArray::number(quint64(expected), 16).rightJustified(8, '0') +
                                            ' ' + QByteArray::number(size));
 }
