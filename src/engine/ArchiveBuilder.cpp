@@ -165,6 +165,11 @@ bool isExecutableFile(const QString& path) {
            ::access(bytes.constData(), X_OK) == 0;
 }
 
+QString besideExecutable(const char* relativePath) {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QString::fromUtf8(relativePath));
+}
+
 } // namespace
 
 QString ArchiveTools::compressorCommand(ArchiveFormat format) const {
@@ -193,13 +198,11 @@ QString ArchiveTools::compressorCommand(ArchiveFormat format) const {
 }
 
 QString bundledDiskImageTool() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                           QStringLiteral(BALEWICK_DISK_IMAGE_TOOL_FROM_BIN));
+    return besideExecutable(BALEWICK_DISK_IMAGE_TOOL_FROM_BIN);
 }
 
 QString bundledZipTool() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                           QStringLiteral(BALEWICK_ZIP_TOOL_FROM_BIN));
+    return besideExecutable(BALEWICK_ZIP_TOOL_FROM_BIN);
 }
 
 ArchiveBuilder::ArchiveBuilder(ArchiveTools tools)
