@@ -1,18 +1,19 @@
 #include "AlreadyCompressed.h"
 
 #include "LocalPath.h"
+#include "toolsupport/CompressedExtensions.h"
 
 #include <QFileInfo>
 
 #include <sys/stat.h>
 
 const QSet<QString>& alreadyCompressedExtensions() {
-    static const QSet<QString> extensions{
-        QStringLiteral("zip"),  QStringLiteral("tar"), QStringLiteral("gz"),   QStringLiteral("tgz"),
-        QStringLiteral("bz2"),  QStringLiteral("tbz"), QStringLiteral("tbz2"), QStringLiteral("dmg"),
-        QStringLiteral("xz"),   QStringLiteral("7z"),  QStringLiteral("txz"),  QStringLiteral("zst"),
-        QStringLiteral("tzst"),
-    };
+    static const QSet<QString> extensions = [] {
+        QSet<QString> set;
+        for (const std::string_view extension : compressedExtensions)
+            set.insert(QString::fromLatin1(extension.data(), qsizetype(extension.size())));
+        return set;
+    }();
     return extensions;
 }
 
