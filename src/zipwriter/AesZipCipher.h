@@ -24,7 +24,6 @@ public:
     std::vector<unsigned char> header() override;
     void encrypt(unsigned char* data, std::size_t size) override;
     std::vector<unsigned char> trailer() override;
-    std::size_t overhead() const override { return saltSize + verifierSize + codeSize; }
 
     // The 0x9901 extra field, the same in the local and the central header.
     static std::vector<unsigned char> extraField(std::uint16_t method);

@@ -18,7 +18,6 @@ public:
     std::vector<unsigned char> header() override;
     void encrypt(unsigned char* data, std::size_t size) override;
     std::vector<unsigned char> trailer() override { return {}; }
-    std::size_t overhead() const override { return headerSize; }
 
     static constexpr std::size_t headerSize = 12;
 

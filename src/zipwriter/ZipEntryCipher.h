@@ -17,6 +17,4 @@ public:
     virtual void encrypt(unsigned char* data, std::size_t size) = 0;
     // Only once all data went through encrypt().
     virtual std::vector<unsigned char> trailer() = 0;
-    // What header and trailer add to the entry's compressed size.
-    virtual std::size_t overhead() const = 0;
 };
